@@ -1,0 +1,12 @@
+// How the loader tells the user of a failure, without depending on a GUI:
+// the application installs a handler that shows a modal box.
+#pragma once
+
+// caption and text are UTF-8. The handler returns when the user has dismissed it.
+using NoticeHandler = void (*)(const char* caption, const char* text);
+
+// Installs handler (nullptr: notices go to standard error). Returns the previous one.
+NoticeHandler SetNoticeHandler(NoticeHandler handler);
+
+// Shows one notice through the installed handler.
+void ShowNotice(const char* caption, const char* text);

@@ -1,0 +1,16 @@
+// The lines page's window: a white wire-frame cube of smoothed lines.
+#pragma once
+
+#include "COpenGLWnd.h"
+
+class CCubeWnd : public COpenGLWnd
+{
+public:
+    explicit CCubeWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+
+protected:
+    int OnCreate() override;
+
+private:
+    void BuildDisplayList();
+};

@@ -1,0 +1,16 @@
+// The lighting page's window: a solid white cube lit by three coloured lamps.
+#pragma once
+
+#include "COpenGLWnd.h"
+
+class CLightWnd : public COpenGLWnd
+{
+public:
+    explicit CLightWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+
+protected:
+    int OnCreate() override;
+
+private:
+    void BuildDisplayList();
+};
