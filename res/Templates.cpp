@@ -1,0 +1,3 @@
+#include "Resources.h"
+
+const PageTemplate* FindPageTemplate(int) { return nullptr; }
