@@ -2,6 +2,8 @@
 // the fixed axes, and the page's scene (display list 1) turned and scaled.
 #pragma once
 
+#include "PacedTimer.h"
+
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
@@ -62,17 +64,31 @@ protected:
     virtual int OnCreate();
 
     // Runs op in this window's context now, or, before the set-up, keeps it
-    // to run right after OnCreate, in call order.
+    // to run right after OnCreate, in call order. After the set-up, while
+    // another context is current, it waits until this one is made current.
     void InContext(std::function<void()> op);
 
     void StartTimer();   // timer 0, 10 ms
     void StopTimer();
 
+    // Creates the context and makes it current; false when there is none to
+    // be had, and the window then shows no picture.
+    virtual bool CreateRenderingContext();
+
     float m_halfSize = 2.5f;
 
 private:
+    struct Pending
+    {
+        std::function<void()> op;
+        bool needsContext;   // else it only waits for the set-up
+    };
+
     void SetUp();
+    void WhenSetUp(std::function<void()> op);
+    void RunPending();
     void MakeCurrent();
+    void EndDrag();
     void Invalidate();
 
     void OnPaint(wxPaintEvent& event);
@@ -91,6 +107,7 @@ private:
 
     std::unique_ptr<wxGLContext> m_hRC;
     void* m_nativeRC = nullptr;   // what the window system calls m_hRC
+    bool m_hasVisual = false;     // false: a plain window, no OpenGL at all
     float m_scaleX = 1.0f, m_scaleY = 1.0f, m_scaleZ = 1.0f;
     double m_angleX = 0.0;
     double m_angleY = 0.0;
@@ -99,9 +116,9 @@ private:
     bool m_bPerspective = false;
     double m_aspect = 1.0;
 
-    wxTimer m_timer;
+    PacedTimer m_timer;
     bool m_setUp = false;
-    std::vector<std::function<void()>> m_pending;
+    std::vector<Pending> m_pending;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,0 +1,3 @@
+#include "CSamplesApp.h"
+
+wxIMPLEMENT_APP(CSamplesApp);

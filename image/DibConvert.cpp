@@ -1,0 +1,269 @@
+#include "DibConvert.h"
+
+#include <cstring>
+
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
+
+namespace {
+
+// Colour-table entries as red, green, blue, 0: one 4-byte copy per pixel.
+using Palette = unsigned char[256][4];
+
+void BuildPalette(const NormalisedDib& dib, Palette palette)
+{
+    // Indices past the file's table read as black.
+    
+    const unsigned count = dib.colorCount < 256 ? dib.colorCount : 256;
+    for (unsigned i = 0; i < count; ++i) {
+        palette[i][0] = dib.colors[i][2];
+        palette[i][1] = dib.colors[i][1];
+        palette[i][2] = dib.colors[i][0];
+    }
+}
+
+inline void PutColor(unsigned char* out, const unsigned char* color)
+{
+    std::memcpy(out, color, 4);
+}
+
+void Row1(const unsigned char* in, unsigned char* out, size_t width, const Palette palette)
+{
+    size_t x = 0;
+    for (; x + 8 <= width; x += 8, ++in) {
+        const unsigned bits = *in;
+        for (int shift = 7; shift >= 0; --shift, out += 3)
+            PutColor(out, palette[(bits >> shift) & 1]);
+    }
+    // The last byte of a row may hold fewer than 8 pixels.
+    for (int shift = 7; x < width; ++x, --shift, out += 3)
+        PutColor(out, palette[(*in >> shift) & 1]);
+}
+
+void Row4(const unsigned char* in, unsigned char* out, size_t width, const Palette palette)
+{
+    size_t x = 0;
+    for (; x + 2 <= width; x += 2, ++in, out += 6) {
+        PutColor(out, palette[*in >> 4]);
+        PutColor(out + 3, palette[*in & 15]);
+    }
+    if (x < width)
+        PutColor(out, palette[*in >> 4]);
+}
+
+void Row8(const unsigned char* in, unsigned char* out, size_t width, const Palette palette)
+{
+    for (size_t x = 0; x < width; ++x, out += 3)
+        PutColor(out, palette[in[x]]);
+}
+
+// 5-bit channels scaled so that 31 becomes 255.
+struct Expand5
+{
+    unsigned char value[32];
+    constexpr Expand5() : value()
+    {
+        for (unsigned i = 0; i < 32; ++i)
+            value[i] = static_cast<unsigned char>((i << 3) | (i >> 2));
+    }
+};
+constexpr Expand5 kExpand5;
+
+void Row16(const unsigned char* in, unsigned char* out, size_t width)
+{
+    // 5-5-5: the top bit is unused, then red, green, blue.
+    for (size_t x = 0; x < width; ++x, in += 2, out += 3) {
+        const unsigned v = in[0] | (in[1] << 8);
+        const unsigned char rgb[4] = {kExpand5.value[(v >> 10) & 31], kExpand5.value[(v >> 5) & 31],
+                                      kExpand5.value[v & 31], 0};
+        PutColor(out, rgb);
+    }
+}
+
+void Row24(const unsigned char* in, unsigned char* out, size_t width)
+{
+    for (size_t x = 0; x < width; ++x, in += 3, out += 3) {
+        const unsigned char rgb[4] = {in[2], in[1], in[0], 0};
+        PutColor(out, rgb);
+    }
+}
+
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#define DIB_HAVE_SSSE3_ROWS 1
+
+// 24-bit rows are most of a large picture's time: swap red and blue in five
+// pixels per 16-byte shuffle. Each store's 16th byte falls on the next pixel,
+// which is written after it.
+__attribute__((target("ssse3"))) void Row24Ssse3(const unsigned char* in, unsigned char* out, size_t width)
+{
+    const __m128i swap = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+    size_t x = 0;
+    // Six pixels left means the 16-byte load stays within the row.
+    for (; x + 6 <= width; x += 5, in += 15, out += 15)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), swap));
+    Row24(in, out, width - x);
+}
+
+bool HaveSsse3()
+{
+    static const bool have = __builtin_cpu_supports("ssse3");
+    return have;
+}
+#endif
+
+void Row32(const unsigned char* in, unsigned char* out, size_t width)
+{
+    // Blue, green, red and an unused byte.
+    for (size_t x = 0; x < width; ++x, in += 4, out += 3) {
+        const unsigned char rgb[4] = {in[2], in[1], in[0], 0};
+        PutColor(out, rgb);
+    }
+}
+
+void ConvertRows(const NormalisedDib& dib, const Palette palette, unsigned char* out)
+{
+    const DibInfoHeader& header = dib.header;
+    const size_t width = static_cast<size_t>(header.width);
+    const size_t rows = DibRows(header);
+    const size_t stride = (width * header.bitCount + 31) / 32 * 4;
+    const size_t outStride = width * 3;
+    // A top-down file's first row is the record's last.
+    const bool topDown = header.height < 0;
+#ifdef DIB_HAVE_SSSE3_ROWS
+    const bool fast24 = header.bitCount == 24 && HaveSsse3();
+#endif
+    for (size_t r = 0; r < rows; ++r, out += outStride) {
+        const unsigned char* in = dib.bits + (topDown ? rows - 1 - r : r) * stride;
+        switch (header.bitCount) {
+        case 1: Row1(in, out, width, palette); break;
+        case 4: Row4(in, out, width, palette); break;
+        case 8: Row8(in, out, width, palette); break;
+        case 16: Row16(in, out, width); break;
+        case 24:
+#ifdef DIB_HAVE_SSSE3_ROWS
+            if (fast24) {
+                Row24Ssse3(in, out, width);
+                break;
+            }
+#endif
+            Row24(in, out, width);
+            break;
+        case 32: Row32(in, out, width); break;
+        }
+    }
+}
+
+// Decodes RLE8 or RLE4. The output is written in order, every pixel exactly
+// once: runs in their colours, whatever a line end, delta or bitmap end skips
+// in black.
+bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out)
+{
+    const bool fourBit = dib.header.compression == kBiRle4;
+    const size_t width = static_cast<size_t>(dib.header.width);
+    const size_t rows = DibRows(dib.header);
+    const unsigned char* in = dib.bits;
+    const unsigned char* const end = in + dib.bitsSize;
+    unsigned char* const outEnd = out + width * rows * 3;
+    size_t x = 0;
+    size_t y = 0;
+    unsigned char* cursor = out;   // at (x, y): the first pixel not yet written
+
+    for (;;) {
+        // Data may end without an end-of-bitmap only once every row is ended.
+        if (in == end)
+            return y == rows;
+        // Runs and escapes come in pairs of bytes.
+        if (end - in < 2)
+            return false;
+        const unsigned count = in[0];
+        const unsigned value = in[1];
+        in += 2;
+
+        if (count > 0) {
+            // An encoded run must stay within the current row.
+            if (y >= rows || count > width - x)
+                return false;
+            if (fourBit) {
+                const unsigned char* first = palette[value >> 4];
+                const unsigned char* second = palette[value & 15];
+                for (unsigned i = 0; i < count; ++i, cursor += 3)
+                    PutColor(cursor, (i & 1) ? second : first);
+            } else {
+                const unsigned char* color = palette[value];
+                for (unsigned i = 0; i < count; ++i, cursor += 3)
+                    PutColor(cursor, color);
+            }
+            x += count;
+            continue;
+        }
+
+        switch (value) {
+        case 0: {   // end of line
+            // There is no row past the last to go on to.
+            if (y >= rows)
+                return false;
+            unsigned char* next = out + (y + 1) * width * 3;
+            std::memset(cursor, 0, static_cast<size_t>(next - cursor));
+            cursor = next;
+            x = 0;
+            ++y;
+            break;
+        }
+        case 1:   // end of bitmap
+            std::memset(cursor, 0, static_cast<size_t>(outEnd - cursor));
+            return true;
+        case 2: {   // delta: move right and up
+            // The two offsets belong to the escape.
+            if (end - in < 2)
+                return false;
+            const size_t newX = x + in[0];
+            const size_t newY = y + in[1];
+            in += 2;
+            // It may not leave the picture, except to where the last row's end of line leads.
+            if (!((newY < rows && newX <= width) || (newY == rows && newX == 0)))
+                return false;
+            unsigned char* next = out + (newY * width + newX) * 3;
+            std::memset(cursor, 0, static_cast<size_t>(next - cursor));
+            cursor = next;
+            x = newX;
+            y = newY;
+            break;
+        }
+        default: {   // absolute run of value pixels
+            const size_t bytes = fourBit ? (value + 1) / 2 : value;
+            // The run and its padding to a 16-bit boundary must be in the file.
+            const size_t padded = (bytes + 1) & ~size_t{1};
+            if (static_cast<size_t>(end - in) < padded)
+                return false;
+            // And within the current row.
+            if (y >= rows || value > width - x)
+                return false;
+            if (fourBit) {
+                for (unsigned i = 0; i < value; ++i, cursor += 3)
+                    PutColor(cursor, palette[(i & 1) ? (in[i / 2] & 15) : (in[i / 2] >> 4)]);
+            } else {
+                for (unsigned i = 0; i < value; ++i, cursor += 3)
+                    PutColor(cursor, palette[in[i]]);
+            }
+            in += padded;
+            x += value;
+            break;
+        }
+        }
+    }
+}
+
+}  // namespace
+
+bool ConvertDib(const NormalisedDib& dib, unsigned char* out)
+{
+    Palette palette;
+    BuildPalette(dib, palette);
+    if (dib.header.compression == kBiRgb) {
+        ConvertRows(dib, palette, out);
+        return true;
+    }
+    return DecodeRle(dib, palette, out);
+}

@@ -1,0 +1,65 @@
+// Reads either header form of a bitmap file into one normalised form: the
+// 40-byte Windows header and its colour table. Everything the headers announce
+// is checked against the file and the picture's bounds before it is used.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The 40-byte Windows bitmap header, field by field.
+struct DibInfoHeader
+{
+    uint32_t size;
+    int32_t width;
+    int32_t height;   // negative: the rows are stored top row first
+    uint16_t planes;
+    uint16_t bitCount;
+    uint32_t compression;
+    uint32_t sizeImage;
+    int32_t xPelsPerMeter;
+    int32_t yPelsPerMeter;
+    uint32_t clrUsed;
+    uint32_t clrImportant;
+};
+
+enum : uint32_t
+{
+    kBiRgb = 0,
+    kBiRle8 = 1,
+    kBiRle4 = 2,
+};
+
+// The largest width or height accepted: no texture is larger, and it keeps
+// every byte count of the picture far from overflowing.
+constexpr uint32_t kMaxSide = 65535;
+
+struct NormalisedDib
+{
+    DibInfoHeader header;   // image size and colours used filled in where 0
+    uint16_t colorCount;    // n, the entries in the file's colour table
+    // The first min(n, 256) entries as blue, green, red, reserved (0 for OS/2
+    // files); no pixel can index further.
+    unsigned char colors[256][4];
+    const unsigned char* bits;   // start of the pixel data, inside the file
+    size_t bitsSize;             // bytes from there to the end of the file
+};
+
+enum class DibError
+{
+    None,
+    UnknownFormat,   // no 12- or 40-byte header, or one cut short
+    Conversion,      // a header or pixel layout that cannot be converted
+};
+
+// Reads the file in data[0, size) into dib. On success the header describes
+// a picture of 1 to kMaxSide pixels each way in a bit count and compression
+// that ConvertDib handles, its uncompressed rows lie within the file, and
+// width × |height| × 3 + 1 bytes can be allocated without overflow.
+DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib);
+
+// The number of rows, whatever their order.
+inline uint32_t DibRows(const DibInfoHeader& header)
+{
+    return header.height < 0 ? 0u - static_cast<uint32_t>(header.height)
+                             : static_cast<uint32_t>(header.height);
+}

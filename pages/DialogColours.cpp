@@ -1,0 +1,38 @@
+#include "DialogColours.h"
+
+#include <wx/window.h>
+
+namespace {
+
+// Function-local, so that no wxColour is built during static initialisation.
+wxColour& Background()
+{
+    static wxColour colour(168, 189, 216);
+    return colour;
+}
+
+wxColour& Text()
+{
+    static wxColour colour(61, 96, 126);
+    return colour;
+}
+
+}
+
+void SetDialogBkColor(const wxColour& background, const wxColour& text)
+{
+    Background() = background;
+    Text() = text;
+}
+
+wxColour DialogBackground() { return Background(); }
+
+wxColour DialogText() { return Text(); }
+
+void ApplyDialogColours(wxWindow* w)
+{
+    if (!w)
+        return;
+    w->SetBackgroundColour(Background());
+    w->SetForegroundColour(Text());
+}

@@ -1,0 +1,95 @@
+#include "CTexWnd.h"
+
+#include "CubeFaces.h"
+#include "LitScene.h"
+#include "LoadBmpImage.h"
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The picture goes in at its own size: neither tested nor rescaled.
+void DefineTextureImage(const RgbImage& image)
+{
+    // The loader packs rows with no gap. This takes effect at once, not in
+    // the list, and governs how the next call copies the pixels into it.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB,
+                 GL_UNSIGNED_BYTE, image.pixels);
+}
+
+// Every face carries the whole picture, its lower left corner at vertex 1.
+void DrawTexturedFaces(double h)
+{
+    for (const CubeFace& face : kCubeFaces) {
+        glBegin(GL_QUADS);
+        glNormal3d(face.normal[0], face.normal[1], face.normal[2]);
+        for (int i = 0; i < 4; ++i) {
+            const double* v = face.vertex[i];
+            glTexCoord2f(kFaceTexCoords[i][0], kFaceTexCoords[i][1]);
+            glVertex3d(h * v[0], h * v[1], h * v[2]);
+        }
+        glEnd();
+    }
+}
+
+}
+
+CTexWnd::~CTexWnd()
+{
+    if (m_pImage) {
+        std::free(m_pImage->pixels);
+        std::free(m_pImage);
+    }
+}
+
+int CTexWnd::OnCreate()
+{
+    if (COpenGLWnd::OnCreate() == -1)
+        return -1;
+    BuildDisplayList();
+    StartTimer();
+    return 0;
+}
+
+void CTexWnd::BuildDisplayList()
+{
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_AUTO_NORMAL);
+    glEnable(GL_ALPHA_TEST);   // the default GL_ALWAYS lets every fragment pass
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT4);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    // The white lamp keeps its default position: a directional light from
+    // the viewer's side. It has no number and is never switched off.
+    glLightfv(GL_LIGHT4, GL_DIFFUSE, litscene::kWhite);
+    glLightfv(GL_LIGHT4, GL_SPECULAR, litscene::kWhite);
+    litscene::SetUpColouredLamps();
+    litscene::SetUpMaterial();
+
+    // Read before the list is opened: a failure notice runs a modal loop,
+    // and nothing may paint (and so call list 1) while list 1 is compiled.
+    m_pImage = LoadBmpImage("logo.bmp");
+    // Without a picture the cube is drawn plain, lit white.
+    const bool textured = m_pImage != nullptr;
+
+    glNewList(1, GL_COMPILE_AND_EXECUTE);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    if (textured)
+        glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    if (textured)
+        DefineTextureImage(*m_pImage);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    DrawTexturedFaces(m_halfSize);
+    // The frame draws the axes before calling the list: they stay untextured.
+    glDisable(GL_TEXTURE_2D);
+    glEndList();
+}

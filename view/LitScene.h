@@ -1,0 +1,53 @@
+// Set-up shared by the lit scenes (CLightWnd, CTexWnd): the three coloured
+// lamps and the shiny white material. Run while the model-view matrix of the
+// new context is still the identity, so the lamps stay put in eye
+// coordinates and do not turn with the cube.
+#pragma once
+
+#include <GL/gl.h>
+
+namespace litscene {
+
+// Lamps 1 to 3 of SwitchLamp: red upper right, green upper left, blue below,
+// all point sources (w = 1) on the viewer's side.
+inline constexpr GLenum kLamp[3] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2};
+inline constexpr GLfloat kLampDiffuse[3][4] = {
+    {1, 0, 0, 1},
+    {0, 1, 0, 1},
+    {0, 0, 1, 1},
+};
+inline constexpr GLfloat kLampPosition[3][4] = {
+    {50, 50, 50, 1},
+    {-50, 50, 50, 1},
+    {0, -50, 50, 1},
+};
+inline constexpr GLfloat kWhite[4] = {1, 1, 1, 1};
+// The cut-off stays at 180 degrees, so this direction has no effect.
+inline constexpr GLfloat kNoSpotDirection[3] = {0, 0, 0};
+
+// Colours, then positions, then spot directions. The lamps stay off: the
+// page switches them.
+inline void SetUpColouredLamps()
+{
+    for (int i = 0; i < 3; ++i) {
+        glLightfv(kLamp[i], GL_DIFFUSE, kLampDiffuse[i]);
+        glLightfv(kLamp[i], GL_SPECULAR, kWhite);
+    }
+    for (int i = 0; i < 3; ++i)
+        glLightfv(kLamp[i], GL_POSITION, kLampPosition[i]);
+    for (int i = 0; i < 3; ++i)
+        glLightfv(kLamp[i], GL_SPOT_DIRECTION, kNoSpotDirection);
+}
+
+// Ambient and diffuse follow the current colour (GL_COLOR_MATERIAL); the
+// highlights are white and as tight as OpenGL 1.1 allows. Both sides are
+// lit: the face table's normals rely on it.
+inline void SetUpMaterial()
+{
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kWhite);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 128.0f);
+    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+}

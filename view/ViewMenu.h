@@ -1,0 +1,22 @@
+// The OpenGL window's context menu, built from the menu resource.
+#pragma once
+
+#include <wx/gdicmn.h>
+
+class wxMenu;
+
+// wx takes menu item identifiers only below 0x7fff, and the resource's
+// commands (32771 to 32773) lie above: the menu carries them moved down.
+constexpr int ViewMenuItemId(int command)
+{
+    return command >= 0x7fff ? command - 0x7000 : command;
+}
+
+// A new menu with the items of the resource's first pop-up: "&Rotate" and
+// the "&Size" pop-up, under ViewMenuItemId of their commands. The caller owns it.
+wxMenu* CreateViewPopupMenu();
+
+// Where the menu opens, in screen pixels: at the pointer, or, when it was
+// asked for from the keyboard (no pointer position), 5 pixels right of and
+// below the client area's top-left corner, given in screen pixels.
+wxPoint ViewMenuPosition(const wxPoint& eventPos, const wxPoint& clientOrigin);
