@@ -29,9 +29,17 @@ std::string ProgramDir()
     return program.substr(0, program.rfind('/'));
 }
 
+// Other clients' windows may vanish while the tree is walked; the default
+// handler would end the test process over that.
+int IgnoreXError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
 // A busy display now and then refuses a connection: try again for a while.
 Display* OpenDisplay()
 {
+    XSetErrorHandler(IgnoreXError);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kAppearSeconds);
     Display* display = XOpenDisplay(nullptr);
     while (!display && std::chrono::steady_clock::now() < deadline) {
@@ -54,9 +62,13 @@ public:
     {
         m_pid = fork();
         if (m_pid == 0) {
+            // Both outputs to the file: a child that outlived the test must
+            // not hold the test runner's pipe open.
             const int err = open(m_stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (err >= 0)
+            if (err >= 0) {
+                dup2(err, 1);
                 dup2(err, 2);
+            }
             if (chdir(workDir.c_str()) == 0)
                 execl(SAMPLES_PROGRAM, SAMPLES_PROGRAM, static_cast<char*>(nullptr));
             _exit(127);
