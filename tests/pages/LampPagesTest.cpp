@@ -25,9 +25,6 @@ protected:
         ASSERT_TRUE(red && green && blue && fog && density && size);
     }
 
-    // GL state is read from the current context: it must be this page's.
-    void ExpectCurrent() const { ASSERT_TRUE(page.View()->IsContextCurrent()); }
-
     ShownPage<Page> page;
     wxCheckBox *red = nullptr, *green = nullptr, *blue = nullptr, *fog = nullptr;
     wxSlider *density = nullptr, *size = nullptr;
@@ -59,14 +56,14 @@ TYPED_TEST(LampPage, StartsWithTheRedLampOnlyAndNoFog)
     EXPECT_TRUE(this->page.template Find<wxRadioButton>(IDC_ORTHO)->GetValue());
     EXPECT_FALSE(this->page.View()->IsPerspective());
 
-    this->ExpectCurrent();
+    ASSERT_TRUE(this->page.View()->IsContextCurrent());   // GL state is read from it
     EXPECT_EQ(Lamps(), "100");
     EXPECT_FALSE(Enabled(GL_FOG));
 }
 
 TYPED_TEST(LampPage, EachLampBoxSwitchesItsOwnLamp)
 {
-    this->ExpectCurrent();
+    ASSERT_TRUE(this->page.View()->IsContextCurrent());   // GL state is read from it
     Tick(this->red, false);
     EXPECT_EQ(Lamps(), "000");
     Tick(this->green, true);
@@ -80,7 +77,7 @@ TYPED_TEST(LampPage, EachLampBoxSwitchesItsOwnLamp)
 
 TYPED_TEST(LampPage, FogBoxShowsTheTrackbarAndAppliesTheDensityItShows)
 {
-    this->ExpectCurrent();
+    ASSERT_TRUE(this->page.View()->IsContextCurrent());   // GL state is read from it
     Tick(this->fog, true);
     EXPECT_TRUE(this->density->IsShown());
     EXPECT_TRUE(Enabled(GL_FOG));
@@ -111,7 +108,7 @@ TYPED_TEST(LampPage, FogBoxShowsTheTrackbarAndAppliesTheDensityItShows)
 TYPED_TEST(LampPage, FogAndSizeTrackbarsKeepToTheirOwnWork)
 {
     const float start = SyncSize(this->size, this->page.View());
-    this->ExpectCurrent();
+    ASSERT_TRUE(this->page.View()->IsContextCurrent());   // GL state is read from it
 
     // With fog off, the size trackbar leaves it off.
     Drag(this->size, {6, 7});
