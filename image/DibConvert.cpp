@@ -14,7 +14,7 @@ using Palette = unsigned char[256][4];
 void BuildPalette(const NormalisedDib& dib, Palette palette)
 {
     // Indices past the file's table read as black.
-    
+    std::memset(palette, 0, sizeof(Palette));
     const unsigned count = dib.colorCount < 256 ? dib.colorCount : 256;
     for (unsigned i = 0; i < count; ++i) {
         palette[i][0] = dib.colors[i][2];

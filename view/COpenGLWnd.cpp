@@ -210,8 +210,12 @@ void COpenGLWnd::MakeCurrent()
         glbinding::ReleaseCurrent();
         return;
     }
+#ifdef __WXGTK__
     // GTK binds a context only to a realised window.
-    if (!GetXWindow() || !m_hRC->SetCurrent(*this))
+    if (!GetXWindow())
+        return;
+#endif
+    if (!m_hRC->SetCurrent(*this))
         return;
     if (!m_nativeRC)
         m_nativeRC = glbinding::CurrentContext();
@@ -317,9 +321,16 @@ void COpenGLWnd::SetLineSmoothing(bool on)
 void COpenGLWnd::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    // GTK can bind a context only to a shown window: the set-up waits for it.
-    if (!m_setUp && IsShownOnScreen())
-        SetUp();
+    // GTK can bind a context only to a shown window: the set-up waits for
+    // the first paint. It runs just after it, as a scene's set-up may open a
+    // message box, whose modal loop has no place inside a paint.
+    if (!m_setUp && !m_setUpQueued && IsShownOnScreen()) {
+        m_setUpQueued = true;
+        CallAfter([this] {
+            SetUp();
+            Invalidate();
+        });
+    }
     // Binds nothing: another window's context may be current, and then this
     // paint only validates.
     if (IsContextCurrent()) {

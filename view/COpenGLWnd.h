@@ -118,6 +118,7 @@ private:
 
     PacedTimer m_timer;
     bool m_setUp = false;
+    bool m_setUpQueued = false;
     std::vector<Pending> m_pending;
 
     wxDECLARE_EVENT_TABLE();

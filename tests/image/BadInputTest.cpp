@@ -146,6 +146,10 @@ TEST(Sizes, EmptyNegativeAndOversizedPicturesAreRefused)
                                 {1, 65536}, {1, -65536}, {1, INT_MIN}, {INT_MAX, 1}, {INT_MIN, INT_MIN}};
     for (const auto& size : sizes)
         EXPECT_EQ(NoticesFor(BuildBmp(Plain(size[0], size[1]))), kConversion) << size[0] << " x " << size[1];
+    // Four bytes of RLE hold a picture of any size: only the side limit refuses these.
+    EXPECT_EQ(NoticesFor(Rle(1, 65536, 1, {0, 1})), kConversion);
+    EXPECT_EQ(NoticesFor(Rle(1, 1, 65536, {0, 1})), kConversion);
+    EXPECT_EQ(NoticesFor(Rle(1, 65535, 1, {0, 1})), kNone);
 }
 
 TEST(Sizes, SidesAsLargeAsATextureAreRead)

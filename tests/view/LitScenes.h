@@ -189,8 +189,9 @@ public:
     Wnd& operator*() const { return *m_wnd; }
     Wnd* operator->() const { return m_wnd; }
 
-    // Then makes the window's context current, as its page would: a window
-    // that some earlier test left behind may have released it meanwhile.
+    // Waits for the set-up, then makes the window's context current as its
+    // page would: a window that an earlier test left behind may have
+    // released it meanwhile.
     bool WaitForSetUp()
     {
         if (!PumpEvents(10000, [this] { return m_wnd->IsSetUp(); }))
