@@ -13,8 +13,7 @@ namespace {
 // The picture goes in at its own size: neither tested nor rescaled.
 void DefineTextureImage(const RgbImage& image)
 {
-    // The loader packs rows with no gap. This takes effect at once, not in
-    // the list, and governs how the next call copies the pixels into it.
+    // The loader packs rows with no gap.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB,
                  GL_UNSIGNED_BYTE, image.pixels);
@@ -79,14 +78,24 @@ void CTexWnd::BuildDisplayList()
     // Without a picture the cube is drawn plain, lit white.
     const bool textured = m_pImage != nullptr;
 
+    // The picture goes into a texture object once, and the list binds it:
+    // an image recorded in the list would be copied into the texture anew on
+    // every frame, which costs more than the rest of the frame.
+    GLuint texture = 0;
+    if (textured) {
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        DefineTextureImage(*m_pImage);
+    }
+
     glNewList(1, GL_COMPILE_AND_EXECUTE);
-    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    if (textured)
+        glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (textured)
         glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
-    if (textured)
-        DefineTextureImage(*m_pImage);
     glColor3f(1.0f, 1.0f, 1.0f);
     DrawTexturedFaces(m_halfSize);
     // The frame draws the axes before calling the list: they stay untextured.
