@@ -1,5 +1,5 @@
-// The program as the user starts it: a child process on the test's display,
-// closed the ways a user closes the sheet, must end with status 0.
+// The program as the user starts it, a child process on the test's display
+// that ends with status 0 however the sheet is closed, and its picture.
 #include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
@@ -11,305 +11,173 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace {
 
-// Bounds against a hang only; a healthy run takes a fraction of them.
-constexpr int kAppearSeconds = 30;
-constexpr int kExitSeconds = 30;
+const std::string kProgram = SAMPLES_PROGRAM, kProgramDir = kProgram.substr(0, kProgram.rfind('/'));
 
-std::string ProgramDir()
+std::string ReadFile(const std::string& path)
 {
-    const std::string program = SAMPLES_PROGRAM;
-    return program.substr(0, program.rfind('/'));
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Other clients' windows may vanish while the tree is walked; the default
-// handler would end the test process over that.
-int IgnoreXError(Display*, XErrorEvent*)
+// Polls until done() holds, for at most a bound that only guards against a hang.
+template <class Done> bool WaitUntil(Done done)
 {
-    return 0;
-}
-
-// A busy display now and then refuses a connection: try again for a while.
-Display* OpenDisplay()
-{
-    XSetErrorHandler(IgnoreXError);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kAppearSeconds);
-    Display* display = XOpenDisplay(nullptr);
-    while (!display && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        display = XOpenDisplay(nullptr);
-    }
-    return display;
-}
-
-bool Run(const std::string& command)
-{
-    return std::system(command.c_str()) == 0;
-}
-
-class Program
-{
-public:
-    explicit Program(const std::string& workDir)
-        : m_stderrPath(testing::TempDir() + "opengl-samples-" + std::to_string(getpid()) + ".err")
-    {
-        m_pid = fork();
-        if (m_pid == 0) {
-            // Both outputs to the file: a child that outlived the test must
-            // not hold the test runner's pipe open.
-            const int err = open(m_stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (err >= 0) {
-                dup2(err, 1);
-                dup2(err, 2);
-            }
-            if (chdir(workDir.c_str()) == 0)
-                execl(SAMPLES_PROGRAM, SAMPLES_PROGRAM, static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-
-    ~Program()
-    {
-        if (Running()) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-        std::remove(m_stderrPath.c_str());
-    }
-
-    bool Started() const { return m_pid > 0; }
-
-    bool Running()
-    {
-        if (m_pid <= 0 || m_exited)
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+        if (std::chrono::steady_clock::now() > deadline)
             return false;
-        int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_exited = true;
-            m_status = status;
-        }
-        return !m_exited;
-    }
+    return true;
+}
 
-    // The id of the program's shown window titled title, or "" when none
-    // appears within the bound.
-    std::string WaitForWindow(const std::string& title)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kAppearSeconds);
-        Display* display = OpenDisplay();
-        if (!display)
-            return {};
-        std::string found;
-        while (found.empty() && Running() && std::chrono::steady_clock::now() < deadline) {
-            const Window w = FindShownWindow(display, DefaultRootWindow(display), title, 0);
-            if (w != None)
-                found = std::to_string(w);
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        XCloseDisplay(display);
-        return found;
-    }
-
-    // Waits for the end; a process still running after the bound is killed.
-    bool WaitForExit()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kExitSeconds);
-        while (Running()) {
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return true;
-    }
-
-    int WaitStatus() const { return m_status; }
-
-    std::string Stderr() const
-    {
-        std::ifstream in(m_stderrPath);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-private:
-    // Top-level windows are the root's children, or its grandchildren under
-    // a window manager's frames. The title is read from _NET_WM_NAME, as a
-    // Cyrillic title has no WM_NAME.
-    Window FindShownWindow(Display* display, Window parent, const std::string& title, int depth)
-    {
-        Window root = None, up = None, *children = nullptr;
-        unsigned count = 0;
-        if (!XQueryTree(display, parent, &root, &up, &children, &count))
-            return None;
-        Window found = None;
-        for (unsigned i = 0; i < count && found == None; ++i) {
-            XWindowAttributes attributes;
-            if (!XGetWindowAttributes(display, children[i], &attributes) ||
-                attributes.map_state != IsViewable)
-                continue;
-            if (Property(display, children[i], "_NET_WM_PID", XA_CARDINAL) ==
-                    std::to_string(m_pid) &&
-                Property(display, children[i], "_NET_WM_NAME", 0) == title)
-                found = children[i];
-            else if (depth < 2)
-                found = FindShownWindow(display, children[i], title, depth + 1);
-        }
-        if (children)
-            XFree(children);
-        return found;
-    }
-
-    // A text property as UTF-8, or a cardinal as decimal digits.
-    static std::string Property(Display* display, Window w, const char* name, Atom cardinal)
-    {
+// A shown top-level window of process pid: the root's child, or its
+// grandchild under a window manager's frame.
+Window FindShownWindow(Display* display, Window parent, pid_t pid, int depth = 0)
+{
+    Window root = None, up = None, *children = nullptr, found = None;
+    unsigned count = 0;
+    if (!XQueryTree(display, parent, &root, &up, &children, &count))
+        return None;
+    for (unsigned i = 0; i < count && found == None; ++i) {
+        XWindowAttributes attributes;
         Atom type = None;
         int format = 0;
         unsigned long items = 0, after = 0;
         unsigned char* data = nullptr;
-        std::string value;
-        if (XGetWindowProperty(display, w, XInternAtom(display, name, False), 0, 1024, False,
-                               AnyPropertyType, &type, &format, &items, &after,
-                               &data) == Success &&
-            data) {
-            if (cardinal != 0 && type == cardinal && format == 32 && items > 0)
-                value = std::to_string(*reinterpret_cast<unsigned long*>(data));
-            else if (cardinal == 0 && format == 8)
-                value.assign(reinterpret_cast<char*>(data), items);
+        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
+            continue;
+        if (XGetWindowProperty(display, children[i], XInternAtom(display, "_NET_WM_PID", False), 0, 1, False,
+                               XA_CARDINAL, &type, &format, &items, &after, &data) == Success && data) {
+            if (format == 32 && items == 1 && *reinterpret_cast<unsigned long*>(data) == unsigned(pid))
+                found = children[i];
             XFree(data);
         }
-        return value;
+        if (found == None && depth < 2)
+            found = FindShownWindow(display, children[i], pid, depth + 1);
     }
-
-    std::string m_stderrPath;
-    pid_t m_pid = -1;
-    bool m_exited = false;
-    int m_status = 0;
-};
-
-const char kSheetTitle[] = "OpenGL: фрагменты кода с примерами";
-
-// Gives the window the keyboard focus (there may be no window manager to do
-// it) and types keys into it.
-bool Type(const std::string& window, const std::string& keys)
-{
-    return Run("timeout 10 xdotool windowfocus --sync " + window + " key " + keys);
+    if (children)
+        XFree(children);
+    return found;
 }
 
-// What a window manager sends when its close box is clicked.
-bool SendDeleteWindow(const std::string& window)
+// The program started in its own directory, where its logo.bmp lies; killed
+// if it is still running when the test ends.
+struct Program
 {
-    Display* display = OpenDisplay();
-    if (!display)
-        return false;
-    const Window id = std::stoul(window);
-    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
-    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
-
-    bool offered = false;
-    Atom* list = nullptr;
-    int count = 0;
-    if (XGetWMProtocols(display, id, &list, &count)) {
-        for (int i = 0; i < count; ++i)
-            offered = offered || list[i] == deleteWindow;
-        XFree(list);
-    }
-    if (offered) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = id;
-        event.xclient.message_type = protocols;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(deleteWindow);
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, id, False, NoEventMask, &event);
-        XFlush(display);
-    }
-    XCloseDisplay(display);
-    return offered;
-}
-
-struct Closing
-{
-    const char* name;
-    bool (*close)(const std::string& window);
-};
-
-const Closing kClosings[] = {
-    // The stock buttons carry mnemonics: Alt+O presses OK, Alt+C Cancel.
-    {"Ok", [](const std::string& w) { return Type(w, "alt+o"); }},
-    {"Cancel", [](const std::string& w) { return Type(w, "alt+c"); }},
-    {"Escape", [](const std::string& w) { return Type(w, "Escape"); }},
-    {"CloseBox", SendDeleteWindow},
-};
-
-class ProgramExit : public testing::TestWithParam<int>
-{
-protected:
-    void SetUp() override
+    Program() : pid(fork())
     {
-        if (!std::getenv("DISPLAY"))
-            GTEST_FAIL() << "needs an X display (run under scripts/with-display)";
+        if (pid != 0)
+            return;
+        // Both outputs to a file: a child that outlived the test must not
+        // hold the test runner's pipe open.
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(out, 2);
+        if (chdir(kProgramDir.c_str()) == 0)
+            execl(SAMPLES_PROGRAM, SAMPLES_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
     }
+    ~Program()
+    {
+        if (Running() && kill(pid, SIGKILL) == 0)
+            waitpid(pid, nullptr, 0);
+        std::remove(outPath.c_str());
+    }
+    bool Running()
+    {
+        exited = exited || pid <= 0 || waitpid(pid, &status, WNOHANG) == pid;
+        return !exited;
+    }
+
+    const std::string outPath = testing::TempDir() + "opengl-samples-" + std::to_string(getpid()) + ".out";
+    const pid_t pid;
+    bool exited = false;
+    int status = 0;
 };
 
+using Closing = std::pair<std::string, std::string>;   // name, keys
+using ProgramExit = testing::TestWithParam<Closing>;
+
+// The keys go to the sheet after it is given the focus (there may be no
+// window manager to give it); the stock buttons' mnemonics are Alt+O for OK
+// and Alt+C for Cancel.
 TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 {
-    const Closing& how = kClosings[GetParam()];
-    Program program(ProgramDir());
-    ASSERT_TRUE(program.Started());
-    const std::string sheet = program.WaitForWindow(kSheetTitle);
-    ASSERT_FALSE(sheet.empty()) << "the sheet never appeared"
-                                << (program.Running() ? "" : " (the program ended with wait status " +
-                                                                 std::to_string(program.WaitStatus()) + ")")
-                                << "; stderr:\n" << program.Stderr();
-    ASSERT_TRUE(program.Running()) << "ended before it was closed";
+    Program program;
+    // Other clients' windows may vanish while the tree is walked; the default
+    // handler would end the test process over that.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    Display* display = nullptr;   // a busy display now and then refuses a connection: try again
+    ASSERT_TRUE(WaitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; }))
+        << "no X display (run under scripts/with-display)";
+    Window sheet = None;
+    WaitUntil([&] {
+        sheet = FindShownWindow(display, DefaultRootWindow(display), program.pid);
+        return sheet != None || !program.Running();
+    });
+    XCloseDisplay(display);
+    ASSERT_NE(sheet, None) << "the sheet never showed (wait status " << program.status << "); output:\n"
+                           << ReadFile(program.outPath);
 
-    ASSERT_TRUE(how.close(sheet)) << how.name;
-    ASSERT_TRUE(program.WaitForExit()) << how.name << " did not end the program";
-    ASSERT_TRUE(WIFEXITED(program.WaitStatus())) << "ended by signal " << WTERMSIG(program.WaitStatus());
-    EXPECT_EQ(WEXITSTATUS(program.WaitStatus()), 0) << how.name;
-    EXPECT_EQ(program.Stderr().find("assertion"), std::string::npos) << program.Stderr();
+    const std::string type = "timeout 10 xdotool windowfocus --sync " + std::to_string(sheet) + " key " +
+                             GetParam().second;
+    ASSERT_EQ(std::system(type.c_str()), 0) << type;
+    ASSERT_TRUE(WaitUntil([&] { return !program.Running(); })) << GetParam().first << " did not end it";
+    EXPECT_TRUE(WIFEXITED(program.status) && WEXITSTATUS(program.status) == 0)
+        << GetParam().first << " left wait status " << program.status;
+    EXPECT_EQ(ReadFile(program.outPath).find("assertion"), std::string::npos) << ReadFile(program.outPath);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWayOut, ProgramExit, testing::Range(0, 4),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return std::string(kClosings[info.param].name);
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryWayOut, ProgramExit,
+                         testing::Values(Closing{"Ok", "alt+o"}, Closing{"Cancel", "alt+c"},
+                                         Closing{"Escape", "Escape"}),
+                         [](const testing::TestParamInfo<Closing>& info) { return info.param.first; });
 
-// Without its picture the program says so in its own box and carries on.
-TEST(ProgramNotice, MissingPictureIsReportedInABoxAndTheProgramStillEndsWell)
+// The texture picture: copied beside the program, committed as its generator
+// draws it, and shaped so that a mirrored or upside-down mapping shows.
+TEST(Logo, BesideTheProgramIsA24BitPowerOfTwoPictureThatShowsWhichWayIsUp)
 {
-    if (!std::getenv("DISPLAY"))
-        GTEST_FAIL() << "needs an X display (run under scripts/with-display)";
-    char dir[] = "/tmp/samples-nologo-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    {
-        Program program(dir);
-        const std::string sheet = program.WaitForWindow(kSheetTitle);
-        ASSERT_FALSE(sheet.empty()) << program.Stderr();
+    const std::string file = ReadFile(SAMPLES_SOURCE_LOGO), drawn = testing::TempDir() + "logo-redrawn.bmp";
+    EXPECT_TRUE(ReadFile(kProgramDir + "/logo.bmp") == file) << "no copy of res/logo.bmp beside the program";
+    ASSERT_EQ(std::system(("'" SAMPLES_MAKE_LOGO "' '" + drawn + "'").c_str()), 0);
+    EXPECT_TRUE(ReadFile(drawn) == file) << "res/logo.bmp differs from its generator's output";
+    std::remove(drawn.c_str());
 
-        // The texture page, two tabs on, reads the picture when first shown.
-        ASSERT_TRUE(Type(sheet, "ctrl+Page_Down ctrl+Page_Down"));
-        const std::string notice = program.WaitForWindow("Error");
-        ASSERT_FALSE(notice.empty()) << "no box titled Error; stderr:\n" << program.Stderr();
-        EXPECT_EQ(program.Stderr().find("Failed to open DIB file"), std::string::npos)
-            << "the notice went to standard error instead of a box";
+    auto u32 = [&file](size_t at) {
+        auto byte = [&](size_t i) { return std::uint32_t{static_cast<unsigned char>(file[at + i])}; };
+        return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+    };
+    ASSERT_TRUE(file.size() >= 54 && file[0] == 'B' && file[1] == 'M');
+    EXPECT_EQ(u32(14), 40u) << "not a Windows bitmap header";
+    EXPECT_EQ(u32(26), 1u | 24u << 16) << "not one plane of 24 bits";
+    EXPECT_EQ(u32(30), 0u) << "compressed";
+    const int width = static_cast<int>(u32(18)), height = static_cast<int>(u32(22));
+    for (int side : {width, height})
+        EXPECT_TRUE(side >= 64 && side <= 1024 && (side & (side - 1)) == 0) << side;
+    const size_t offset = u32(10), stride = (width * 3u + 3) & ~3u;
+    ASSERT_EQ(file.size(), offset + stride * height);
 
-        ASSERT_TRUE(Type(notice, "Return"));
-        ASSERT_TRUE(Type(sheet, "Escape"));
-        ASSERT_TRUE(program.WaitForExit()) << program.Stderr();
-        ASSERT_TRUE(WIFEXITED(program.WaitStatus()));
-        EXPECT_EQ(WEXITSTATUS(program.WaitStatus()), 0);
-        EXPECT_EQ(program.Stderr().find("assertion"), std::string::npos) << program.Stderr();
+    // Each wrong mapping moves a good part of the picture.
+    auto at = [&](int x, int y) { return &file[offset + y * stride + x * 3]; };
+    for (auto [mirror, flip] : {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}}) {
+        int changed = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                changed +=
+                    std::memcmp(at(x, y), at(mirror ? width - 1 - x : x, flip ? height - 1 - y : y), 3) != 0;
+        EXPECT_GT(changed, width * height / 20) << "alike mirrored " << mirror << ", flipped " << flip;
     }
-    rmdir(dir);
 }
 
 }

@@ -1,14 +1,13 @@
-// The demo sheet in process: its make-up, the context hand-over between the
-// pages and the Help button.
+// The shell in process: the demo sheet, and the start-up and modal run that
+// the application object performs, with the loader's notices.
 #include "CAllSheets.h"
 #include "CNoticeBox.h"
 #include "CSamplesApp.h"
 
-#include "CCubeDlg.h"
-#include "CLightDlg.h"
 #include "COpenGLWnd.h"
 #include "CPageFrame.h"
-#include "CTexDlg.h"
+#include "LoadBmpImage.h"
+#include "Notice.h"
 #include "ResourceIds.h"
 #include "WxTestMain.h"
 
@@ -17,201 +16,152 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
+#include <wx/stattext.h>
 
 #include <memory>
-#include <set>
+#include <string>
 
 namespace {
 
-constexpr int kSetUpBound = 10000;   // ms; only a guard against a hang
-
-wxString U(const char* utf8)
+template <class T> T* ModalWindow()
 {
-    return wxString::FromUTF8(utf8);
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* t = dynamic_cast<T*>(w); t && t->IsModal())
+            return t;
+    return nullptr;
 }
 
-bool WaitForSetUp(CPageFrame* page)
+// Presses key, or OK when key is 0: whether that closed the dialog. One left
+// open is ended anyway, so that no test hangs.
+bool Close(wxDialog* dialog, int key)
 {
-    return PumpEvents(kSetUpBound, [page] { return page->View() && page->View()->IsSetUp(); });
+    wxKeyEvent press(wxEVT_CHAR_HOOK);
+    press.m_keyCode = key;
+    wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
+    dialog->ProcessWindowEvent(key ? static_cast<wxEvent&>(press) : click);
+    const bool closed = !dialog->IsModal();
+    if (!closed)
+        dialog->EndModal(wxID_ABORT);
+    return closed;
 }
 
-class SheetTest : public testing::Test
+TEST(Sheet, HasItsCaptionTabsButtonsAndIcon)
 {
-protected:
-    void SetUp() override { sheet.reset(new CAllSheets(SheetCaption())); }
-    void TearDown() override { sheet.reset(); }
-
-    CPageFrame* Page(size_t i) const { return sheet->Page(i); }
-
-    // Selects a tab as a click on it does, with the book control's events.
-    void SelectTab(size_t i)
-    {
-        sheet->GetBookCtrl()->SetSelection(i);
-        ASSERT_TRUE(WaitForSetUp(Page(i))) << "page " << i << " never set its window up";
-    }
-
-    void ShowAndWait()
-    {
-        sheet->Show();
-        ASSERT_TRUE(WaitForSetUp(Page(0))) << "the first page never set its window up";
-    }
-
-    std::unique_ptr<CAllSheets> sheet;
-};
-
-TEST_F(SheetTest, HasItsCaptionTabsInOrderAndButtons)
-{
-    EXPECT_EQ(sheet->GetTitle(), U("OpenGL: фрагменты кода с примерами"));
-
-    ASSERT_EQ(sheet->PageCount(), 3u);
-    wxBookCtrlBase* book = sheet->GetBookCtrl();
-    EXPECT_EQ(book->GetPageText(0), U("Линии в пространстве"));
-    EXPECT_EQ(book->GetPageText(1), U("Освещение"));
-    EXPECT_EQ(book->GetPageText(2), U("Наложение текстуры"));
-    EXPECT_NE(dynamic_cast<CCubeDlg*>(Page(0)), nullptr);
-    EXPECT_NE(dynamic_cast<CLightDlg*>(Page(1)), nullptr);
-    EXPECT_NE(dynamic_cast<CTexDlg*>(Page(2)), nullptr);
-    EXPECT_EQ(Page(0)->TemplateId(), IDD_CUBE_PAGE);
-    EXPECT_EQ(Page(1)->TemplateId(), IDD_LIGHT_PAGE);
-    EXPECT_EQ(Page(2)->TemplateId(), IDD_TEX_PAGE);
-
+    CAllSheets sheet(SheetCaption());
+    EXPECT_EQ(sheet.GetTitle(), wxString::FromUTF8("OpenGL: фрагменты кода с примерами"));
+    wxBookCtrlBase* book = sheet.GetBookCtrl();
+    ASSERT_EQ(book->GetPageCount(), 3u);
+    EXPECT_EQ(book->GetPageText(0), wxString::FromUTF8("Линии в пространстве"));
+    EXPECT_EQ(book->GetPageText(1), wxString::FromUTF8("Освещение"));
+    EXPECT_EQ(book->GetPageText(2), wxString::FromUTF8("Наложение текстуры"));
     EXPECT_EQ(book->GetSelection(), 0);
-
     for (int id : {wxID_OK, wxID_CANCEL, wxID_HELP})
-        EXPECT_NE(wxDynamicCast(sheet->FindWindow(id), wxButton), nullptr) << "button " << id;
-    EXPECT_EQ(sheet->FindWindow(wxID_APPLY), nullptr);
-}
+        EXPECT_NE(wxDynamicCast(sheet.FindWindow(id), wxButton), nullptr) << "button " << id;
+    EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
 
-TEST_F(SheetTest, CarriesBothIconImages)
-{
-    const wxIconBundle icons = sheet->GetIcons();
-    ASSERT_EQ(icons.GetIconCount(), 2u);
-    std::set<int> sizes;
-    for (size_t i = 0; i < icons.GetIconCount(); ++i) {
-        const wxIcon icon = icons.GetIconByIndex(i);
-        EXPECT_EQ(icon.GetWidth(), icon.GetHeight());
-        sizes.insert(icon.GetWidth());
-    }
-    EXPECT_EQ(sizes, (std::set<int>{16, 32}));
-}
-
-TEST_F(SheetTest, SelectingAStartPageOpensThere)
-{
-    CAllSheets second(SheetCaption(), nullptr, 1);
-    EXPECT_EQ(second.GetBookCtrl()->GetSelection(), 1);
-    second.Show();
-    ASSERT_TRUE(WaitForSetUp(second.Page(1)));
-    EXPECT_EQ(second.ActivePage(), second.Page(1));
-    EXPECT_TRUE(second.Page(1)->View()->IsContextCurrent());
-    EXPECT_FALSE(second.Page(0)->View()->IsAnimating());
-}
-
-TEST_F(SheetTest, OpeningActivatesOnlyTheFirstPage)
-{
-    EXPECT_EQ(sheet->ActivePage(), nullptr) << "nothing is active before the sheet shows";
-    ShowAndWait();
-    EXPECT_EQ(sheet->ActivePage(), Page(0));
-    EXPECT_TRUE(Page(0)->View()->IsContextCurrent());
-    EXPECT_TRUE(Page(0)->View()->IsAnimating());
-    for (size_t i : {1u, 2u}) {
-        EXPECT_FALSE(Page(i)->View()->IsContextCurrent()) << "page " << i;
-        EXPECT_FALSE(Page(i)->View()->IsAnimating()) << "page " << i;
+    const wxIconBundle icons = sheet.GetIcons();
+    for (int side : {32, 16}) {
+        const wxImage image = wxBitmap(icons.GetIcon(side, wxIconBundle::FALLBACK_NONE)).ConvertToImage();
+        ASSERT_TRUE(image.IsOk() && image.GetHeight() == side) << "no " << side << "-pixel image";
+        const unsigned long colours = image.CountColours(16);   // the transparent one among them
+        EXPECT_TRUE(colours >= 3 && colours <= 16) << colours << " colours at " << side;
     }
 }
 
-TEST_F(SheetTest, SwitchingTabsHandsTheContextToTheVisiblePage)
+// One tour of the tabs: at each step only the shown page holds the context and
+// runs its timer, and the page left keeps what the user set on it.
+TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
 {
-    ShowAndWait();
-    // Around the tabs and back: each time only the shown page draws and turns.
-    for (size_t shown : {1u, 2u, 0u, 2u, 1u}) {
-        SelectTab(shown);
-        ASSERT_EQ(sheet->ActivePage(), Page(shown));
-        EXPECT_TRUE(Page(shown)->View()->IsContextCurrent()) << "page " << shown;
-        EXPECT_TRUE(Page(shown)->View()->IsAnimating()) << "page " << shown;
-        for (size_t hidden = 0; hidden < 3; ++hidden) {
-            if (hidden == shown)
-                continue;
-            EXPECT_FALSE(Page(hidden)->View()->IsContextCurrent())
-                << "page " << hidden << " hidden behind " << shown;
-            EXPECT_FALSE(Page(hidden)->View()->IsAnimating())
-                << "page " << hidden << " hidden behind " << shown;
-        }
-    }
-}
-
-TEST_F(SheetTest, ReturningToATabKeepsItsSettings)
-{
-    ShowAndWait();
-    CPageFrame* lines = Page(0);
-    COpenGLWnd* view = lines->View();
-    auto* perspective = wxDynamicCast(lines->FindWindow(IDC_PERSPECTIVE), wxRadioButton);
-    auto* smooth = wxDynamicCast(lines->FindWindow(IDC_SMOOTH), wxCheckBox);
-    ASSERT_NE(perspective, nullptr);
-    ASSERT_NE(smooth, nullptr);
-
+    CAllSheets sheet(SheetCaption());
+    sheet.Show();
+    auto* perspective = wxDynamicCast(sheet.Page(0)->FindWindow(IDC_PERSPECTIVE), wxRadioButton);
+    auto* smooth = wxDynamicCast(sheet.Page(0)->FindWindow(IDC_SMOOTH), wxCheckBox);
+    ASSERT_TRUE(perspective && smooth);
     perspective->SetValue(true);
     smooth->SetValue(!smooth->GetValue());
     const bool smoothSet = smooth->GetValue();
-    view->SetProjection(2);
-    view->ScaleBySteps(3, 2);
-    view->SetAngles(30.0, 60.0);
-    const float scale = view->ScaleX();
 
-    SelectTab(1);
-    SelectTab(0);
-
-    EXPECT_EQ(lines->View(), view) << "the page's window was made anew";
+    for (size_t shown : {0u, 1u, 2u, 0u}) {
+        sheet.GetBookCtrl()->SetSelection(shown);   // as a click on the tab does
+        CPageFrame* const page = sheet.Page(shown);   // the bound only guards against a hang
+        ASSERT_TRUE(PumpEvents(10000, [page] { return page->View() && page->View()->IsSetUp(); })) << shown;
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(sheet.Page(i)->View()->IsContextCurrent(), i == shown) << "page " << i << " at " << shown;
+            EXPECT_EQ(sheet.Page(i)->View()->IsAnimating(), i == shown) << "page " << i << " at " << shown;
+        }
+    }
     EXPECT_TRUE(perspective->GetValue());
     EXPECT_EQ(smooth->GetValue(), smoothSet);
-    EXPECT_TRUE(view->IsPerspective());
-    EXPECT_FLOAT_EQ(view->ScaleX(), scale);
-    EXPECT_NE(view->ScaleX(), 1.0f);
+    sheet.Show(false);   // a closed sheet leaves no timer running
+    EXPECT_FALSE(sheet.Page(0)->View()->IsAnimating());
 }
 
-TEST_F(SheetTest, HidingTheSheetStopsTheShownPage)
+// The application object as the program makes it; wxTheApp and the test's
+// fatal assertion handler are given back after each test.
+struct StartUp : testing::Test
 {
-    ShowAndWait();
-    SelectTab(1);
-    sheet->Show(false);
-    EXPECT_EQ(sheet->ActivePage(), nullptr);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_FALSE(Page(i)->View()->IsAnimating()) << "page " << i;
-        EXPECT_FALSE(Page(i)->View()->IsContextCurrent()) << "page " << i;
+    void SetUp() override
+    {
+        app = std::make_unique<CSamplesApp>();
+        wxApp::SetInstance(testApp);
+        ASSERT_TRUE(app->OnInit());
     }
-    // Shown again, it picks up on the tab it was left on.
-    sheet->Show();
-    EXPECT_EQ(sheet->ActivePage(), Page(1));
-    EXPECT_TRUE(Page(1)->View()->IsAnimating());
+    void TearDown() override
+    {
+        app.reset();
+        wxApp::SetInstance(testApp);
+        wxSetAssertHandler(fatal);
+        SetNoticeHandler(nullptr);
+    }
+
+    wxAppConsole* const testApp = wxApp::GetInstance();
+    const wxAssertHandler_t fatal = wxTheAssertHandler;
+    std::unique_ptr<CSamplesApp> app;
+};
+
+TEST_F(StartUp, AssertionsAreReportedOnStandardErrorAndTheProgramGoesOn)
+{
+    testing::internal::CaptureStderr();
+    wxFAIL_MSG("reported, not fatal");   // the test's own handler would abort here
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("reported, not fatal"), std::string::npos);
 }
 
-TEST_F(SheetTest, HelpShowsANoteAndReturns)
+// The sheet runs modally; a picture that fails to load is told in a box in the
+// dialog colours that OK or Escape closes; Escape closes the sheet.
+TEST_F(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
 {
-    wxString caption;
-    int buttons = -1;
-    bool shown = false;
-    sheet->CallAfter([&] {
-        for (wxWindow* w : wxTopLevelWindows) {
-            auto* note = dynamic_cast<CNoticeBox*>(w);
-            if (!note || !note->IsModal())
-                continue;
-            shown = true;
-            caption = note->GetTitle();
-            buttons = 0;
-            for (wxWindow* child : note->GetChildren())
-                buttons += wxDynamicCast(child, wxButton) != nullptr;
-            note->EndModal(wxID_OK);
+    bool modal = false, sheetClosed = false;
+    int boxes = 0;
+    wxTheApp->CallAfter([&] {
+        auto* sheet = ModalWindow<CAllSheets>();
+        if (!(modal = sheet != nullptr))
+            return;
+        for (int key : {0, int(WXK_ESCAPE)}) {
+            wxTheApp->CallAfter([&boxes, key] {
+                CNoticeBox* box = ModalWindow<CNoticeBox>();
+                if (!box)
+                    return;
+                ++boxes;
+                EXPECT_EQ(box->GetTitle(), "Error");
+                EXPECT_EQ(box->Text(), "Failed to open DIB file R&D missing.bmp.\n");
+                EXPECT_EQ(box->GetBackgroundColour(), wxColour(168, 189, 216));
+                EXPECT_EQ(box->GetChildren().size(), 2u) << "more than a text and a button";
+                EXPECT_NE(wxDynamicCast(box->FindWindow(wxID_OK), wxButton), nullptr);
+                for (wxWindow* child : box->GetChildren())
+                    EXPECT_TRUE(wxDynamicCast(child, wxButton) || (wxDynamicCast(child, wxStaticText) &&
+                                child->GetForegroundColour() == wxColour(61, 96, 126)));
+                EXPECT_TRUE(Close(box, key)) << (key ? "Escape" : "OK") << " left the box open";
+            });
+            EXPECT_EQ(LoadBmpImage("R&D missing.bmp"), nullptr);
         }
+        sheetClosed = Close(sheet, WXK_ESCAPE);
     });
-    auto* help = wxDynamicCast(sheet->FindWindow(wxID_HELP), wxButton);
-    ASSERT_NE(help, nullptr);
-    wxCommandEvent click(wxEVT_BUTTON, wxID_HELP);
-    click.SetEventObject(help);
-    help->GetEventHandler()->ProcessEvent(click);
-    PumpEvents(20);   // a call left over when no note came must not outlive the locals
+    RunDemoSheet();
+    PumpEvents(20);   // a call left over when no box came must not outlive the locals
 
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(caption, U("Справка"));
-    EXPECT_EQ(buttons, 1);
+    ASSERT_TRUE(modal) << "no modal sheet was shown";
+    EXPECT_EQ(boxes, 2) << "a load failure showed no box";
+    EXPECT_TRUE(sheetClosed) << "Escape left the sheet open";
 }
 
 }
