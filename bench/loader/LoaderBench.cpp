@@ -52,21 +52,19 @@ double MedianSeconds(const std::function<void()>& work)
     return seconds[kRuns / 2];
 }
 
-std::vector<Rgb> Palette256()
+std::vector<uint32_t> Palette256()
 {
-    std::vector<Rgb> palette;
-    for (int i = 0; i < 256; ++i)
-        palette.push_back({static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), static_cast<uint8_t>(i * 7)});
+    std::vector<uint32_t> palette;
+    for (uint32_t i = 0; i < 256; ++i)
+        palette.push_back(i << 16 | (255 - i) << 8 | (i * 7 & 0xFF));
     return palette;
 }
 
 Bytes TwentyFourBitFile(std::mt19937& random)
 {
-    std::vector<Rgb> colors(size_t{kSide} * kSide);
-    for (Rgb& c : colors) {
-        const uint32_t v = random();
-        c = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16)};
-    }
+    std::vector<uint32_t> colors(size_t{kSide} * kSide);
+    for (uint32_t& c : colors)
+        c = random() & 0xFFFFFF;
     BmpFields f;
     f.width = kSide;
     f.height = kSide;
@@ -76,9 +74,9 @@ Bytes TwentyFourBitFile(std::mt19937& random)
 
 Bytes PalettedFile(std::mt19937& random)
 {
-    Bytes indices(size_t{kSide} * kSide);
-    for (uint8_t& i : indices)
-        i = static_cast<uint8_t>(random());
+    std::vector<uint32_t> indices(size_t{kSide} * kSide);
+    for (uint32_t& i : indices)
+        i = random() & 0xFF;
     BmpFields f;
     f.width = kSide;
     f.height = kSide;
@@ -88,12 +86,59 @@ Bytes PalettedFile(std::mt19937& random)
     return BuildBmp(f);
 }
 
+// The indices as RLE8: runs of 3 or more encoded, 3 or more pixels between
+// them as absolute runs and fewer as runs of 1, an end of line after each row
+// and an end of bitmap.
+Bytes EncodeRle8(int width, int rows, const std::vector<uint32_t>& indices)
+{
+    Bytes out;
+    for (int y = 0; y < rows; ++y) {
+        const uint32_t* row = &indices[static_cast<size_t>(y) * width];
+        auto runAt = [&](int x) {
+            int n = 1;
+            while (x + n < width && n < 255 && row[x + n] == row[x])
+                ++n;
+            return n;
+        };
+        int x = 0;
+        while (x < width) {
+            const int run = runAt(x);
+            if (run >= 3) {
+                out.push_back(static_cast<uint8_t>(run));
+                out.push_back(static_cast<uint8_t>(row[x]));
+                x += run;
+                continue;
+            }
+            int n = 0;
+            while (x + n < width && n < 255 && runAt(x + n) < 3)
+                ++n;
+            if (n < 3) {
+                for (int i = 0; i < n; ++i) {
+                    out.push_back(1);
+                    out.push_back(static_cast<uint8_t>(row[x + i]));
+                }
+            } else {
+                out.push_back(0);
+                out.push_back(static_cast<uint8_t>(n));
+                for (int i = 0; i < n; ++i)
+                    out.push_back(static_cast<uint8_t>(row[x + i]));
+                if (n % 2)
+                    out.push_back(0);
+            }
+            x += n;
+        }
+        out.insert(out.end(), {0, 0});
+    }
+    out.insert(out.end(), {0, 1});
+    return out;
+}
+
 // Spans of one colour, 1 to 96 pixels long, and every fifth span noise, the
 // way a drawn logo compresses. Also the same picture uncompressed, since
 // stb_image does not read RLE.
 Bytes Rle8File(std::mt19937& random, Bytes* uncompressed)
 {
-    Bytes indices;
+    std::vector<uint32_t> indices;
     indices.reserve(size_t{kSide} * kSide);
     for (int y = 0; y < kSide; ++y) {
         int x = 0;
@@ -102,7 +147,7 @@ Bytes Rle8File(std::mt19937& random, Bytes* uncompressed)
             const bool noise = random() % 5 == 0;
             const uint8_t color = static_cast<uint8_t>(random());
             for (int i = 0; i < span; ++i)
-                indices.push_back(noise ? static_cast<uint8_t>(random()) : color);
+                indices.push_back(noise ? random() & 0xFF : color);
             x += span;
         }
     }
@@ -114,7 +159,7 @@ Bytes Rle8File(std::mt19937& random, Bytes* uncompressed)
     f.bits = PackRows(8, kSide, kSide, indices);
     *uncompressed = BuildBmp(f);
     f.compression = 1;
-    f.bits = EncodeRle(8, kSide, kSide, indices);
+    f.bits = EncodeRle8(kSide, kSide, indices);
     return BuildBmp(f);
 }
 

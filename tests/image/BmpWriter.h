@@ -1,6 +1,5 @@
-// Builds bitmap files byte by byte for the loader's tests, the fuzzer's seed
-// corpus and the benchmark: valid files of every kind the loader reads, and
-// any header field set to whatever a test needs.
+// Bitmap files built byte by byte, for the loader's tests, the fuzzer's seed
+// corpus and the benchmark.
 #pragma once
 
 #include <cstdint>
@@ -9,49 +8,44 @@
 
 using Bytes = std::vector<uint8_t>;
 
-struct Rgb
-{
-    uint8_t r, g, b;
-};
-
 // What to write. The defaults give a valid 1 × 1 24-bit Windows file.
 struct BmpFields
 {
     bool fileHeader = true;
-    bool os2 = false;            // 12-byte header, 3-byte colour entries
-    uint32_t headerSize = 0;     // 0: 12 or 40, by the form
-    int32_t width = 1;           // the OS/2 form keeps the low 16 bits
-    int32_t height = 1;
-    uint16_t planes = 1;
+    bool os2 = false;                // 12-byte header, 3-byte colour entries
+    int32_t width = 1, height = 1;   // the OS/2 form keeps the low 16 bits
     uint16_t bitCount = 24;
-    uint32_t compression = 0;
-    uint32_t sizeImage = 0;
-    uint32_t colorsUsed = 0;
-    std::vector<Rgb> palette;    // the colour table, written whole
-    Bytes bits;                  // the pixel data as stored
-    int64_t bitsOffset = -1;     // the file header's offset; -1: right after the table
+    uint32_t compression = 0, sizeImage = 0, colorsUsed = 0;
+    std::vector<uint32_t> palette;   // the colour table as 0xRRGGBB, written whole
+    Bytes bits;                      // the pixel data as stored
+    int64_t bitsOffset = -1;         // the file header's offset; -1: right after the table
 };
 
 Bytes BuildBmp(const BmpFields& fields);
 
-// Rows of palette indices or colours, bottom row first, as uncompressed rows
-// of bitCount bits padded to 4 bytes. For 16 bits the colours are 5-bit values.
-Bytes PackRows(uint16_t bitCount, int width, int rows, const Bytes& indices);
-Bytes PackRows(uint16_t bitCount, int width, int rows, const std::vector<Rgb>& colors);
+// Pixel values, bottom row first, as rows of bitCount bits padded to 4 bytes:
+// palette indices from each byte's high bits, wider values little-endian
+// (0xRRGGBB for 24 bits, 5-bit channels for 16).
+Bytes PackRows(uint16_t bitCount, int width, int rows, const std::vector<uint32_t>& values);
 
-// An RLE8 or RLE4 stream of the indices: encoded runs, absolute runs, an end
-// of line after each row but the last and an end of bitmap.
-Bytes EncodeRle(uint16_t bitCount, int width, int rows, const Bytes& indices);
+// An RLE8 (compression 1) or RLE4 (2) file of that stream with four colours.
+BmpFields RleFields(uint32_t compression, int width, int height, Bytes stream);
 
-// A valid file and the bytes it must decode to.
+// A valid file and the bytes it decodes to, worked out from the picture.
 struct SampleBmp
 {
     std::string name;
     Bytes file;
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
     Bytes rgb;   // width × height × 3, bottom row first
 };
 
-// Files of every kind the loader reads, in every header form and row order.
+enum Form { kWindows, kBare, kTopDown, kOs2, kGap };   // kGap: 0xEE bytes between the table and the pixels
+
+// An uncompressed picture in that form. Paletted kinds get colorsUsed entries
+// (0: 2^bitCount) and use up to two indices past them, which are black.
+SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form = kWindows, uint32_t colorsUsed = 0);
+
+// A file of every kind and form the loader reads; RLE with runs, padded
+// absolute runs, deltas and ends of line and of bitmap.
 std::vector<SampleBmp> SampleBmps();

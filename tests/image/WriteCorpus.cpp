@@ -8,22 +8,12 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
-        return 2;
-    }
+    if (argc != 2)
+        return std::fprintf(stderr, "usage: %s DIR\n", argv[0]), 2;
     std::filesystem::create_directories(argv[1]);
-    int written = 0;
     for (const SampleBmp& sample : SampleBmps()) {
-        const std::string path = std::string(argv[1]) + "/" + sample.name + ".bmp";
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(sample.file.data()), static_cast<std::streamsize>(sample.file.size()));
-        if (!out) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return 1;
-        }
-        ++written;
+        std::ofstream out(std::string(argv[1]) + "/" + sample.name + ".bmp", std::ios::binary);
+        if (!out.write(reinterpret_cast<const char*>(sample.file.data()), std::streamsize(sample.file.size())))
+            return std::fprintf(stderr, "cannot write %s.bmp\n", sample.name.c_str()), 1;
     }
-    std::printf("%d files in %s\n", written, argv[1]);
-    return 0;
 }
