@@ -32,14 +32,7 @@ int CLightWnd::OnCreate()
 
 void CLightWnd::BuildDisplayList()
 {
-    glEnable(GL_NORMALIZE);
-    glEnable(GL_AUTO_NORMAL);
-    glEnable(GL_ALPHA_TEST);   // the default GL_ALWAYS lets every fragment pass
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    litscene::EnableLitState(false);
 
     litscene::SetUpColouredLamps();
     litscene::SetUpMaterial();

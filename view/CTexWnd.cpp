@@ -55,15 +55,7 @@ int CTexWnd::OnCreate()
 
 void CTexWnd::BuildDisplayList()
 {
-    glEnable(GL_NORMALIZE);
-    glEnable(GL_AUTO_NORMAL);
-    glEnable(GL_ALPHA_TEST);   // the default GL_ALWAYS lets every fragment pass
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT4);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    litscene::EnableLitState(true);
 
     // The white lamp keeps its default position: a directional light from
     // the viewer's side. It has no number and is never switched off.

@@ -25,6 +25,22 @@ inline constexpr GLfloat kWhite[4] = {1, 1, 1, 1};
 // The cut-off stays at 180 degrees, so this direction has no effect.
 inline constexpr GLfloat kNoSpotDirection[3] = {0, 0, 0};
 
+// What the lit scenes enable, in one order; whiteLamp adds the lamp that the
+// textured scene keeps on. Blending is on for the whole scene, axes included.
+inline void EnableLitState(bool whiteLamp)
+{
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_AUTO_NORMAL);
+    glEnable(GL_ALPHA_TEST);   // the default GL_ALWAYS lets every fragment pass
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_LIGHTING);
+    if (whiteLamp)
+        glEnable(GL_LIGHT4);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
 // Colours, then positions, then spot directions. The lamps stay off: the
 // page switches them.
 inline void SetUpColouredLamps()
