@@ -425,14 +425,18 @@ void COpenGLWnd::OnViewRotate(wxCommandEvent&)
 
 void COpenGLWnd::OnSizeIncrease(wxCommandEvent&)
 {
-    for (float* f : {&m_scaleX, &m_scaleY, &m_scaleZ})
-        *f *= kIncrease;
-    Invalidate();
+    MultiplyScale(kIncrease);
 }
 
 void COpenGLWnd::OnSizeDecrease(wxCommandEvent&)
 {
+    MultiplyScale(kDecrease);
+}
+
+// In single precision, so that the two factors do not quite cancel.
+void COpenGLWnd::MultiplyScale(float factor)
+{
     for (float* f : {&m_scaleX, &m_scaleY, &m_scaleZ})
-        *f *= kDecrease;
+        *f *= factor;
     Invalidate();
 }

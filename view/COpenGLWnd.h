@@ -90,6 +90,7 @@ private:
     void MakeCurrent();
     void EndDrag();
     void Invalidate();
+    void MultiplyScale(float factor);
 
     void OnPaint(wxPaintEvent& event);
     void OnSizeEvent(wxSizeEvent& event);

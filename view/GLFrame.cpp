@@ -5,15 +5,6 @@
 
 namespace glframe {
 
-namespace {
-
-void LoadOrthoBox()
-{
-    glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);
-}
-
-}
-
 double AspectOf(int cx, int cy)
 {
     return cy == 0 ? cx : static_cast<double>(cx) / cy;
@@ -27,11 +18,8 @@ void ApplyClearColour()
 void ApplySize(int cx, int cy)
 {
     glViewport(0, 0, cx, cy);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    LoadOrthoBox();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    // A size change always brings back the orthographic box.
+    ApplyProjection(false, 0.0);
 }
 
 void ApplyProjection(bool perspective, double aspect)
@@ -41,7 +29,7 @@ void ApplyProjection(bool perspective, double aspect)
     if (perspective)
         gluPerspective(45.0, aspect, 1.0, 100.0);
     else
-        LoadOrthoBox();
+        glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
