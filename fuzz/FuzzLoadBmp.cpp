@@ -1,6 +1,7 @@
 // Any bytes as a bitmap file. A failed load must give exactly one notice, a
 // successful one none and a picture whose every byte can be read.
 #include "DecodeBmp.h"
+#include "LoadBmpImage.h"
 #include "Notice.h"
 
 #include <cstdint>
@@ -46,7 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         sum += image->pixels[i];
     volatile unsigned sink = sum;
     (void)sink;
-    std::free(image->pixels);
-    std::free(image);
+    FreeRgbImage(image);
     return 0;
 }

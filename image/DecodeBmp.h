@@ -11,3 +11,6 @@
 // whose pixel array would exceed maxPixelBytes gets "Out of memory." without
 // being allocated (the fuzzer keeps within its memory limit this way).
 RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixelBytes = SIZE_MAX);
+
+// The same without the notice: *message is set to its text instead.
+RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixelBytes, const char** message);

@@ -1,15 +1,12 @@
 #include "DibConvert.h"
 
-#include <cstring>
+#include "DibPixels.h"
 
 #if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
 #include <immintrin.h>
 #endif
 
 namespace {
-
-// Colour-table entries as red, green, blue, 0: one 4-byte copy per pixel.
-using Palette = unsigned char[256][4];
 
 void BuildPalette(const NormalisedDib& dib, Palette palette)
 {
@@ -21,11 +18,6 @@ void BuildPalette(const NormalisedDib& dib, Palette palette)
         palette[i][1] = dib.colors[i][1];
         palette[i][2] = dib.colors[i][0];
     }
-}
-
-inline void PutColor(unsigned char* out, const unsigned char* color)
-{
-    std::memcpy(out, color, 4);
 }
 
 void Row1(const unsigned char* in, unsigned char* out, size_t width, const Palette palette)
@@ -151,106 +143,6 @@ void ConvertRows(const NormalisedDib& dib, const Palette palette, unsigned char*
             Row24(in, out, width);
             break;
         case 32: Row32(in, out, width); break;
-        }
-    }
-}
-
-// Decodes RLE8 or RLE4. The output is written in order, every pixel exactly
-// once: runs in their colours, whatever a line end, delta or bitmap end skips
-// in black.
-bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out)
-{
-    const bool fourBit = dib.header.compression == kBiRle4;
-    const size_t width = static_cast<size_t>(dib.header.width);
-    const size_t rows = DibRows(dib.header);
-    const unsigned char* in = dib.bits;
-    const unsigned char* const end = in + dib.bitsSize;
-    unsigned char* const outEnd = out + width * rows * 3;
-    size_t x = 0;
-    size_t y = 0;
-    unsigned char* cursor = out;   // at (x, y): the first pixel not yet written
-
-    for (;;) {
-        // Data may end without an end-of-bitmap only once every row is ended.
-        if (in == end)
-            return y == rows;
-        // Runs and escapes come in pairs of bytes.
-        if (end - in < 2)
-            return false;
-        const unsigned count = in[0];
-        const unsigned value = in[1];
-        in += 2;
-
-        if (count > 0) {
-            // An encoded run must stay within the current row.
-            if (y >= rows || count > width - x)
-                return false;
-            if (fourBit) {
-                const unsigned char* first = palette[value >> 4];
-                const unsigned char* second = palette[value & 15];
-                for (unsigned i = 0; i < count; ++i, cursor += 3)
-                    PutColor(cursor, (i & 1) ? second : first);
-            } else {
-                const unsigned char* color = palette[value];
-                for (unsigned i = 0; i < count; ++i, cursor += 3)
-                    PutColor(cursor, color);
-            }
-            x += count;
-            continue;
-        }
-
-        switch (value) {
-        case 0: {   // end of line
-            // There is no row past the last to go on to.
-            if (y >= rows)
-                return false;
-            unsigned char* next = out + (y + 1) * width * 3;
-            std::memset(cursor, 0, static_cast<size_t>(next - cursor));
-            cursor = next;
-            x = 0;
-            ++y;
-            break;
-        }
-        case 1:   // end of bitmap
-            std::memset(cursor, 0, static_cast<size_t>(outEnd - cursor));
-            return true;
-        case 2: {   // delta: move right and up
-            // The two offsets belong to the escape.
-            if (end - in < 2)
-                return false;
-            const size_t newX = x + in[0];
-            const size_t newY = y + in[1];
-            in += 2;
-            // It may not leave the picture, except to where the last row's end of line leads.
-            if (!((newY < rows && newX <= width) || (newY == rows && newX == 0)))
-                return false;
-            unsigned char* next = out + (newY * width + newX) * 3;
-            std::memset(cursor, 0, static_cast<size_t>(next - cursor));
-            cursor = next;
-            x = newX;
-            y = newY;
-            break;
-        }
-        default: {   // absolute run of value pixels
-            const size_t bytes = fourBit ? (value + 1) / 2 : value;
-            // The run and its padding to a 16-bit boundary must be in the file.
-            const size_t padded = (bytes + 1) & ~size_t{1};
-            if (static_cast<size_t>(end - in) < padded)
-                return false;
-            // And within the current row.
-            if (y >= rows || value > width - x)
-                return false;
-            if (fourBit) {
-                for (unsigned i = 0; i < value; ++i, cursor += 3)
-                    PutColor(cursor, palette[(i & 1) ? (in[i / 2] & 15) : (in[i / 2] >> 4)]);
-            } else {
-                for (unsigned i = 0; i < value; ++i, cursor += 3)
-                    PutColor(cursor, palette[in[i]]);
-            }
-            in += padded;
-            x += value;
-            break;
-        }
         }
     }
 }

@@ -1,7 +1,5 @@
 #include "DibHeader.h"
 
-#include "LoadBmpImage.h"
-
 #include <cstring>
 
 namespace {
@@ -78,56 +76,51 @@ bool IsConvertible(const DibInfoHeader& header)
     }
 }
 
-}  // namespace
-
-uint16_t CountPaletteColors(const void* header)
+// Where the parts of the file lie, as the headers announce them.
+struct Layout
 {
-    const unsigned char* h = static_cast<const unsigned char*>(header);
-    if (Get32(h) == kOs2HeaderSize)
-        return ColorsForBitCount(Get16(h + 10));
-    const uint32_t used = Get32(h + 32);
-    if (used != 0)
-        return static_cast<uint16_t>(used);
-    return ColorsForBitCount(Get16(h + 14));
-}
-
-DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
-{
-    std::memset(dib, 0, sizeof *dib);
-
-    size_t headerStart = 0;
     bool hasFileHeader = false;
-    uint32_t bitsOffset = 0;
+    uint32_t bitsOffset = 0;   // from the file header, when there is one
+    size_t headerStart = 0;
+    size_t entrySize = 4;      // bytes per colour-table entry
+    size_t tableStart = 0;
+    size_t tableEnd = 0;
+};
+
+// The file header, if any, and the bitmap header, normalised into dib->header.
+DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
+{
     // "BM" marks the optional file header; without it the bitmap header comes first.
     if (size >= 2 && Get16(data) == kFileSignature) {
         // The file header must be whole before its pixel offset is read.
         if (size < kFileHeaderSize)
             return DibError::UnknownFormat;
-        bitsOffset = Get32(data + 10);
-        headerStart = kFileHeaderSize;
-        hasFileHeader = true;
+        layout->bitsOffset = Get32(data + 10);
+        layout->headerStart = kFileHeaderSize;
+        layout->hasFileHeader = true;
     }
-    const unsigned char* h = data + headerStart;
+    const unsigned char* h = data + layout->headerStart;
 
     // The header's first field, its size, selects its form.
-    if (size - headerStart < 4)
+    if (size - layout->headerStart < 4)
         return DibError::UnknownFormat;
     const uint32_t headerSize = Get32(h);
     // Only the OS/2 and the first Windows form; later forms add masks and colour spaces.
     if (headerSize != kOs2HeaderSize && headerSize != kWindowsHeaderSize)
         return DibError::UnknownFormat;
     // A header cut short by the end of the file.
-    if (size - headerStart < headerSize)
+    if (size - layout->headerStart < headerSize)
         return DibError::UnknownFormat;
 
-    const uint16_t n = CountPaletteColors(h);
-    const size_t entrySize = headerSize == kOs2HeaderSize ? 3 : 4;
+    dib->colorCount = CountPaletteColors(h);
     DibInfoHeader& header = dib->header;
-    if (headerSize == kOs2HeaderSize)
-        ReadOs2Header(h, n, &header);
-    else
+    if (headerSize == kOs2HeaderSize) {
+        ReadOs2Header(h, dib->colorCount, &header);
+        layout->entrySize = 3;
+    } else {
         ReadWindowsHeader(h, &header);
-    dib->colorCount = n;
+    }
+    layout->tableStart = layout->headerStart + headerSize;
 
     // Windows bitmaps have exactly one colour plane.
     if (header.planes != 1)
@@ -135,39 +128,55 @@ DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
     // A picture without pixels cannot be textured; a negative width means nothing.
     if (header.width <= 0 || header.height == 0)
         return DibError::Conversion;
-    const uint32_t width = static_cast<uint32_t>(header.width);
-    const uint32_t rows = DibRows(header);
     // Beyond any texture; refused before any byte count is formed from it.
-    if (width > kMaxSide || rows > kMaxSide)
+    if (static_cast<uint32_t>(header.width) > kMaxSide || DibRows(header) > kMaxSide)
         return DibError::Conversion;
+    return DibError::None;
+}
 
-    // The colour table follows the header and must be whole.
-    const size_t tableStart = headerStart + headerSize;
-    const size_t tableBytes = size_t{n} * entrySize;
-    if (size - tableStart < tableBytes)
+// The colour table, which follows the header and must be whole.
+DibError ReadColorTable(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
+{
+    const size_t n = dib->colorCount;
+    const size_t tableBytes = n * layout->entrySize;
+    if (size - layout->tableStart < tableBytes)
         return DibError::Conversion;
+    layout->tableEnd = layout->tableStart + tableBytes;
     const size_t kept = n < 256 ? n : 256;
     for (size_t i = 0; i < kept; ++i) {
-        const unsigned char* entry = data + tableStart + i * entrySize;
+        const unsigned char* entry = data + layout->tableStart + i * layout->entrySize;
         dib->colors[i][0] = entry[0];
         dib->colors[i][1] = entry[1];
         dib->colors[i][2] = entry[2];
-        dib->colors[i][3] = entrySize == 4 ? entry[3] : 0;
+        dib->colors[i][3] = layout->entrySize == 4 ? entry[3] : 0;
     }
+    return DibError::None;
+}
 
-    size_t bitsStart = tableStart + tableBytes;
-    if (hasFileHeader) {
+// The pixel data: the file header's offset, or else right after the table.
+DibError LocateBits(const unsigned char* data, size_t size, const Layout& layout, NormalisedDib* dib)
+{
+    size_t bitsStart = layout.tableEnd;
+    if (layout.hasFileHeader) {
         // Pixel data cannot start inside the headers that describe them.
-        if (bitsOffset < tableStart)
+        if (layout.bitsOffset < layout.tableStart)
             return DibError::Conversion;
         // Nor past the end of the file.
-        if (bitsOffset > size)
+        if (layout.bitsOffset > size)
             return DibError::Conversion;
-        bitsStart = bitsOffset;
+        bitsStart = layout.bitsOffset;
     }
     dib->bits = data + bitsStart;
     dib->bitsSize = size - bitsStart;
+    return DibError::None;
+}
 
+// Fills in the fields that may be 0 and checks that the pixels can be converted.
+DibError CheckPixels(NormalisedDib* dib)
+{
+    DibInfoHeader& header = dib->header;
+    const uint32_t width = static_cast<uint32_t>(header.width);
+    const uint32_t rows = DibRows(header);
     // Rows counted at their exact length, as the image size field is filled in.
     const uint64_t exactRowBytes = (uint64_t{width} * header.bitCount + 7) / 8;
     if (header.sizeImage == 0) {
@@ -178,7 +187,7 @@ DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
         header.sizeImage = static_cast<uint32_t>(imageBytes);
     }
     if (header.clrUsed == 0)
-        header.clrUsed = n;
+        header.clrUsed = dib->colorCount;
 
     // Only the published bit counts and compressions, without bit fields.
     if (!IsConvertible(header))
@@ -198,4 +207,31 @@ DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
     if (outputBytes >= static_cast<uint64_t>(PTRDIFF_MAX))
         return DibError::Conversion;
     return DibError::None;
+}
+
+}  // namespace
+
+uint16_t CountPaletteColors(const void* header)
+{
+    const unsigned char* h = static_cast<const unsigned char*>(header);
+    if (Get32(h) == kOs2HeaderSize)
+        return ColorsForBitCount(Get16(h + 10));
+    const uint32_t used = Get32(h + 32);
+    if (used != 0)
+        return static_cast<uint16_t>(used);
+    return ColorsForBitCount(Get16(h + 14));
+}
+
+DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
+{
+    std::memset(dib, 0, sizeof *dib);
+    Layout layout;
+    DibError error = ReadHeader(data, size, &layout, dib);
+    if (error == DibError::None)
+        error = ReadColorTable(data, size, &layout, dib);
+    if (error == DibError::None)
+        error = LocateBits(data, size, layout, dib);
+    if (error == DibError::None)
+        error = CheckPixels(dib);
+    return error;
 }

@@ -51,6 +51,10 @@ enum class DibError
     Conversion,      // a header or pixel layout that cannot be converted
 };
 
+// The number of colour-table entries that the bitmap header at header
+// (12-byte OS/2 or 40-byte Windows form) announces.
+uint16_t CountPaletteColors(const void* header);
+
 // Reads the file in data[0, size) into dib. On success the header describes
 // a picture of 1 to kMaxSide pixels each way in a bit count and compression
 // that ConvertDib handles, its uncompressed rows lie within the file, and

@@ -2,6 +2,9 @@
 // the application installs a handler that shows a modal box.
 #pragma once
 
+// The caption of every notice the loader gives.
+inline constexpr char kErrorCaption[] = "Error";
+
 // caption and text are UTF-8. The handler returns when the user has dismissed it.
 using NoticeHandler = void (*)(const char* caption, const char* text);
 

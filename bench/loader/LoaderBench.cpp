@@ -225,9 +225,7 @@ int main()
 
     for (const Case& c : cases) {
         const double ours = MedianSeconds([&] {
-            RgbImage* image = LoadBmpImage(c.path.c_str());
-            std::free(image->pixels);
-            std::free(image);
+            FreeRgbImage(LoadBmpImage(c.path.c_str()));
         });
         const double stb = MedianSeconds([&] {
             int width, height, channels;

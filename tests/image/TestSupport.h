@@ -4,6 +4,7 @@
 
 #include "BmpWriter.h"
 #include "DecodeBmp.h"
+#include "LoadBmpImage.h"
 #include "Notice.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +37,7 @@ inline Loaded Result(RgbImage* image)
     const size_t bytes = size_t(image->width) * size_t(image->height) * 3;
     const Loaded result{std::to_string(image->width) + "x" + std::to_string(image->height) +
                             (notices.empty() ? "" : "|" + notices), {image->pixels, image->pixels + bytes}};
-    std::free(image->pixels);
-    std::free(image);
+    FreeRgbImage(image);
     return result;
 }
 

@@ -1,0 +1,130 @@
+#include "DibPixels.h"
+
+namespace {
+
+// The decoder's place in the stream and in the picture.
+struct RleState
+{
+    const unsigned char* in;
+    const unsigned char* end;
+    const unsigned char (*palette)[4];
+    unsigned char* out;      // the picture's first byte
+    unsigned char* cursor;   // at (x, y): the first pixel not yet written
+    size_t width;
+    size_t rows;
+    size_t x;
+    size_t y;
+    bool fourBit;
+};
+
+// Leaves the pixels up to (newX, newY) black and moves there.
+void SkipTo(RleState& s, size_t newX, size_t newY)
+{
+    unsigned char* next = s.out + (newY * s.width + newX) * 3;
+    std::memset(s.cursor, 0, static_cast<size_t>(next - s.cursor));
+    s.cursor = next;
+    s.x = newX;
+    s.y = newY;
+}
+
+bool EndOfLine(RleState& s)
+{
+    // There is no row past the last to go on to.
+    if (s.y >= s.rows)
+        return false;
+    SkipTo(s, 0, s.y + 1);
+    return true;
+}
+
+// Moves right and up by the two bytes after the escape.
+bool Delta(RleState& s)
+{
+    // The two offsets belong to the escape.
+    if (s.end - s.in < 2)
+        return false;
+    const size_t newX = s.x + s.in[0];
+    const size_t newY = s.y + s.in[1];
+    s.in += 2;
+    // It may not leave the picture, except to where the last row's end of line leads.
+    if (!((newY < s.rows && newX <= s.width) || (newY == s.rows && newX == 0)))
+        return false;
+    SkipTo(s, newX, newY);
+    return true;
+}
+
+// count pixels of one colour, or in RLE4 of two alternating ones.
+bool EncodedRun(RleState& s, unsigned count, unsigned value)
+{
+    // An encoded run must stay within the current row.
+    if (s.y >= s.rows || count > s.width - s.x)
+        return false;
+    const unsigned char* first = s.palette[s.fourBit ? value >> 4 : value];
+    const unsigned char* second = s.palette[s.fourBit ? value & 15 : value];
+    if (first == second) {   // every RLE8 run: the loop without the choice is faster
+        for (unsigned i = 0; i < count; ++i, s.cursor += 3)
+            PutColor(s.cursor, first);
+    } else {
+        for (unsigned i = 0; i < count; ++i, s.cursor += 3)
+            PutColor(s.cursor, (i & 1) ? second : first);
+    }
+    s.x += count;
+    return true;
+}
+
+// count pixels given one by one, padded to a 16-bit boundary.
+bool AbsoluteRun(RleState& s, unsigned count)
+{
+    const size_t bytes = s.fourBit ? (count + 1) / 2 : count;
+    // The run and its padding must be in the file.
+    const size_t padded = (bytes + 1) & ~size_t{1};
+    if (static_cast<size_t>(s.end - s.in) < padded)
+        return false;
+    // And within the current row.
+    if (s.y >= s.rows || count > s.width - s.x)
+        return false;
+    if (s.fourBit) {
+        for (unsigned i = 0; i < count; ++i, s.cursor += 3)
+            PutColor(s.cursor, s.palette[(i & 1) ? (s.in[i / 2] & 15) : (s.in[i / 2] >> 4)]);
+    } else {
+        for (unsigned i = 0; i < count; ++i, s.cursor += 3)
+            PutColor(s.cursor, s.palette[s.in[i]]);
+    }
+    s.in += padded;
+    s.x += count;
+    return true;
+}
+
+}  // namespace
+
+bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out)
+{
+    RleState s{dib.bits, dib.bits + dib.bitsSize, palette, out, out,
+               static_cast<size_t>(dib.header.width), DibRows(dib.header), 0, 0,
+               dib.header.compression == kBiRle4};
+    for (;;) {
+        // Data may end without an end-of-bitmap only once every row is ended.
+        if (s.in == s.end)
+            return s.y == s.rows;
+        // Runs and escapes come in pairs of bytes.
+        if (s.end - s.in < 2)
+            return false;
+        const unsigned count = s.in[0];
+        const unsigned value = s.in[1];
+        s.in += 2;
+        bool ok;
+        if (count > 0) {
+            ok = EncodedRun(s, count, value);
+        } else if (value == 0) {
+            ok = EndOfLine(s);
+        } else if (value == 1) {   // end of bitmap
+            SkipTo(s, 0, s.rows);
+            return true;
+        } else if (value == 2) {
+            ok = Delta(s);
+        } else {
+            ok = AbsoluteRun(s, value);
+        }
+        if (!ok)
+            return false;
+    }
+}
