@@ -18,7 +18,7 @@ void CountNotice(const char*, const char*)
 
 // A few bytes of RLE may describe a 12.9 GB picture. Inputs are small, so a
 // larger one only spends the fuzzer's time and memory on zero-filling.
-constexpr size_t kPixelBudget = size_t{16} << 20;
+constexpr size_t kPixelBudget = size_t{4} << 20;
 
 }  // namespace
 

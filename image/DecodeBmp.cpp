@@ -4,12 +4,10 @@
 #include "DibHeader.h"
 #include "Notice.h"
 
+#include "WholeFile.h"
+
 #include <cstdint>
 #include <cstdlib>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
 
 namespace {
 
@@ -17,27 +15,9 @@ const char kUnknownFormat[] = "Unknown DIB file format.";
 const char kConversionError[] = "Image file conversion error.";
 const char kOutOfMemory[] = "Out of memory.";
 
-// A large pixel array is written once, front to back. On Linux its first
-// touch costs a page fault per 4 KB, which dominates a big load: ask for huge
-// pages, one fault per 2 MB. Only a hint; nothing depends on it.
-void AdviseWriteOnce(unsigned char* block, size_t size)
-{
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    const uintptr_t huge = uintptr_t{2} << 20;
-    if (size < 4 * huge)
-        return;
-    const uintptr_t begin = (reinterpret_cast<uintptr_t>(block) + huge - 1) & ~(huge - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(block) + size) & ~(huge - 1);
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    (void)block;
-    (void)size;
-#endif
-}
-
 }  // namespace
 
-RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixelBytes, const char** message)
+RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixels, const char** message)
 {
     NormalisedDib dib;
     switch (ReadDib(data, size, &dib)) {
@@ -55,16 +35,16 @@ RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixel
     const size_t rows = DibRows(dib.header);
     // ReadDib has checked that this and the spare byte below cannot overflow.
     const size_t pixelBytes = width * rows * 3;
-    if (pixelBytes > maxPixelBytes) {
+    // A few bytes of RLE can announce gigabytes: the budget is checked before allocating.
+    if (width * rows > maxPixels) {
         *message = kOutOfMemory;
         return nullptr;
     }
-    unsigned char* pixels = static_cast<unsigned char*>(std::malloc(pixelBytes + 1));
+    unsigned char* pixels = NewWriteOnceBlock(pixelBytes + 1);
     if (!pixels) {
         *message = kOutOfMemory;
         return nullptr;
     }
-    AdviseWriteOnce(pixels, pixelBytes);
     if (!ConvertDib(dib, pixels)) {
         std::free(pixels);
         *message = kConversionError;
@@ -83,10 +63,10 @@ RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixel
     return image;
 }
 
-RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixelBytes)
+RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixels)
 {
     const char* message = nullptr;
-    RgbImage* image = DecodeBmpQuiet(data, size, maxPixelBytes, &message);
+    RgbImage* image = DecodeBmpQuiet(data, size, maxPixels, &message);
     if (!image)
         ShowNotice(kErrorCaption, message);
     return image;

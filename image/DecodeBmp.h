@@ -6,11 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 
+// The largest picture a load accepts, in pixels: 16384 x 16384, beyond any
+// texture size, and a pixel array of 768 MB.
+constexpr size_t kDefaultMaxPixels = size_t{1} << 28;
+
 // Decodes the bitmap file in data[0, size) as LoadBmpImage does once the file
-// is mapped: a new record, or nullptr after exactly one notice. A picture
-// whose pixel array would exceed maxPixelBytes gets "Out of memory." without
-// being allocated (the fuzzer keeps within its memory limit this way).
-RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixelBytes = SIZE_MAX);
+// is read: a new record, or nullptr after exactly one notice. A picture of
+// more than maxPixels pixels gets "Out of memory." without being allocated.
+RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixels = kDefaultMaxPixels);
 
 // The same without the notice: *message is set to its text instead.
-RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixelBytes, const char** message);
+RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixels, const char** message);

@@ -1,9 +1,9 @@
 #include "LoadBmpImage.h"
 
 #include "DecodeBmp.h"
-#include "MappedFile.h"
 #include "Notice.h"
 #include "WideName.h"
+#include "WholeFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -74,24 +74,23 @@ RgbImage* LoadBmpImage(const char* name)
 RgbImage* LoadBmpImage(const void* name, bool wide)
 {
     char text[kTextSize];
-    const char* message = nullptr;
+    const char* message = text;
     RgbImage* image = nullptr;
-    {
-        MappedFile file;
-        bool opened = false;
-        if (name)
-            opened = wide ? file.Open(static_cast<const wchar_t*>(name)) : file.Open(static_cast<const char*>(name));
-        if (!opened) {
-            if (wide)
-                ComposeOpenFailure(text, name ? static_cast<const wchar_t*>(name) : L"");
-            else
-                ComposeOpenFailure(text, name ? static_cast<const char*>(name) : "");
-            message = text;
-        } else {
-            image = DecodeBmpQuiet(file.Data(), file.Size(), SIZE_MAX, &message);
-        }
+    FileBytes file;
+    bool read = false;
+    if (name)
+        read = wide ? ReadWholeFile(static_cast<const wchar_t*>(name), &file)
+                    : ReadWholeFile(static_cast<const char*>(name), &file);
+    if (!read) {
+        if (wide)
+            ComposeOpenFailure(text, name ? static_cast<const wchar_t*>(name) : L"");
+        else
+            ComposeOpenFailure(text, name ? static_cast<const char*>(name) : "");
+    } else {
+        image = DecodeBmpQuiet(file.data, file.size, kDefaultMaxPixels, &message);
+        std::free(file.data);
     }
-    // The file is unmapped and closed before the notice waits for the user.
+    // The file is closed and its bytes freed before the notice waits for the user.
     if (!image)
         ShowNotice(kErrorCaption, message);
     return image;

@@ -3,6 +3,10 @@
 #include "TestSupport.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -60,8 +64,13 @@ TEST(Headers, FieldsThatCannotBeConvertedAreRefused)
 
 TEST(Headers, PicturesBeyondTheBudgetOrOverflowingTheImageSizeFieldAreNotAllocated)
 {
-    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 48).outcome, "4x4");
-    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 47).outcome, kNoMemory);
+    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 16).outcome, "4x4");
+    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 15).outcome, kNoMemory);
+    // By name the budget is 2^28 pixels: one row more, or the largest picture RLE can announce, is refused.
+    for (const int height : {16385, 65535}) {
+        const std::string path = WriteTemp("huge.bmp", BuildBmp(RleFields(1, height == 16385 ? 16384 : 65535, height, {0, 1})));
+        EXPECT_EQ(Result(LoadBmpImage(path.c_str())).outcome, kNoMemory) << height;
+    }
     // 65535 × 65535 at 24 bits in a file holding every row: 12.9 GB of address space, never touched past the
     // headers. Only with its image size given does it reach the allocation, and the budget of 0.
     const size_t size = 54 + size_t{196608} * 65535;
@@ -78,6 +87,32 @@ TEST(Headers, PicturesBeyondTheBudgetOrOverflowingTheImageSizeFieldAreNotAllocat
                   sizeImage ? kNoMemory : kBad);
     }
     munmap(view, size);
+}
+
+TEST(LoadByName, AFileCutShortWhileItIsReadGivesAPictureOrOneNotice)
+{
+    // Another process truncates and rewrites the file over and over while it is loaded.
+    const SampleBmp sample = MakeSample(24, 1024, 1024);
+    const std::string path = WriteTemp("shrinking.bmp", sample.file);
+    std::atomic<bool> done{false};
+    std::thread cutter([&] {
+        while (!done) {
+            if (truncate(path.c_str(), 64) != 0)
+                break;
+            WriteTemp("shrinking.bmp", sample.file);
+        }
+    });
+    std::string outcomes;
+    for (int i = 0; i < 200; ++i) {
+        const std::string outcome = Result(LoadBmpImage(path.c_str())).outcome;
+        // Caught empty, the file is one that cannot be opened.
+        if (outcome != "1024x1024" && outcome != kBad && outcome != kUnknown &&
+            outcome != "Failed to open DIB file " + path + ".\n")
+            outcomes += outcome + " ";
+    }
+    done = true;
+    cutter.join();
+    EXPECT_EQ(outcomes, "");
 }
 
 }  // namespace

@@ -43,10 +43,10 @@ inline Loaded Result(RgbImage* image)
 
 // Decodes a copy of exactly the file's bytes, so that the sanitizer sees any
 // read past its end. The budget keeps a damaged header's huge picture quick.
-inline Loaded Decode(const Bytes& file, size_t maxPixelBytes = size_t{64} << 20)
+inline Loaded Decode(const Bytes& file, size_t maxPixels = size_t{16} << 20)
 {
     const Bytes exact = file;
-    return Result(DecodeBmp(exact.data(), exact.size(), maxPixelBytes));
+    return Result(DecodeBmp(exact.data(), exact.size(), maxPixels));
 }
 
 // Writes bytes to a file of that name in a directory removed at exit; returns its path.
