@@ -73,11 +73,6 @@ CPageFrame* CAllSheets::Page(size_t index) const
     return dynamic_cast<CPageFrame*>(book->GetPage(index));
 }
 
-size_t CAllSheets::PageCount() const
-{
-    return GetBookCtrl()->GetPageCount();
-}
-
 void CAllSheets::ActivateSelection()
 {
     const int selection = GetBookCtrl()->GetSelection();

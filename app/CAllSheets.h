@@ -22,7 +22,6 @@ public:
 
     // The page in tab position index (0 lines, 1 lighting, 2 texture), or nullptr.
     CPageFrame* Page(size_t index) const;
-    size_t PageCount() const;
     // The page whose window holds the rendering context and the timer, if any.
     CPageFrame* ActivePage() const { return m_activePage; }
 

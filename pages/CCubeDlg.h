@@ -3,11 +3,7 @@
 
 #include "CPageFrame.h"
 
-class CCubeWnd;
 class wxCheckBox;
-class wxCommandEvent;
-class wxScrollEvent;
-class wxSlider;
 
 class CCubeDlg : public CPageFrame
 {
@@ -16,20 +12,12 @@ public:
 
 private:
     void OnInitDialog();
-
     void OnSmooth(wxCommandEvent& event);
-    void OnHScroll(wxScrollEvent& event);
-    void OnSliderMoved(wxCommandEvent& event);
-    void OnOrtho(wxCommandEvent& event);
-    void OnPerspective(wxCommandEvent& event);
 
-    // The size trackbar's position as the page last read it; belongs to the
-    // class, so it outlives the page and is never reset.
+    // The size trackbar's position as this page class last read it.
     static double s_prevSizePos;
 
-    wxSlider* m_sizeSlider;
     wxCheckBox* m_smoothCheck;
-    CCubeWnd* m_view;   // a child window, owned by wx like the controls
 
     wxDECLARE_EVENT_TABLE();
 };

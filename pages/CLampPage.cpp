@@ -4,7 +4,6 @@
 #include "ResourceIds.h"
 
 #include <wx/checkbox.h>
-#include <wx/radiobut.h>
 #include <wx/slider.h>
 
 wxBEGIN_EVENT_TABLE(CLampPage, CPageFrame)
@@ -12,54 +11,44 @@ wxBEGIN_EVENT_TABLE(CLampPage, CPageFrame)
     EVT_CHECKBOX(IDC_LAMP_GREEN, CLampPage::OnLampGreen)
     EVT_CHECKBOX(IDC_LAMP_BLUE, CLampPage::OnLampBlue)
     EVT_CHECKBOX(IDC_FOG, CLampPage::OnFog)
-    EVT_COMMAND_SCROLL(IDC_SIZE, CLampPage::OnHScroll)
-    EVT_COMMAND_SCROLL(IDC_FOG_DENSITY, CLampPage::OnHScroll)
-    EVT_SLIDER(IDC_SIZE, CLampPage::OnSliderMoved)
-    EVT_SLIDER(IDC_FOG_DENSITY, CLampPage::OnSliderMoved)
-    EVT_RADIOBUTTON(IDC_ORTHO, CLampPage::OnOrtho)
-    EVT_RADIOBUTTON(IDC_PERSPECTIVE, CLampPage::OnPerspective)
+    EVT_SLIDER(IDC_FOG_DENSITY, CLampPage::OnFogDensity)
 wxEND_EVENT_TABLE()
 
 CLampPage::CLampPage(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos)
-    : CPageFrame(parent, templateId, makeView),
-      m_prevSizePos(prevSizePos),
+    : CPageFrame(parent, templateId, makeView, prevSizePos),
       m_fogCheck(Control<wxCheckBox>(IDC_FOG)),
       m_fogSlider(Control<wxSlider>(IDC_FOG_DENSITY)),
       m_redCheck(Control<wxCheckBox>(IDC_LAMP_RED)),
       m_greenCheck(Control<wxCheckBox>(IDC_LAMP_GREEN)),
-      m_blueCheck(Control<wxCheckBox>(IDC_LAMP_BLUE)),
-      m_sizeSlider(Control<wxSlider>(IDC_SIZE))
+      m_blueCheck(Control<wxCheckBox>(IDC_LAMP_BLUE))
 {
     OnInitDialog();
 }
 
-// The window starts with every coloured lamp off, no fog, orthographic and at
-// size 1; only the red lamp is switched on, and the controls show the rest.
-// The switch waits for the window's OpenGL set-up if it has not run yet.
+// The window starts with every coloured lamp off and no fog; only the red
+// lamp is switched on, and the controls show the rest. The switch waits for
+// the window's OpenGL set-up if it has not run yet.
 void CLampPage::OnInitDialog()
 {
-    m_sizeSlider->SetRange(1, 10);
-    m_sizeSlider->SetValue(5);
     m_fogSlider->SetRange(1, 6);
     m_fogSlider->SetValue(2);
     m_fogSlider->Hide();
     m_redCheck->SetValue(true);
-    View()->SwitchLamp(1, 1);
+    m_view->SwitchLamp(kLampRed, 1);
     m_greenCheck->SetValue(false);
     m_blueCheck->SetValue(false);
-    Control<wxRadioButton>(IDC_ORTHO)->SetValue(true);
 }
 
 void CLampPage::SwitchLamp(signed char lamp, const wxCheckBox* box)
 {
-    View()->SwitchLamp(lamp, box->IsChecked() ? 1 : 0);
+    m_view->SwitchLamp(lamp, box->IsChecked() ? 1 : 0);
 }
 
-void CLampPage::OnLampRed(wxCommandEvent&) { SwitchLamp(1, m_redCheck); }
+void CLampPage::OnLampRed(wxCommandEvent&) { SwitchLamp(kLampRed, m_redCheck); }
 
-void CLampPage::OnLampGreen(wxCommandEvent&) { SwitchLamp(2, m_greenCheck); }
+void CLampPage::OnLampGreen(wxCommandEvent&) { SwitchLamp(kLampGreen, m_greenCheck); }
 
-void CLampPage::OnLampBlue(wxCommandEvent&) { SwitchLamp(3, m_blueCheck); }
+void CLampPage::OnLampBlue(wxCommandEvent&) { SwitchLamp(kLampBlue, m_blueCheck); }
 
 // Fog comes on at the density the trackbar shows; each untick puts the
 // trackbar back to 5, which the next tick then applies.
@@ -67,26 +56,15 @@ void CLampPage::OnFog(wxCommandEvent&)
 {
     if (m_fogCheck->IsChecked()) {
         m_fogSlider->Show();
-        View()->SetFog(1, static_cast<signed char>(m_fogSlider->GetValue()));
+        m_view->SetFog(kFogOn, static_cast<signed char>(m_fogSlider->GetValue()));
     } else {
         m_fogSlider->Hide();
         m_fogSlider->SetValue(5);
-        View()->SetFog(0, 0);
+        m_view->SetFog(kFogOff, 0);
     }
 }
 
-void CLampPage::TrackbarMoved(const wxObject* from)
+void CLampPage::OnFogDensity(wxCommandEvent&)
 {
-    if (from != m_sizeSlider)
-        View()->SetFog(1, static_cast<signed char>(m_fogSlider->GetValue()));
-    else
-        ScaleToTrackbar(m_sizeSlider, m_prevSizePos);
+    m_view->SetFog(kFogOn, static_cast<signed char>(m_fogSlider->GetValue()));
 }
-
-void CLampPage::OnHScroll(wxScrollEvent& event) { TrackbarMoved(event.GetEventObject()); }
-
-void CLampPage::OnSliderMoved(wxCommandEvent& event) { TrackbarMoved(event.GetEventObject()); }
-
-void CLampPage::OnOrtho(wxCommandEvent&) { View()->SetProjection(1); }
-
-void CLampPage::OnPerspective(wxCommandEvent&) { View()->SetProjection(2); }

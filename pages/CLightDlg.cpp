@@ -6,7 +6,6 @@
 double CLightDlg::s_prevSizePos = 5.0;
 
 CLightDlg::CLightDlg(wxWindow* parent)
-    : CLampPage(parent, IDD_LIGHT_PAGE, &MakeView<CLightWnd>, s_prevSizePos),
-      m_view(static_cast<CLightWnd*>(View()))
+    : CLampPage(parent, IDD_LIGHT_PAGE, &MakeView<CLightWnd>, s_prevSizePos)
 {
 }

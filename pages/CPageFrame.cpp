@@ -3,61 +3,72 @@
 #include "COpenGLWnd.h"
 #include "DialogColours.h"
 #include "PageBuilder.h"
+#include "ResourceIds.h"
 #include "Resources.h"
 
+#include <wx/radiobut.h>
 #include <wx/slider.h>
 
-CPageFrame::CPageFrame(wxWindow* parent, int templateId)
-    : CPageFrame(parent, templateId, nullptr)
-{
-}
+wxBEGIN_EVENT_TABLE(CPageFrame, wxPanel)
+    // One event per move, whether by mouse, keys or a drag's steps.
+    EVT_SLIDER(IDC_SIZE, CPageFrame::OnHScroll)
+    EVT_RADIOBUTTON(IDC_ORTHO, CPageFrame::OnOrtho)
+    EVT_RADIOBUTTON(IDC_PERSPECTIVE, CPageFrame::OnPerspective)
+wxEND_EVENT_TABLE()
 
-CPageFrame::CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView)
-    : wxPanel(parent, wxID_ANY), m_templateId(templateId),
-      m_template(FindPageTemplate(templateId))
+CPageFrame::CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos)
+    : wxPanel(parent, wxID_ANY), m_templateId(templateId), m_prevSizePos(prevSizePos)
 {
     ApplyDialogColours(this);
-    if (makeView)
-        m_glView = makeView(this);
-    if (m_template) {
-        const wxSize size = BuildPageControls(this, *m_template);
-        SetMinSize(size);
-        SetSize(size);
-    }
+    m_view = makeView(this);
+    const wxSize size = BuildPageControls(this, *FindPageTemplate(templateId));
+    SetMinSize(size);
+    SetSize(size);
+    m_sizeSlider = Control<wxSlider>(IDC_SIZE);
+    OnInitDialog();
+}
+
+// The window starts orthographic and at size 1; the controls show just that.
+void CPageFrame::OnInitDialog()
+{
+    m_sizeSlider->SetRange(1, 10);
+    m_sizeSlider->SetValue(5);
+    Control<wxRadioButton>(IDC_ORTHO)->SetValue(true);
 }
 
 bool CPageFrame::OnSetActive()
 {
-    if (m_glView)
-        m_glView->Activate();
+    m_view->Activate();
     return true;
 }
 
 bool CPageFrame::OnKillActive()
 {
-    if (m_glView)
-        m_glView->Deactivate();
+    m_view->Deactivate();
     return true;
 }
 
 wxString CPageFrame::Caption() const
 {
-    return m_template ? wxString::FromUTF8(m_template->caption) : wxString();
+    return wxString::FromUTF8(FindPageTemplate(m_templateId)->caption);
 }
 
-void CPageFrame::ScaleToTrackbar(const wxSlider* slider, double& prevPos)
+void CPageFrame::OnHScroll(wxCommandEvent&)
 {
-    const double pos = slider->GetValue();
+    const double pos = m_sizeSlider->GetValue();
     double steps = 0.0;
-    signed char direction = 0;
-    if (pos > prevPos) {
-        direction = 2;
-        steps = pos - prevPos;
-    } else if (pos < prevPos) {
-        direction = 1;
-        steps = prevPos - pos;
+    signed char direction = kScaleNone;
+    if (pos > m_prevSizePos) {
+        direction = kScaleLarger;
+        steps = pos - m_prevSizePos;
+    } else if (pos < m_prevSizePos) {
+        direction = kScaleSmaller;
+        steps = m_prevSizePos - pos;
     }
-    prevPos = pos;
-    if (m_glView)
-        m_glView->ScaleBySteps(steps, direction);
+    m_prevSizePos = pos;
+    m_view->ScaleBySteps(steps, direction);
 }
+
+void CPageFrame::OnOrtho(wxCommandEvent&) { m_view->SetProjection(kOrthographic); }
+
+void CPageFrame::OnPerspective(wxCommandEvent&) { m_view->SetProjection(kPerspective); }

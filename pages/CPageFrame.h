@@ -1,27 +1,25 @@
 // The frame common to the three demo pages: a panel built from its template,
-// with the page's OpenGL window in its top-left corner, and the hand-over of
+// with the page's OpenGL window in its top-left corner, the projection radio
+// buttons and the size trackbar that every page has, and the hand-over of
 // the rendering context and animation when the sheet switches tabs.
 #pragma once
 
 #include <wx/panel.h>
 
 class COpenGLWnd;
+class wxCommandEvent;
 class wxSlider;
-struct PageTemplate;
 
 class CPageFrame : public wxPanel
 {
 public:
-    // A page with the controls of template templateId and no OpenGL window.
-    CPageFrame(wxWindow* parent, int templateId);
-
     // The sheet calls OnKillActive on the page being left before OnSetActive
     // on the page being entered, so one window at a time animates and has its
     // context current. Both let the switch go ahead.
     virtual bool OnSetActive();
     virtual bool OnKillActive();
 
-    COpenGLWnd* View() const { return m_glView; }
+    COpenGLWnd* View() const { return m_view; }
     wxString Caption() const;   // the tab's text
     int TemplateId() const { return m_templateId; }
 
@@ -34,8 +32,9 @@ protected:
     }
 
     // The OpenGL window comes first, so that it exists before the controls
-    // and is first in the tab order.
-    CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView);
+    // and is first in the tab order. prevSizePos is the page class's
+    // s_prevSizePos: it belongs to the class, outlives the page and is never reset.
+    CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos);
 
     // The template's control id of type T, or nullptr.
     template <class T>
@@ -44,13 +43,20 @@ protected:
         return dynamic_cast<T*>(FindWindow(id));
     }
 
-    // The size trackbar has moved: scales the view by 1.1 per position since
-    // prevPos, which then takes the new position. The several notifications
-    // of one move add up to the distance moved, as the repeats find no change.
-    void ScaleToTrackbar(const wxSlider* slider, double& prevPos);
+    COpenGLWnd* m_view;   // a child window: wx destroys it with the page
 
 private:
+    void OnInitDialog();
+
+    // The size trackbar has moved: scales the view by 1.1 per position since
+    // the remembered one, which then takes the new position.
+    void OnHScroll(wxCommandEvent& event);
+    void OnOrtho(wxCommandEvent& event);
+    void OnPerspective(wxCommandEvent& event);
+
     int m_templateId;
-    const PageTemplate* m_template;
-    COpenGLWnd* m_glView = nullptr;   // a child window: wx destroys it with the page
+    double& m_prevSizePos;
+    wxSlider* m_sizeSlider;
+
+    wxDECLARE_EVENT_TABLE();
 };

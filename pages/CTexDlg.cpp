@@ -6,7 +6,6 @@
 double CTexDlg::s_prevSizePos = 5.0;
 
 CTexDlg::CTexDlg(wxWindow* parent)
-    : CLampPage(parent, IDD_TEX_PAGE, &MakeView<CTexWnd>, s_prevSizePos),
-      m_view(static_cast<CTexWnd*>(View()))
+    : CLampPage(parent, IDD_TEX_PAGE, &MakeView<CTexWnd>, s_prevSizePos)
 {
 }

@@ -13,9 +13,6 @@ public:
     CColourLabel(wxWindow* parent, int id, const wxString& text, const wxPoint& pos,
                  const wxSize& size, const wxColour& textColour, const wxColour& background);
 
-    wxColour TextColour() const { return m_textColour; }
-    wxColour Background() const { return m_brush.GetColour(); }
-
     // The text broken at spaces into lines no wider than width, where words allow.
     wxArrayString Lines(int width) const;
     // The height those lines take.

@@ -7,13 +7,13 @@ namespace {
 // Function-local, so that no wxColour is built during static initialisation.
 wxColour& Background()
 {
-    static wxColour colour(168, 189, 216);
+    static wxColour colour = ToColour(kDialogBackground);
     return colour;
 }
 
 wxColour& Text()
 {
-    static wxColour colour(61, 96, 126);
+    static wxColour colour = ToColour(kDialogText);
     return colour;
 }
 
@@ -24,8 +24,6 @@ void SetDialogBkColor(const wxColour& background, const wxColour& text)
     Background() = background;
     Text() = text;
 }
-
-wxColour DialogBackground() { return Background(); }
 
 wxColour DialogText() { return Text(); }
 

@@ -4,14 +4,12 @@
 
 #include <GL/gl.h>
 
-int CCubeWnd::OnCreate()
+void CCubeWnd::OnCreate()
 {
-    if (COpenGLWnd::OnCreate() == -1)
-        return -1;
+    COpenGLWnd::OnCreate();
     SetLineSmoothing(true);
     BuildDisplayList();
     StartTimer();
-    return 0;
 }
 
 void CCubeWnd::BuildDisplayList()
@@ -21,12 +19,6 @@ void CCubeWnd::BuildDisplayList()
     glNewList(1, GL_COMPILE_AND_EXECUTE);
     // Inside the list, so that the axes' red does not reach the cube.
     glColor3ub(255, 255, 255);
-    const double h = m_halfSize;
-    for (const CubeFace& face : kCubeFaces) {
-        glBegin(GL_QUADS);
-        for (const auto& v : face.vertex)
-            glVertex3d(v[0] * h, v[1] * h, v[2] * h);
-        glEnd();
-    }
+    DrawCubeFaces(m_halfSize, FaceExtras::None);
     glEndList();
 }

@@ -9,7 +9,7 @@ public:
     explicit CCubeWnd(wxWindow* parent) : COpenGLWnd(parent) {}
 
 protected:
-    int OnCreate() override;
+    void OnCreate() override;
 
 private:
     void BuildDisplayList();

@@ -9,7 +9,6 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 
-#include <cmath>
 
 namespace {
 
@@ -22,66 +21,6 @@ constexpr int kTimerPeriodMs = 10;
 
 constexpr float kIncrease = 1.1f;
 constexpr float kDecrease = 0.9090909f;   // not quite 1 / kIncrease, on purpose
-
-// Keeps wx assertions silent while it lives.
-class QuietAsserts
-{
-public:
-    QuietAsserts() : m_old(wxSetAssertHandler(nullptr)) {}
-    ~QuietAsserts() { wxSetAssertHandler(m_old); }
-    QuietAsserts(const QuietAsserts&) = delete;
-    QuietAsserts& operator=(const QuietAsserts&) = delete;
-
-private:
-    wxAssertHandler_t m_old;
-};
-
-wxGLAttributes Format(int depth, int stencil, bool accum)
-{
-    wxGLAttributes attrs;
-    attrs.PlatformDefaults().RGBA().MinRGBA(8, 8, 8, 0).DoubleBuffer();
-    if (depth > 0)
-        attrs.Depth(depth);
-    if (stencil > 0)
-        attrs.Stencil(stencil);
-    if (accum)
-        attrs.MinAcumRGBA(16, 16, 16, 0);
-    attrs.EndList();
-    return attrs;
-}
-
-// The best pixel format the display offers, asked for in falling order.
-// Without any (no GLX at all), wx asserts while it looks and then makes no
-// window; that is expected, so the asserts stay quiet until the canvas has
-// given up, and the constructor makes a plain window instead.
-class PixelFormat
-{
-public:
-    PixelFormat()
-    {
-        static const struct
-        {
-            int depth, stencil;
-            bool accum;
-        } kWanted[] = {
-            {32, 8, true}, {24, 8, true}, {32, 8, false}, {24, 8, false},
-            {24, 0, false}, {16, 0, false}, {0, 0, false},
-        };
-        m_quiet = std::make_unique<QuietAsserts>();
-        for (const auto& w : kWanted) {
-            attrs = Format(w.depth, w.stencil, w.accum);
-            if (wxGLCanvas::IsDisplaySupported(attrs)) {
-                m_quiet.reset();
-                return;
-            }
-        }
-    }
-
-    wxGLAttributes attrs;
-
-private:
-    std::unique_ptr<QuietAsserts> m_quiet;
-};
 
 }
 
@@ -101,9 +40,11 @@ wxBEGIN_EVENT_TABLE(COpenGLWnd, wxGLCanvas)
     EVT_MENU(ViewMenuItemId(ID_SIZE_DECREASE), COpenGLWnd::OnSizeDecrease)
 wxEND_EVENT_TABLE()
 
+// ---- Creation, set-up and destruction -------------------------------------
+
 // The PixelFormat temporary lives until the base class is constructed.
 COpenGLWnd::COpenGLWnd(wxWindow* parent)
-    : wxGLCanvas(parent, PixelFormat().attrs, IDC_GLVIEW, kPosition, kSize, kStyle)
+    : wxGLCanvas(parent, glbinding::PixelFormat().attrs, IDC_GLVIEW, kPosition, kSize, kStyle)
 {
     m_hasVisual = GetHandle() != nullptr;
     if (!m_hasVisual) {
@@ -121,7 +62,7 @@ COpenGLWnd::~COpenGLWnd()
     m_timer.Stop();
     if (HasCapture())
         ReleaseMouse();
-    m_pending.clear();
+    m_deferred.Clear();
     // Whichever window's context is current, none stays current.
     if (glbinding::CurrentContext())
         glbinding::ReleaseCurrent();
@@ -144,30 +85,28 @@ bool COpenGLWnd::CreateRenderingContext()
     return true;
 }
 
-int COpenGLWnd::OnCreate()
+void COpenGLWnd::OnCreate()
 {
     if (CreateRenderingContext())
         glframe::ApplyClearColour();
     else
         glbinding::ReleaseCurrent();   // the scene's set-up must reach no other window
-    return 0;
 }
 
+// The order a window system gives: creation (the scene compiles its list),
+// the first size notification, then the switches the page made meanwhile.
 void COpenGLWnd::SetUp()
 {
     m_setUp = true;
-    if (OnCreate() != 0) {
-        m_pending.clear();
-        return;
-    }
-    // The size notification follows creation and comes before the page's
-    // switches, as it would with a context made at window creation.
+    OnCreate();
     const wxSize size = GetClientSize();
     OnSize(size.x, size.y);
-    RunPending();
+    RunDeferred();
 }
 
-void COpenGLWnd::InContext(std::function<void()> op)
+// ---- Context hand-over ----------------------------------------------------
+
+void COpenGLWnd::InContext(DeferredCalls::Call op)
 {
     if (m_setUp && IsContextCurrent()) {
         op();
@@ -176,27 +115,25 @@ void COpenGLWnd::InContext(std::function<void()> op)
     // A window without a context has nothing to keep the switch for.
     if (m_setUp && !m_hRC)
         return;
-    m_pending.push_back({std::move(op), true});
+    m_deferred.Keep(std::move(op), true);
 }
 
-void COpenGLWnd::WhenSetUp(std::function<void()> op)
+void COpenGLWnd::WhenSetUp(DeferredCalls::Call op)
 {
     if (m_setUp)
         op();
     else
-        m_pending.push_back({std::move(op), false});
+        m_deferred.Keep(std::move(op), false);
 }
 
-void COpenGLWnd::RunPending()
+void COpenGLWnd::RunDeferred()
 {
-    std::vector<Pending> pending;
-    pending.swap(m_pending);
-    for (Pending& p : pending) {
-        if (p.needsContext)
-            InContext(std::move(p.op));
+    m_deferred.Replay([this](DeferredCalls::Call op, bool needsContext) {
+        if (needsContext)
+            InContext(std::move(op));
         else
-            p.op();
-    }
+            op();
+    });
 }
 
 bool COpenGLWnd::IsContextCurrent() const
@@ -219,7 +156,7 @@ void COpenGLWnd::MakeCurrent()
         return;
     if (!m_nativeRC)
         m_nativeRC = glbinding::CurrentContext();
-    RunPending();
+    RunDeferred();
 }
 
 void COpenGLWnd::Activate()
@@ -246,77 +183,13 @@ void COpenGLWnd::StartTimer()
         m_timer.StartPaced(kTimerPeriodMs);
 }
 
-void COpenGLWnd::StopTimer()
-{
-    m_timer.Stop();
-}
+void COpenGLWnd::StopTimer() { m_timer.Stop(); }
 
-void COpenGLWnd::Invalidate()
-{
-    Refresh(false);
-}
+void COpenGLWnd::Invalidate() { Refresh(false); }
 
-void COpenGLWnd::OnSize(int cx, int cy)
-{
-    m_aspect = glframe::AspectOf(cx, cy);
-    // Before the set-up there is no context; the set-up applies the size.
-    if (m_setUp)
-        InContext([cx, cy] { glframe::ApplySize(cx, cy); });
-}
+// ---- Drawing --------------------------------------------------------------
 
-void COpenGLWnd::SetProjection(int mode)
-{
-    if (mode != 1 && mode != 2)
-        return;
-    InContext([this, mode] {
-        m_bPerspective = mode == 2;
-        glframe::ApplyProjection(m_bPerspective, m_aspect);
-    });
-    Invalidate();
-}
-
-void COpenGLWnd::DrawScene()
-{
-    glframe::DrawFrame({m_angleX, m_angleY, m_scaleX, m_scaleY, m_scaleZ, m_bPerspective});
-}
-
-void COpenGLWnd::SetAngles(double angleX, double angleY)
-{
-    StopTimer();
-    m_angleX = angleX;
-    m_angleY = angleY;
-    Invalidate();
-}
-
-void COpenGLWnd::ScaleBySteps(double steps, signed char direction)
-{
-    if (direction != 1 && direction != 2)
-        return;
-    const double c = std::pow(1.1, steps);
-    for (float* f : {&m_scaleX, &m_scaleY, &m_scaleZ})
-        *f = static_cast<float>(direction == 2 ? *f * c : *f / c);
-    Invalidate();
-}
-
-void COpenGLWnd::SwitchLamp(signed char lamp, unsigned char state)
-{
-    if (lamp < 1 || lamp > 3)
-        return;
-    InContext([lamp, state] { glframe::EnableLamp(lamp, state != 0); });
-    Invalidate();
-}
-
-void COpenGLWnd::SetFog(unsigned char mode, signed char steps)
-{
-    InContext([mode, steps] { glframe::ApplyFog(mode != 0, steps); });
-    Invalidate();
-}
-
-void COpenGLWnd::SetLineSmoothing(bool on)
-{
-    InContext([on] { glframe::ApplyLineSmoothing(on); });
-    Invalidate();
-}
+void COpenGLWnd::DrawScene() { glframe::DrawFrame(m_state); }
 
 void COpenGLWnd::OnPaint(wxPaintEvent&)
 {
@@ -346,10 +219,12 @@ void COpenGLWnd::OnSizeEvent(wxSizeEvent& event)
     event.Skip();
 }
 
+// ---- Animation, mouse and menu --------------------------------------------
+
 void COpenGLWnd::OnTimer(wxTimerEvent& event)
 {
-    m_angleY -= 3.0;
-    m_angleX -= 2.0;
+    m_state.angleY -= 3.0;
+    m_state.angleX -= 2.0;
     Invalidate();
     event.Skip();
 }
@@ -373,8 +248,8 @@ void COpenGLWnd::OnMouseMove(wxMouseEvent& event)
         const int dy = m_lastMouseY - event.GetY();
         m_lastMouseX = event.GetX();
         m_lastMouseY = event.GetY();
-        m_angleY -= dx;
-        m_angleX -= dy;
+        m_state.angleY -= dx;
+        m_state.angleX -= dy;
         Invalidate();
     }
     event.Skip();
@@ -413,30 +288,10 @@ void COpenGLWnd::OnContextMenu(wxContextMenuEvent& event)
     PopupMenu(menu.get(), ScreenToClient(at));
 }
 
-void COpenGLWnd::OnKeyDown(wxKeyEvent& event)
-{
-    event.Skip();
-}
+void COpenGLWnd::OnKeyDown(wxKeyEvent& event) { event.Skip(); }
 
-void COpenGLWnd::OnViewRotate(wxCommandEvent&)
-{
-    StartTimer();
-}
+void COpenGLWnd::OnViewRotate(wxCommandEvent&) { StartTimer(); }
 
-void COpenGLWnd::OnSizeIncrease(wxCommandEvent&)
-{
-    MultiplyScale(kIncrease);
-}
+void COpenGLWnd::OnSizeIncrease(wxCommandEvent&) { MultiplyScale(kIncrease); }
 
-void COpenGLWnd::OnSizeDecrease(wxCommandEvent&)
-{
-    MultiplyScale(kDecrease);
-}
-
-// In single precision, so that the two factors do not quite cancel.
-void COpenGLWnd::MultiplyScale(float factor)
-{
-    for (float* f : {&m_scaleX, &m_scaleY, &m_scaleZ})
-        *f *= factor;
-    Invalidate();
-}
+void COpenGLWnd::OnSizeDecrease(wxCommandEvent&) { MultiplyScale(kDecrease); }

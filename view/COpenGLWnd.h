@@ -1,15 +1,15 @@
 // The OpenGL child window that every page shows: its own rendering context,
 // the fixed axes, and the page's scene (display list 1) turned and scaled.
+// Everything that decides the picture is in its ViewState.
 #pragma once
 
+#include "DeferredCalls.h"
 #include "PacedTimer.h"
+#include "ViewState.h"
 
 #include <wx/glcanvas.h>
-#include <wx/timer.h>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 class COpenGLWnd : public wxGLCanvas
 {
@@ -19,18 +19,18 @@ public:
     explicit COpenGLWnd(wxWindow* parent);
     ~COpenGLWnd() override;
 
-    // 1 orthographic, 2 perspective.
+    // kOrthographic or kPerspective.
     void SetProjection(int mode);
     // Page hand-over: make this context current, repaint, restart the timer;
     // or make none current and stop the timer.
     void Activate();
     void Deactivate();
 
-    // direction: 0 none, 1 smaller, 2 larger; by 1.1 to the power steps.
+    // By 1.1 to the power steps, kScaleSmaller or kScaleLarger; kScaleNone does nothing.
     void ScaleBySteps(double steps, signed char direction);
-    // lamp 1..3 is GL_LIGHT0..2; state 0 off, 1 on.
+    // kLampRed, kLampGreen or kLampBlue; state 0 off, 1 on.
     void SwitchLamp(signed char lamp, unsigned char state);
-    // mode 0 off, 1 on with density steps * 0.1.
+    // kFogOff, or kFogOn with density steps * 0.1.
     void SetFog(unsigned char mode, signed char steps);
     void SetLineSmoothing(bool on);
 
@@ -38,18 +38,12 @@ public:
     void DrawScene();
 
     // Read-outs for the pages and the tests.
+    const ViewState& State() const { return m_state; }
     bool IsSetUp() const { return m_setUp; }
     bool HasContext() const { return m_hRC != nullptr; }
     bool IsContextCurrent() const;
     bool IsAnimating() const { return m_timer.IsRunning(); }
     bool IsDragging() const { return m_bDragging != 0; }
-    bool IsPerspective() const { return m_bPerspective; }
-    double AngleX() const { return m_angleX; }
-    double AngleY() const { return m_angleY; }
-    float ScaleX() const { return m_scaleX; }
-    float ScaleY() const { return m_scaleY; }
-    float ScaleZ() const { return m_scaleZ; }
-    double Aspect() const { return m_aspect; }
 
     // Stops the turning at known angles (tests and benchmarks).
     void SetAngles(double angleX, double angleY);
@@ -59,14 +53,12 @@ public:
 
 protected:
     // The creation handler. GTK binds a context only to a shown window, so it
-    // runs when the window is first shown; scene windows call it first and
-    // stop when it returns -1. Returns 0 also when no context could be had.
-    virtual int OnCreate();
+    // runs when the window is first shown; scene windows call it first.
+    virtual void OnCreate();
 
-    // Runs op in this window's context now, or, before the set-up, keeps it
-    // to run right after OnCreate, in call order. After the set-up, while
-    // another context is current, it waits until this one is made current.
-    void InContext(std::function<void()> op);
+    // Runs op in this window's context now, or keeps it by the rules of
+    // DeferredCalls.
+    void InContext(DeferredCalls::Call op);
 
     void StartTimer();   // timer 0, 10 ms
     void StopTimer();
@@ -78,15 +70,9 @@ protected:
     float m_halfSize = 2.5f;
 
 private:
-    struct Pending
-    {
-        std::function<void()> op;
-        bool needsContext;   // else it only waits for the set-up
-    };
-
     void SetUp();
-    void WhenSetUp(std::function<void()> op);
-    void RunPending();
+    void WhenSetUp(DeferredCalls::Call op);
+    void RunDeferred();
     void MakeCurrent();
     void EndDrag();
     void Invalidate();
@@ -106,21 +92,17 @@ private:
     void OnSizeIncrease(wxCommandEvent& event);
     void OnSizeDecrease(wxCommandEvent& event);
 
+    ViewState m_state;
     std::unique_ptr<wxGLContext> m_hRC;
     void* m_nativeRC = nullptr;   // what the window system calls m_hRC
     bool m_hasVisual = false;     // false: a plain window, no OpenGL at all
-    float m_scaleX = 1.0f, m_scaleY = 1.0f, m_scaleZ = 1.0f;
-    double m_angleX = 0.0;
-    double m_angleY = 0.0;
     int m_lastMouseX = 0, m_lastMouseY = 0;
     int m_bDragging = 0;
-    bool m_bPerspective = false;
-    double m_aspect = 1.0;
 
     PacedTimer m_timer;
     bool m_setUp = false;
     bool m_setUpQueued = false;
-    std::vector<Pending> m_pending;
+    DeferredCalls m_deferred;
 
     wxDECLARE_EVENT_TABLE();
 };

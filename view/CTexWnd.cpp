@@ -6,8 +6,6 @@
 
 #include <GL/gl.h>
 
-#include <cstdlib>
-
 namespace {
 
 // The picture goes in at its own size: neither tested nor rescaled.
@@ -19,38 +17,18 @@ void DefineTextureImage(const RgbImage& image)
                  GL_UNSIGNED_BYTE, image.pixels);
 }
 
-// Every face carries the whole picture, its lower left corner at vertex 1.
-void DrawTexturedFaces(double h)
-{
-    for (const CubeFace& face : kCubeFaces) {
-        glBegin(GL_QUADS);
-        glNormal3d(face.normal[0], face.normal[1], face.normal[2]);
-        for (int i = 0; i < 4; ++i) {
-            const double* v = face.vertex[i];
-            glTexCoord2f(kFaceTexCoords[i][0], kFaceTexCoords[i][1]);
-            glVertex3d(h * v[0], h * v[1], h * v[2]);
-        }
-        glEnd();
-    }
-}
-
 }
 
 CTexWnd::~CTexWnd()
 {
-    if (m_pImage) {
-        std::free(m_pImage->pixels);
-        std::free(m_pImage);
-    }
+    FreeRgbImage(m_pImage);
 }
 
-int CTexWnd::OnCreate()
+void CTexWnd::OnCreate()
 {
-    if (COpenGLWnd::OnCreate() == -1)
-        return -1;
+    COpenGLWnd::OnCreate();
     BuildDisplayList();
     StartTimer();
-    return 0;
 }
 
 void CTexWnd::BuildDisplayList()
@@ -89,7 +67,8 @@ void CTexWnd::BuildDisplayList()
         glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
     glColor3f(1.0f, 1.0f, 1.0f);
-    DrawTexturedFaces(m_halfSize);
+    // Every face carries the whole picture, its lower left corner at vertex 1.
+    DrawCubeFaces(m_halfSize, FaceExtras::TexCoords);
     // The frame draws the axes before calling the list: they stay untextured.
     glDisable(GL_TEXTURE_2D);
     glEndList();

@@ -16,7 +16,7 @@ public:
     const RgbImage* Image() const { return m_pImage; }
 
 protected:
-    int OnCreate() override;
+    void OnCreate() override;
 
 private:
     void BuildDisplayList();

@@ -1,6 +1,10 @@
-// The only place that calls the windowing system's own GL binding
-// (GLX here; WGL and CGL have their branch in GLBinding.cpp).
+// The platform side of the OpenGL windows: the only place that calls the
+// windowing system's own GL binding (GLX here; WGL and CGL have their branch
+// in GLBinding.cpp), and the choice of a pixel format.
 #pragma once
+
+#include <wx/glcanvas.h>
+
 
 namespace glbinding {
 
@@ -9,5 +13,22 @@ void* CurrentContext();
 
 // Makes no rendering context current on this thread.
 void ReleaseCurrent();
+
+// The best pixel format the display offers, asked for in falling order.
+// Without any (no GLX at all), wx asserts while it looks and then makes no
+// window; that is expected, so the asserts stay quiet while this object
+// lives: a canvas constructed from a temporary of it fails quietly too.
+class PixelFormat
+{
+public:
+    PixelFormat();
+    ~PixelFormat();
+
+    bool found = false;
+    wxGLAttributes attrs;
+
+private:
+    wxAssertHandler_t m_oldAsserts = nullptr;
+};
 
 }

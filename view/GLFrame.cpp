@@ -5,42 +5,13 @@
 
 namespace glframe {
 
-double AspectOf(int cx, int cy)
-{
-    return cy == 0 ? cx : static_cast<double>(cx) / cy;
-}
+namespace {
 
-void ApplyClearColour()
+void DrawAxes(bool perspective)
 {
-    glClearColor(0.24f, 0.37f, 0.49f, 1.0f);
-}
-
-void ApplySize(int cx, int cy)
-{
-    glViewport(0, 0, cx, cy);
-    // A size change always brings back the orthographic box.
-    ApplyProjection(false, 0.0);
-}
-
-void ApplyProjection(bool perspective, double aspect)
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    if (perspective)
-        gluPerspective(45.0, aspect, 1.0, 100.0);
-    else
-        glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
-
-void DrawFrame(const FrameParams& p)
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
     // The axes keep a fixed tilt; in perspective they sit behind the scene.
     glPushMatrix();
-    if (p.perspective)
+    if (perspective)
         glTranslatef(0.0f, 0.0f, -9.6f);
     else
         glTranslatef(0.5f, -0.5f, 0.0f);
@@ -58,55 +29,107 @@ void DrawFrame(const FrameParams& p)
     glVertex3f(0.0f, 0.0f, 20.0f);
     glEnd();
     glPopMatrix();
+}
+
+void Switch(GLenum cap, bool on)
+{
+    if (on)
+        glEnable(cap);
+    else
+        glDisable(cap);
+}
+
+}
+
+double AspectOf(int cx, int cy)
+{
+    return cy == 0 ? cx : static_cast<double>(cx) / cy;
+}
+
+void ApplyClearColour()
+{
+    glClearColor(0.24f, 0.37f, 0.49f, 1.0f);
+}
+
+void ApplySize(const ViewState& s)
+{
+    glViewport(0, 0, s.width, s.height);
+    // The projection in force, at the new aspect.
+    ApplyProjection(s);
+}
+
+void ApplyProjection(const ViewState& s)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (s.perspective)
+        gluPerspective(45.0, s.aspect, 1.0, 100.0);
+    else
+        glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void DrawFrame(const ViewState& s)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawAxes(s.perspective);
 
     glPushMatrix();
     glTranslated(0.0, 0.0, -8.0);
-    glRotated(p.angleX, 1.0, 0.0, 0.0);
-    glRotated(p.angleY, 0.0, 1.0, 0.0);
+    glRotated(s.angleX, 1.0, 0.0, 0.0);
+    glRotated(s.angleY, 0.0, 1.0, 0.0);
     // The perspective view shows the scene nearer, so it is drawn at half size.
-    if (p.perspective)
-        glScalef(p.scaleX * 0.5f, p.scaleY * 0.5f, p.scaleZ * 0.5f);
-    else
-        glScalef(p.scaleX, p.scaleY, p.scaleZ);
+    const float k = s.perspective ? 0.5f : 1.0f;
+    glScalef(s.scaleX * k, s.scaleY * k, s.scaleZ * k);
     glCallList(1);
     glPopMatrix();
 }
 
-void EnableLamp(int lamp, bool on)
+void ApplyLamp(const ViewState& s, signed char lamp)
 {
-    const GLenum light = GL_LIGHT0 + static_cast<GLenum>(lamp - 1);
-    if (on)
-        glEnable(light);
-    else
-        glDisable(light);
+    Switch(GL_LIGHT0 + static_cast<GLenum>(lamp - 1), s.lamp[lamp - 1]);
 }
 
-void ApplyFog(bool on, signed char steps)
+void ApplyFog(const ViewState& s)
 {
-    if (!on) {
-        glDisable(GL_FOG);
-        return;
+    if (s.fog) {
+        const GLfloat colour[4] = {0.95f, 0.95f, 0.95f, 1.0f};
+        glFogfv(GL_FOG_COLOR, colour);
+        glFogf(GL_FOG_DENSITY, s.fogDensity);
     }
-    const GLfloat colour[4] = {0.95f, 0.95f, 0.95f, 1.0f};
-    glFogfv(GL_FOG_COLOR, colour);
-    glFogf(GL_FOG_DENSITY, steps * 0.1f);
-    glEnable(GL_FOG);
+    Switch(GL_FOG, s.fog);
 }
 
-void ApplyLineSmoothing(bool on)
+void ApplyLineSmoothing(const ViewState& s)
 {
-    if (on) {
-        glEnable(GL_LINE_SMOOTH);
-        glEnable(GL_BLEND);
+    // Off leaves the blend function and the hint as they were.
+    if (s.lineSmoothing) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-        glLineWidth(1.5f);
-    } else {
-        // Blend function and hint stay as they were.
-        glDisable(GL_LINE_SMOOTH);
-        glDisable(GL_BLEND);
-        glLineWidth(1.0f);
     }
+    Switch(GL_LINE_SMOOTH, s.lineSmoothing);
+    Switch(GL_BLEND, s.lineSmoothing);
+    glLineWidth(s.lineSmoothing ? 1.5f : 1.0f);
+}
+
+ViewState ReadContextState(const ViewState& s)
+{
+    ViewState r = s;
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    r.width = viewport[2];
+    r.height = viewport[3];
+    r.aspect = AspectOf(r.width, r.height);
+    GLfloat projection[16] = {};
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    r.perspective = projection[15] == 0.0f;   // the box keeps w, the frustum takes -z
+    for (int i = 0; i < 3; ++i)
+        r.lamp[i] = glIsEnabled(GL_LIGHT0 + static_cast<GLenum>(i));
+    r.fog = glIsEnabled(GL_FOG);
+    glGetFloatv(GL_FOG_DENSITY, &r.fogDensity);
+    r.lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
+    return r;
 }
 
 }

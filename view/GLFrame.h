@@ -1,31 +1,31 @@
-// The raw OpenGL of a frame and of the rendering switches. No window-system
-// code here: everything acts on the thread's current context.
+// The raw OpenGL of a frame and of the rendering switches, each applying one
+// part of a window's ViewState. No window-system code here: everything acts
+// on the thread's current context.
 #pragma once
 
-namespace glframe {
+#include "ViewState.h"
 
-struct FrameParams
-{
-    double angleX, angleY;            // degrees
-    float scaleX, scaleY, scaleZ;
-    bool perspective;
-};
+namespace glframe {
 
 // Client width over height; a height of 0 gives the width.
 double AspectOf(int cx, int cy);
 
 void ApplyClearColour();
-// Viewport and the orthographic box, with the model-view matrix left current.
-void ApplySize(int cx, int cy);
-void ApplyProjection(bool perspective, double aspect);
+// The viewport, then the projection in force, with the model-view matrix left current.
+void ApplySize(const ViewState& s);
+void ApplyProjection(const ViewState& s);
 
 // Clear, the fixed axes, then display list 1 turned and scaled. No swap.
-void DrawFrame(const FrameParams& params);
+void DrawFrame(const ViewState& s);
 
 // lamp 1..3 is GL_LIGHT0..2.
-void EnableLamp(int lamp, bool on);
-// Exponential fog of density steps * 0.1; the mode stays at the default.
-void ApplyFog(bool on, signed char steps);
-void ApplyLineSmoothing(bool on);
+void ApplyLamp(const ViewState& s, signed char lamp);
+// Exponential fog; the mode stays at the default.
+void ApplyFog(const ViewState& s);
+void ApplyLineSmoothing(const ViewState& s);
+
+// s with its context-held part (viewport and aspect, projection, lamps, fog,
+// smoothing) read back from the current context.
+ViewState ReadContextState(const ViewState& s);
 
 }

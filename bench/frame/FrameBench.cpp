@@ -5,12 +5,8 @@
 // the bare canvas's. Argument: seconds per window, 6 by default.
 #include "CCubeWnd.h"
 #include "PacedTimer.h"
-#ifdef HAVE_CLIGHTWND
 #include "CLightWnd.h"
-#endif
-#ifdef HAVE_CTEXWND
 #include "CTexWnd.h"
-#endif
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
@@ -198,12 +194,8 @@ int main(int argc, char** argv)
     subjects.push_back({"bare clear+swap",
                         [](wxWindow* parent) { return &(new BareCanvas(parent))->counts; }, {}, {}});
     subjects.push_back({"CCubeWnd", Scene<CCubeWnd>(), {}, {}});
-#ifdef HAVE_CLIGHTWND
     subjects.push_back({"CLightWnd", Scene<CLightWnd>(), {}, {}});
-#endif
-#ifdef HAVE_CTEXWND
     subjects.push_back({"CTexWnd", Scene<CTexWnd>(), {}, {}});
-#endif
 
     const auto msPerFrame = [](const Totals& t) { return t.frames ? t.cpu * 1000.0 / t.frames : 0.0; };
     // Interleaved rounds, each compared with the bare canvas of the same

@@ -77,13 +77,13 @@ protected:
         page->OnSetActive();
         ASSERT_TRUE(size && ortho && perspective && view->IsContextCurrent());   // GL state is read from it
         Drag(size, {size->GetValue()});   // the class remembers its size position from earlier tests
-        start = view->ScaleX();
+        start = view->State().scaleX;
     }
     ~PageTest() override { page->OnKillActive(); frame->Destroy(); PumpEvents(20); }
     template <class T>
     T* Find(int id) const { return dynamic_cast<T*>(page->FindWindow(id)); }
     // The view's size as a multiple of where the test started.
-    double Size() const { return view->ScaleX() / double(start); }
+    double Size() const { return view->State().scaleX / double(start); }
 
     // A font so small that the corner the templates leave free is smaller than the OpenGL window.
     wxFrame* frame = [] { auto* f = new wxFrame(nullptr, wxID_ANY, "page"); f->SetFont(wxFontInfo(7)); return f; }();
@@ -214,12 +214,12 @@ TYPED_TEST(PageTest, PaintsHeadingAndLampLabelsInTheirColours)
 TYPED_TEST(PageTest, ProjectionAndSizeFollowTheirControls)
 {
     EXPECT_TRUE(this->ortho->GetValue() && !this->perspective->GetValue());
-    EXPECT_FALSE(this->view->IsPerspective());
+    EXPECT_FALSE(this->view->State().perspective);
     Click(this->perspective);
     Click(this->perspective);
-    EXPECT_TRUE(this->view->IsPerspective());
+    EXPECT_TRUE(this->view->State().perspective);
     Click(this->ortho);
-    EXPECT_FALSE(this->view->IsPerspective());
+    EXPECT_FALSE(this->view->State().perspective);
 
     // 1.1 to the power of the positions moved, however many notifications come.
     EXPECT_TRUE(this->size->GetMin() == 1 && this->size->GetMax() == 10 && this->size->GetValue() == 5);
@@ -316,11 +316,11 @@ TEST(PageClasses, KeepTheirSizePositionsApart)
     float starts[3];
     for (int i = 0; i < 3; ++i) {
         Drag(size(i), {5});
-        starts[i] = pages[i]->View()->ScaleX();
+        starts[i] = pages[i]->View()->State().scaleX;
     }
     for (int i = 0; i < 3; ++i) {
         Drag(size(i), {6});
-        EXPECT_NEAR(pages[i]->View()->ScaleX() / starts[i], 1.1, 1e-5) << "page " << i;
+        EXPECT_NEAR(pages[i]->View()->State().scaleX / starts[i], 1.1, 1e-5) << "page " << i;
     }
     frame->Destroy();
     PumpEvents(20);

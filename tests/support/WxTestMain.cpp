@@ -1,5 +1,7 @@
 #include "WxTestMain.h"
 
+#include "AssertReport.h"
+
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -22,12 +24,7 @@ public:
 void FailOnAssert(const wxString& file, int line, const wxString& func,
                   const wxString& cond, const wxString& msg)
 {
-    std::fprintf(stderr, "%s:%d: wx assertion failed in %s: %s %s\n",
-                 static_cast<const char*>(file.utf8_str()), line,
-                 static_cast<const char*>(func.utf8_str()),
-                 static_cast<const char*>(cond.utf8_str()),
-                 static_cast<const char*>(msg.utf8_str()));
-    std::fflush(stderr);
+    PrintAssert(file, line, func, cond, msg);
     std::abort();
 }
 

@@ -16,7 +16,7 @@ TEST(DragTest, TurnsOneDegreePerPixelUntilTheReleaseEvenOutsideTheWindow)
     CCubeWnd* w = c.wnd;
     w->SetAngles(0, 0);
     const auto turnedBy = [w](double y, double x) {
-        return PumpEvents(2000, [=] { return w->AngleY() == y && w->AngleX() == x; });
+        return PumpEvents(2000, [=] { return w->State().angleY == y && w->State().angleX == x; });
     };
     const wxPoint at = w->ClientToScreen(wxPoint(100, 100));
     wxUIActionSimulator mouse;
@@ -29,9 +29,9 @@ TEST(DragTest, TurnsOneDegreePerPixelUntilTheReleaseEvenOutsideTheWindow)
     mouse.MouseDown();
     ASSERT_TRUE(PumpEvents(2000, [w] { return w->IsDragging(); }));
     mouse.MouseMove(at + wxPoint(10, 5));
-    EXPECT_TRUE(turnedBy(10, 5)) << w->AngleY() << ", " << w->AngleX();
+    EXPECT_TRUE(turnedBy(10, 5)) << w->State().angleY << ", " << w->State().angleX;
     mouse.MouseMove(at + wxPoint(-108, 200));   // (-8, 300): outside the window
-    EXPECT_TRUE(turnedBy(-108, 200)) << w->AngleY() << ", " << w->AngleX();
+    EXPECT_TRUE(turnedBy(-108, 200)) << w->State().angleY << ", " << w->State().angleX;
     mouse.MouseUp();
     ASSERT_TRUE(PumpEvents(2000, [w] { return !w->IsDragging(); }));
     EXPECT_FALSE(w->HasCapture());
@@ -77,10 +77,10 @@ TEST(MenuTest, BuiltFromTheResourceItsItemsRotateAndScaleInSinglePrecision)
     EXPECT_TRUE(w->IsAnimating());
     choose(increase);
     choose(decrease);
-    EXPECT_EQ(w->ScaleX(), 1.0f);
+    EXPECT_EQ(w->State().scaleX, 1.0f);
     choose(increase, 5);
     choose(decrease, 5);   // 1.1f and 0.9090909f are not exact inverses
-    EXPECT_EQ(std::vector<float>({w->ScaleX(), w->ScaleY(), w->ScaleZ()}),
+    EXPECT_EQ(std::vector<float>({w->State().scaleX, w->State().scaleY, w->State().scaleZ}),
               std::vector<float>(3, 0.99999988f));
 }
 
@@ -115,10 +115,10 @@ TEST(SwitchTest, FogSmoothingAndSizeLeaveTheAskedState)
     c.wnd->ScaleBySteps(4, 0);
     PumpEvents(200);
     EXPECT_EQ(paints, 0);
-    EXPECT_EQ(c.wnd->ScaleX(), 1.0f);
+    EXPECT_EQ(c.wnd->State().scaleX, 1.0f);
     c.wnd->ScaleBySteps(2, 2);
     EXPECT_TRUE(PumpEvents(2000, [&paints] { return paints > 0; }));
-    EXPECT_FLOAT_EQ(c.wnd->ScaleZ(), 1.21f);
+    EXPECT_FLOAT_EQ(c.wnd->State().scaleZ, 1.21f);
 }
 
 }

@@ -32,7 +32,7 @@ TEST(FrameTest, ClearColourInTheCornersAndRedAxesWhereTheTransformsPutThem)
     const int k = int(std::lround(255 * std::exp(0.1 * eye.z))), grey = int(std::lround((255 - k) * 0.95));
     EXPECT_TRUE(Looks(f.At(eye), Rgb{k + grey, grey, grey}, 3));
     f.wnd->OnSize(200, 0);
-    EXPECT_EQ(f.wnd->Aspect(), 200.0);
+    EXPECT_EQ(f.wnd->State().aspect, 200.0);
 }
 
 TEST(ContextTest, ActivateHandsOverSwitchesWaitAndDestroyingReleases)
@@ -66,15 +66,15 @@ TEST(TimerTest, NeverShownWindowDoesNotTickAndEachTickTurnsWithoutWrapping)
     u.wnd->ProcessWindowEvent(rotate);
     PumpEvents(150);
     EXPECT_FALSE(u.wnd->IsAnimating());
-    EXPECT_EQ(u.wnd->AngleY(), 0.0);
+    EXPECT_EQ(u.wnd->State().angleY, 0.0);
 
     wxTimer timer;
     wxTimerEvent tick(timer);
     u.wnd->ProcessWindowEvent(tick);
-    EXPECT_EQ(std::pair(u.wnd->AngleY(), u.wnd->AngleX()), std::pair(-3.0, -2.0));
+    EXPECT_EQ(std::pair(u.wnd->State().angleY, u.wnd->State().angleX), std::pair(-3.0, -2.0));
     for (int i = 1; i < 180; ++i)
         u.wnd->ProcessWindowEvent(tick);
-    EXPECT_EQ(std::pair(u.wnd->AngleY(), u.wnd->AngleX()), std::pair(-540.0, -360.0));
+    EXPECT_EQ(std::pair(u.wnd->State().angleY, u.wnd->State().angleX), std::pair(-540.0, -360.0));
 }
 
 TEST(SetUpTest, EarlySwitchesTakeEffectAtSetUpInCallOrder)
@@ -85,7 +85,7 @@ TEST(SetUpTest, EarlySwitchesTakeEffectAtSetUpInCallOrder)
     u.wnd->SetProjection(2);          // the later call wins
     u.wnd->SwitchLamp(2, 1);
     u.wnd->Activate();
-    EXPECT_FALSE(u.wnd->IsPerspective());
+    EXPECT_FALSE(u.wnd->State().perspective);
     ASSERT_TRUE(u.Show());
 
     ASSERT_TRUE(u.wnd->IsContextCurrent());

@@ -122,8 +122,8 @@ struct Shown
     wxRealPoint Where(Vec3 eye) const
     {
         const wxRealPoint c = Centre();
-        const double f = wnd->IsPerspective() ? 1 / std::tan(22.5 * kPi / 180) / -eye.z : 1 / 6.0;
-        return {c.x + (wnd->IsPerspective() ? c.y / c.x : 1) * f * eye.x * c.x, c.y - f * eye.y * c.y};
+        const double f = wnd->State().perspective ? 1 / std::tan(22.5 * kPi / 180) / -eye.z : 1 / 6.0;
+        return {c.x + (wnd->State().perspective ? c.y / c.x : 1) * f * eye.x * c.x, c.y - f * eye.y * c.y};
     }
     // What the last frame shows where the eye point lands.
     Rgb At(Vec3 eye) const { return ReadBackPixel(int(Where(eye).x), int(Where(eye).y)); }

@@ -1,0 +1,89 @@
+// The rendering switches of COpenGLWnd: each updates the window's record,
+// then applies it to the context through GLFrame.
+#include "COpenGLWnd.h"
+
+#include "GLFrame.h"
+
+#include <cmath>
+
+void COpenGLWnd::OnSize(int cx, int cy)
+{
+    // Before the set-up there is no context; the set-up applies the size.
+    if (!m_setUp)
+        return;
+    InContext([this, cx, cy] {
+        m_state.width = cx;
+        m_state.height = cy;
+        m_state.aspect = glframe::AspectOf(cx, cy);
+        glframe::ApplySize(m_state);
+    });
+}
+
+void COpenGLWnd::SetProjection(int mode)
+{
+    if (mode != kOrthographic && mode != kPerspective)
+        return;
+    InContext([this, mode] {
+        m_state.perspective = mode == kPerspective;
+        glframe::ApplyProjection(m_state);
+    });
+    Invalidate();
+}
+
+void COpenGLWnd::ScaleBySteps(double steps, signed char direction)
+{
+    if (direction != kScaleSmaller && direction != kScaleLarger)
+        return;
+    const double c = std::pow(1.1, steps);
+    for (float* f : {&m_state.scaleX, &m_state.scaleY, &m_state.scaleZ})
+        *f = static_cast<float>(direction == kScaleLarger ? *f * c : *f / c);
+    Invalidate();
+}
+
+void COpenGLWnd::SwitchLamp(signed char lamp, unsigned char state)
+{
+    if (lamp < kLampRed || lamp > kLampBlue)
+        return;
+    InContext([this, lamp, state] {
+        m_state.lamp[lamp - 1] = state != 0;
+        glframe::ApplyLamp(m_state, lamp);
+    });
+    Invalidate();
+}
+
+void COpenGLWnd::SetFog(unsigned char mode, signed char steps)
+{
+    InContext([this, mode, steps] {
+        m_state.fog = mode != kFogOff;
+        if (m_state.fog)
+            m_state.fogDensity = steps * 0.1f;
+        glframe::ApplyFog(m_state);
+    });
+    Invalidate();
+}
+
+void COpenGLWnd::SetLineSmoothing(bool on)
+{
+    InContext([this, on] {
+        m_state.lineSmoothing = on;
+        glframe::ApplyLineSmoothing(m_state);
+    });
+    Invalidate();
+}
+
+void COpenGLWnd::SetAngles(double angleX, double angleY)
+{
+    StopTimer();
+    m_state.angleX = angleX;
+    m_state.angleY = angleY;
+    Invalidate();
+}
+
+// In single precision, so that the two factors do not quite cancel.
+void COpenGLWnd::MultiplyScale(float factor)
+{
+    for (float* f : {&m_state.scaleX, &m_state.scaleY, &m_state.scaleZ})
+        *f *= factor;
+    Invalidate();
+}
+

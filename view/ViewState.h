@@ -1,0 +1,44 @@
+// Everything the switches of one OpenGL window set: what decides its picture.
+// Plain data, no window system: the frame is drawn from it, and the code
+// window prints it.
+#pragma once
+
+// The switches' arguments, named; same types and values as the interface takes.
+constexpr int kOrthographic = 1;           // SetProjection
+constexpr int kPerspective = 2;
+constexpr signed char kScaleNone = 0;      // ScaleBySteps direction
+constexpr signed char kScaleSmaller = 1;
+constexpr signed char kScaleLarger = 2;
+constexpr signed char kLampRed = 1;        // SwitchLamp: GL_LIGHT0..2
+constexpr signed char kLampGreen = 2;
+constexpr signed char kLampBlue = 3;
+constexpr unsigned char kFogOff = 0;       // SetFog
+constexpr unsigned char kFogOn = 1;
+
+struct ViewState
+{
+    // The window's own numbers, applied on every frame.
+    double angleX = 0.0, angleY = 0.0;   // degrees, never wrapped
+    float scaleX = 1.0f, scaleY = 1.0f, scaleZ = 1.0f;
+
+    // Held by the context between frames.
+    int width = 0, height = 0;           // the viewport
+    double aspect = 1.0;                 // width over height
+    bool perspective = false;
+    bool lamp[3] = {false, false, false};
+    bool fog = false;
+    float fogDensity = 1.0f;             // OpenGL's default until the first fog
+    bool lineSmoothing = false;
+
+    bool operator==(const ViewState& o) const;
+    bool operator!=(const ViewState& o) const { return !(*this == o); }
+};
+
+inline bool ViewState::operator==(const ViewState& o) const
+{
+    return angleX == o.angleX && angleY == o.angleY && scaleX == o.scaleX &&
+           scaleY == o.scaleY && scaleZ == o.scaleZ && width == o.width && height == o.height &&
+           aspect == o.aspect && perspective == o.perspective && lamp[0] == o.lamp[0] &&
+           lamp[1] == o.lamp[1] && lamp[2] == o.lamp[2] && fog == o.fog &&
+           fogDensity == o.fogDensity && lineSmoothing == o.lineSmoothing;
+}
