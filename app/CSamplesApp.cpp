@@ -6,6 +6,8 @@
 #include "DialogColours.h"
 #include "Notice.h"
 
+#include <wx/cmdline.h>
+
 #include <cstdio>
 
 namespace {
@@ -21,6 +23,56 @@ void ReportAssert(const wxString& file, int line, const wxString& func, const wx
     std::fflush(stderr);
 }
 
+// Keeps what the parser says, to print it where it belongs.
+class CollectedOutput : public wxMessageOutput
+{
+public:
+    CollectedOutput() : m_old(wxMessageOutput::Set(this)) {}
+    ~CollectedOutput() override { wxMessageOutput::Set(m_old); }
+    void Output(const wxString& str) override { text += str; }
+
+    wxString text;
+
+private:
+    wxMessageOutput* m_old;
+};
+
+void Print(std::FILE* to, const wxString& text)
+{
+    std::fputs(static_cast<const char*>(text.utf8_str()), to);
+}
+
+}
+
+int HandleCommandLine(int argc, char** argv)
+{
+    static const wxCmdLineEntryDesc kOptions[] = {
+        {wxCMD_LINE_SWITCH, "h", "help", "show this help and exit", wxCMD_LINE_VAL_NONE,
+         wxCMD_LINE_OPTION_HELP},
+        {wxCMD_LINE_SWITCH, nullptr, "version", "show the version and exit", wxCMD_LINE_VAL_NONE, 0},
+        {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
+    };
+    const wxString name = "opengl-samples";
+    wxCmdLineParser parser(kOptions, argc, argv);
+    parser.SetLogo(SheetCaption() + "\n\nA turning cube on each of three pages, with switches for "
+                   "line smoothing, lamps, fog,\nprojection and size. Reads logo.bmp from the current "
+                   "folder, else from the\ninstalled data folder.\n");
+    CollectedOutput errors;
+    const int parsed = parser.Parse(false);
+    if (parsed == -1) {
+        Print(stdout, parser.GetUsageString());
+        return 0;
+    }
+    if (parsed != 0) {
+        Print(stderr, errors.text);
+        Print(stderr, "usage: " + name + " [--help] [--version]\n");
+        return 2;
+    }
+    if (parser.Found("version")) {
+        Print(stdout, name + " " SAMPLES_VERSION "\n");
+        return 0;
+    }
+    return -1;
 }
 
 wxString SheetCaption()
@@ -46,8 +98,8 @@ CSamplesApp::CSamplesApp()
 
 bool CSamplesApp::OnInit()
 {
-    // The base would parse the command line, which the program ignores.
-    // Returning false here would end the program with a failure status.
+    // main read the command line before wx started; the base would read it
+    // again. Returning false here would end the program with a failure status.
     InstallNoticeBox();
     return true;
 }

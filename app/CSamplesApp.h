@@ -19,6 +19,12 @@ public:
 // The sheet's caption.
 wxString SheetCaption();
 
+// Reads the command line before wx starts, which needs a display: -1 when the
+// sheet is to run, else the status to end with at once. --help and --version
+// print to standard output (0); anything else gets a short usage on standard
+// error (2).
+int HandleCommandLine(int argc, char** argv);
+
 // Sets the application's dialog colours, then shows the demo sheet modally
 // and returns when it is closed, whichever way.
 void RunDemoSheet();

@@ -1,3 +1,11 @@
 #include "CSamplesApp.h"
 
-wxIMPLEMENT_APP(CSamplesApp);
+wxIMPLEMENT_APP_NO_MAIN(CSamplesApp);
+
+int main(int argc, char** argv)
+{
+    const int status = HandleCommandLine(argc, argv);
+    if (status >= 0)
+        return status;
+    return wxEntry(argc, argv);
+}

@@ -1,77 +1,54 @@
-// Icon IDR_MAINFRAME: a small cube seen from above, lit from the upper left.
+// Icon IDR_MAINFRAME: the cube of IconArt.h as XPM images, made once on first use.
+#include "IconArt.h"
 #include "Resources.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
-const char* const kIcon32[] = {
-    "32 32 6 1",
-    "  c None",
-    "k c #1A2A4A",
-    "w c #FFFFFF",
-    "t c #D8E8FF",
-    "l c #6FA0D8",
-    "r c #30609A",
-    "                                ",
-    "               kk               ",
-    "             kkttkk             ",
-    "           kkttttttkk           ",
-    "         kkkttttttttkkk         ",
-    "        kkttttttttttttkk        ",
-    "      kkttttttttttttttttkk      ",
-    "    kkttttttttttttttttttttkk    ",
-    "   kkttttttttttttttttttttttkk   ",
-    "   kwwttttttttttttttttttttwwk   ",
-    "   klwwwttttttttttttttttwwwrk   ",
-    "   klllwwttttttttttttttwwrrrk   ",
-    "   klllllwwttttttttttwwrrrrrk   ",
-    "   klllllllwwttttttwwrrrrrrrk   ",
-    "   kllllllllwwwttwwwrrrrrrrrk   ",
-    "   kllllllllllwwwwrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kllllllllllllwrrrrrrrrrrrk   ",
-    "   kklllllllllllwrrrrrrrrrrkk   ",
-    "    kkllllllllllwrrrrrrrrrkk    ",
-    "      kkllllllllwrrrrrrrkk      ",
-    "        kkllllllwrrrrrkk        ",
-    "         kkkllllwrrrkkk         ",
-    "           kklllwrrkk           ",
-    "             kklwkk             ",
-    "               kk               ",
-    "                                ",
-};
+class XpmImage
+{
+public:
+    explicit XpmImage(int side)
+    {
+        m_rows.push_back(std::to_string(side) + " " + std::to_string(side) + " " +
+                         std::to_string(kIconColours) + " 1");
+        for (int i = 0; i < kIconColours; ++i) {
+            char colour[8] = "None";
+            if (i != 0)
+                std::snprintf(colour, sizeof colour, "#%06X", static_cast<unsigned>(kIconPalette[i]));
+            m_rows.push_back(std::string(1, kIconPaletteKeys[i]) + " c " + colour);
+        }
+        const std::vector<std::uint8_t> pixels = DrawIconIndexed(side);
+        for (int y = 0; y < side; ++y) {
+            std::string row;
+            for (int x = 0; x < side; ++x)
+                row += kIconPaletteKeys[pixels[static_cast<size_t>(y) * side + x]];
+            m_rows.push_back(row);
+        }
+        for (const std::string& row : m_rows)
+            m_lines.push_back(row.c_str());
+    }
 
-const char* const kIcon16[] = {
-    "16 16 6 1",
-    "  c None",
-    "k c #1A2A4A",
-    "w c #FFFFFF",
-    "t c #D8E8FF",
-    "l c #6FA0D8",
-    "r c #30609A",
-    "       kk       ",
-    "      kkkk      ",
-    "    kkttttkk    ",
-    "  kkttttttttkk  ",
-    " kkttttttttttkk ",
-    " klwwttttttwwrk ",
-    " kllwwwttwwwrrk ",
-    " kllllwwwwrrrrk ",
-    " kllllllwrrrrrk ",
-    " kllllllwrrrrrk ",
-    " kllllllwrrrrrk ",
-    " kklllllwrrrrkk ",
-    "  kkllllwrrrkk  ",
-    "    kkllwrkk    ",
-    "      kkkk      ",
-    "       kk       ",
+    const char* const* Lines() const { return m_lines.data(); }
+
+private:
+    std::vector<std::string> m_rows;
+    std::vector<const char*> m_lines;
 };
 
 }
 
-const char* const* MainIcon32() { return kIcon32; }
-const char* const* MainIcon16() { return kIcon16; }
+const char* const* MainIcon32()
+{
+    static const XpmImage image(32);
+    return image.Lines();
+}
+
+const char* const* MainIcon16()
+{
+    static const XpmImage image(16);
+    return image.Lines();
+}
