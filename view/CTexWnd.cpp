@@ -1,6 +1,7 @@
 #include "CTexWnd.h"
 
 #include "CubeFaces.h"
+#include "DataFile.h"
 #include "LitScene.h"
 #include "LoadBmpImage.h"
 
@@ -44,7 +45,7 @@ void CTexWnd::BuildDisplayList()
 
     // Read before the list is opened: a failure notice runs a modal loop,
     // and nothing may paint (and so call list 1) while list 1 is compiled.
-    m_pImage = LoadBmpImage("logo.bmp");
+    m_pImage = LoadBmpImage(FindDataFile("logo.bmp").c_str());
     // Without a picture the cube is drawn plain, lit white.
     const bool textured = m_pImage != nullptr;
 
