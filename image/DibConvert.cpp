@@ -1,5 +1,6 @@
 #include "DibConvert.h"
 
+#include "DibMasks.h"
 #include "DibPixels.h"
 
 #if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
@@ -50,25 +51,19 @@ void Row8(const unsigned char* in, unsigned char* out, size_t width, const Palet
         PutColor(out, palette[in[x]]);
 }
 
-// 5-bit channels scaled so that 31 becomes 255.
-struct Expand5
+// 16- and 32-bit pixels, little-endian, split by their masks.
+template <int kBytes>
+void RowMasked(const unsigned char* in, unsigned char* out, size_t width, const MaskedChannel* channels)
 {
-    unsigned char value[32];
-    constexpr Expand5() : value()
-    {
-        for (unsigned i = 0; i < 32; ++i)
-            value[i] = static_cast<unsigned char>((i << 3) | (i >> 2));
-    }
-};
-constexpr Expand5 kExpand5;
-
-void Row16(const unsigned char* in, unsigned char* out, size_t width)
-{
-    // 5-5-5: the top bit is unused, then red, green, blue.
-    for (size_t x = 0; x < width; ++x, in += 2, out += 3) {
-        const unsigned v = in[0] | (in[1] << 8);
-        const unsigned char rgb[4] = {kExpand5.value[(v >> 10) & 31], kExpand5.value[(v >> 5) & 31],
-                                      kExpand5.value[v & 31], 0};
+    const MaskedChannel& r = channels[0];
+    const MaskedChannel& g = channels[1];
+    const MaskedChannel& b = channels[2];
+    for (size_t x = 0; x < width; ++x, in += kBytes, out += 3) {
+        uint32_t v = in[0] | static_cast<uint32_t>(in[1]) << 8;
+        if (kBytes == 4)
+            v |= static_cast<uint32_t>(in[2]) << 16 | static_cast<uint32_t>(in[3]) << 24;
+        const unsigned char rgb[4] = {r.widen[v >> r.shift & r.bits], g.widen[v >> g.shift & g.bits],
+                                      b.widen[v >> b.shift & b.bits], 0};
         PutColor(out, rgb);
     }
 }
@@ -105,15 +100,6 @@ bool HaveSsse3()
 }
 #endif
 
-void Row32(const unsigned char* in, unsigned char* out, size_t width)
-{
-    // Blue, green, red and an unused byte.
-    for (size_t x = 0; x < width; ++x, in += 4, out += 3) {
-        const unsigned char rgb[4] = {in[2], in[1], in[0], 0};
-        PutColor(out, rgb);
-    }
-}
-
 void ConvertRows(const NormalisedDib& dib, const Palette palette, unsigned char* out)
 {
     const DibInfoHeader& header = dib.header;
@@ -126,13 +112,17 @@ void ConvertRows(const NormalisedDib& dib, const Palette palette, unsigned char*
 #ifdef DIB_HAVE_SSSE3_ROWS
     const bool fast24 = header.bitCount == 24 && HaveSsse3();
 #endif
+    MaskedChannel channels[3];
+    if (header.bitCount == 16 || header.bitCount == 32)
+        for (int i = 0; i < 3; ++i)
+            BuildChannel(dib.masks[i], &channels[i]);
     for (size_t r = 0; r < rows; ++r, out += outStride) {
         const unsigned char* in = dib.bits + (topDown ? rows - 1 - r : r) * stride;
         switch (header.bitCount) {
         case 1: Row1(in, out, width, palette); break;
         case 4: Row4(in, out, width, palette); break;
         case 8: Row8(in, out, width, palette); break;
-        case 16: Row16(in, out, width); break;
+        case 16: RowMasked<2>(in, out, width, channels); break;
         case 24:
 #ifdef DIB_HAVE_SSSE3_ROWS
             if (fast24) {
@@ -142,7 +132,7 @@ void ConvertRows(const NormalisedDib& dib, const Palette palette, unsigned char*
 #endif
             Row24(in, out, width);
             break;
-        case 32: Row32(in, out, width); break;
+        case 32: RowMasked<4>(in, out, width, channels); break;
         }
     }
 }
@@ -153,9 +143,8 @@ bool ConvertDib(const NormalisedDib& dib, unsigned char* out)
 {
     Palette palette;
     BuildPalette(dib, palette);
-    if (dib.header.compression == kBiRgb) {
-        ConvertRows(dib, palette, out);
-        return true;
-    }
-    return DecodeRle(dib, palette, out);
+    if (dib.header.compression == kBiRle8 || dib.header.compression == kBiRle4)
+        return DecodeRle(dib, palette, out);
+    ConvertRows(dib, palette, out);
+    return true;
 }

@@ -1,5 +1,7 @@
 #include "DibHeader.h"
 
+#include "DibMasks.h"
+
 #include <cstring>
 
 namespace {
@@ -8,6 +10,23 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr uint16_t kFileSignature = 0x4D42;   // "BM"
 constexpr uint32_t kOs2HeaderSize = 12;
 constexpr uint32_t kWindowsHeaderSize = 40;
+// The V4 and V5 forms: the 40-byte header, then masks, colour space, gamma
+// and (V5) a profile, of which only the masks matter here.
+constexpr uint32_t kV4HeaderSize = 108;
+constexpr uint32_t kV5HeaderSize = 124;
+constexpr size_t kMaskBytes = 3 * 4;
+
+// Where the parts of the file lie, as the headers announce them.
+struct Layout
+{
+    bool hasFileHeader = false;
+    uint32_t bitsOffset = 0;   // from the file header, when there is one
+    size_t headerStart = 0;
+    uint32_t headerSize = 0;
+    size_t entrySize = 4;      // bytes per colour-table entry
+    size_t tableStart = 0;
+    size_t tableEnd = 0;
+};
 
 // Fields are read byte by byte: after a file header the bitmap header is
 // only 2-byte aligned, and the file is little-endian on every host.
@@ -72,20 +91,34 @@ bool IsConvertible(const DibInfoHeader& header)
         }
     case kBiRle8: return header.bitCount == 8;
     case kBiRle4: return header.bitCount == 4;
-    default: return false;   // bit fields, JPEG, PNG and unknown kinds
+    case kBiBitFields: return header.bitCount == 16 || header.bitCount == 32;
+    default: return false;   // JPEG, PNG and unknown kinds
     }
 }
 
-// Where the parts of the file lie, as the headers announce them.
-struct Layout
+bool IsKnownHeaderSize(uint32_t size)
 {
-    bool hasFileHeader = false;
-    uint32_t bitsOffset = 0;   // from the file header, when there is one
-    size_t headerStart = 0;
-    size_t entrySize = 4;      // bytes per colour-table entry
-    size_t tableStart = 0;
-    size_t tableEnd = 0;
-};
+    return size == kOs2HeaderSize || size == kWindowsHeaderSize || size == kV4HeaderSize || size == kV5HeaderSize;
+}
+
+// The masks of bit fields: inside a V4 or V5 header, else in the three double
+// words after the 40-byte header, where the colour table then starts.
+DibError ReadMasks(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
+{
+    const uint32_t headerSize = layout->headerSize;
+    DefaultMasks(dib->header.bitCount, dib->masks);
+    if (dib->header.compression != kBiBitFields || headerSize == kOs2HeaderSize)
+        return DibError::None;
+    const size_t at = headerSize == kWindowsHeaderSize ? layout->tableStart : layout->headerStart + kWindowsHeaderSize;
+    // Masks cut off by the end of the file leave nothing to convert with.
+    if (size - at < kMaskBytes)
+        return DibError::Conversion;
+    for (int i = 0; i < 3; ++i)
+        dib->masks[i] = Get32(data + at + 4 * i);
+    if (headerSize == kWindowsHeaderSize)
+        layout->tableStart += kMaskBytes;
+    return DibError::None;
+}
 
 // The file header, if any, and the bitmap header, normalised into dib->header.
 DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
@@ -105,8 +138,8 @@ DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, Norm
     if (size - layout->headerStart < 4)
         return DibError::UnknownFormat;
     const uint32_t headerSize = Get32(h);
-    // Only the OS/2 and the first Windows form; later forms add masks and colour spaces.
-    if (headerSize != kOs2HeaderSize && headerSize != kWindowsHeaderSize)
+    // The OS/2 form and the Windows forms that tools write; others are unknown.
+    if (!IsKnownHeaderSize(headerSize))
         return DibError::UnknownFormat;
     // A header cut short by the end of the file.
     if (size - layout->headerStart < headerSize)
@@ -120,7 +153,10 @@ DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, Norm
     } else {
         ReadWindowsHeader(h, &header);
     }
+    layout->headerSize = headerSize;
     layout->tableStart = layout->headerStart + headerSize;
+    // The normalised header is the 40-byte form, whatever the file's.
+    header.size = kWindowsHeaderSize;
 
     // Windows bitmaps have exactly one colour plane.
     if (header.planes != 1)
@@ -189,13 +225,16 @@ DibError CheckPixels(NormalisedDib* dib)
     if (header.clrUsed == 0)
         header.clrUsed = dib->colorCount;
 
-    // Only the published bit counts and compressions, without bit fields.
+    // Only the published bit counts and compressions.
     if (!IsConvertible(header))
         return DibError::Conversion;
-    // Compressed rows run bottom-up by definition.
-    if (header.compression != kBiRgb && header.height < 0)
+    if (!MasksAreSound(dib->masks, header.bitCount))
         return DibError::Conversion;
-    if (header.compression == kBiRgb) {
+    const bool rle = header.compression == kBiRle8 || header.compression == kBiRle4;
+    // Compressed rows run bottom-up by definition.
+    if (rle && header.height < 0)
+        return DibError::Conversion;
+    if (!rle) {
         // Every row, each padded to 4 bytes, must be in the file; the last
         // row's padding may be missing, as nothing reads it.
         const uint64_t stride = (uint64_t{width} * header.bitCount + 31) / 32 * 4;
@@ -227,6 +266,8 @@ DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
     std::memset(dib, 0, sizeof *dib);
     Layout layout;
     DibError error = ReadHeader(data, size, &layout, dib);
+    if (error == DibError::None)
+        error = ReadMasks(data, size, &layout, dib);
     if (error == DibError::None)
         error = ReadColorTable(data, size, &layout, dib);
     if (error == DibError::None)

@@ -27,6 +27,7 @@ enum : uint32_t
     kBiRgb = 0,
     kBiRle8 = 1,
     kBiRle4 = 2,
+    kBiBitFields = 3,   // 16 or 32 bits with red, green and blue masks
 };
 
 // The largest width or height accepted: no texture is larger, and it keeps
@@ -40,6 +41,9 @@ struct NormalisedDib
     // The first min(n, 256) entries as blue, green, red, reserved (0 for OS/2
     // files); no pixel can index further.
     unsigned char colors[256][4];
+    // Red, green and blue masks of 16- and 32-bit pixels: the file's with bit
+    // fields, else the fixed 5-5-5 and 8-8-8 layouts.
+    uint32_t masks[3];
     const unsigned char* bits;   // start of the pixel data, inside the file
     size_t bitsSize;             // bytes from there to the end of the file
 };
@@ -47,17 +51,18 @@ struct NormalisedDib
 enum class DibError
 {
     None,
-    UnknownFormat,   // no 12- or 40-byte header, or one cut short
+    UnknownFormat,   // no 12-, 40-, 108- or 124-byte header, or one cut short
     Conversion,      // a header or pixel layout that cannot be converted
 };
 
 // The number of colour-table entries that the bitmap header at header
-// (12-byte OS/2 or 40-byte Windows form) announces.
+// (12-byte OS/2 or 40-, 108- or 124-byte Windows form) announces.
 uint16_t CountPaletteColors(const void* header);
 
 // Reads the file in data[0, size) into dib. On success the header describes
 // a picture of 1 to kMaxSide pixels each way in a bit count and compression
-// that ConvertDib handles, its uncompressed rows lie within the file, and
+// that ConvertDib handles, with sound masks (see DibMasks.h), its
+// uncompressed rows lie within the file, and
 // width × |height| × 3 + 1 bytes can be allocated without overflow.
 DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib);
 

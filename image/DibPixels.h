@@ -16,6 +16,8 @@ inline void PutColor(unsigned char* out, const unsigned char* color)
 }
 
 // Decodes RLE8 or RLE4 into out. The output is written in order, every pixel
-// exactly once: runs in their colours, whatever a line end, delta or bitmap
-// end skips in black. False when the stream is malformed.
+// exactly once: runs in their colours, clipped at the row's end, and whatever
+// a line end, delta or bitmap end skips in black. False when the stream is
+// malformed: it ends inside a pair or run, leaves the picture with a delta,
+// or draws past the last row.
 bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out);

@@ -52,12 +52,20 @@ bool Delta(RleState& s)
     return true;
 }
 
+// How many of count pixels from x fit in the row: tools pad rows past the
+// width, and what passes the row's end is dropped.
+unsigned Clip(const RleState& s, unsigned count)
+{
+    return count < s.width - s.x ? count : static_cast<unsigned>(s.width - s.x);
+}
+
 // count pixels of one colour, or in RLE4 of two alternating ones.
 bool EncodedRun(RleState& s, unsigned count, unsigned value)
 {
-    // An encoded run must stay within the current row.
-    if (s.y >= s.rows || count > s.width - s.x)
+    // There is no row past the last to draw in.
+    if (s.y >= s.rows)
         return false;
+    count = Clip(s, count);
     const unsigned char* first = s.palette[s.fourBit ? value >> 4 : value];
     const unsigned char* second = s.palette[s.fourBit ? value & 15 : value];
     if (first == second) {   // every RLE8 run: the loop without the choice is faster
@@ -71,7 +79,8 @@ bool EncodedRun(RleState& s, unsigned count, unsigned value)
     return true;
 }
 
-// count pixels given one by one, padded to a 16-bit boundary.
+// count pixels given one by one, padded to a 16-bit boundary; the stream
+// goes on after all of them, also those dropped past the row's end.
 bool AbsoluteRun(RleState& s, unsigned count)
 {
     const size_t bytes = s.fourBit ? (count + 1) / 2 : count;
@@ -79,9 +88,9 @@ bool AbsoluteRun(RleState& s, unsigned count)
     const size_t padded = (bytes + 1) & ~size_t{1};
     if (static_cast<size_t>(s.end - s.in) < padded)
         return false;
-    // And within the current row.
-    if (s.y >= s.rows || count > s.width - s.x)
+    if (s.y >= s.rows)
         return false;
+    count = Clip(s, count);
     if (s.fourBit) {
         for (unsigned i = 0; i < count; ++i, s.cursor += 3)
             PutColor(s.cursor, s.palette[(i & 1) ? (s.in[i / 2] & 15) : (s.in[i / 2] >> 4)]);

@@ -13,9 +13,10 @@ namespace {
 TEST(RleStreams, RunsAndDeltasMustStayInThePicture)
 {
     const struct { uint32_t compression; int width, height; Bytes stream; std::string outcome; } cases[] = {
-        // Runs end within their row; nothing follows the last row but the end.
-        {1, 4, 1, {4, 1, 0, 1}, "4x1"}, {1, 4, 1, {5, 1, 0, 1}, kBad}, {1, 4, 1, {3, 1, 2, 2, 0, 1}, kBad},
-        {2, 4, 1, {0, 5, 0x12, 0x12, 0x10, 0, 0, 1}, kBad}, {1, 2, 1, {2, 1, 0, 0, 0, 1}, "2x1"},
+        // Runs past their row's end are cut there, the stream going on; nothing follows the last row but the end.
+        {1, 4, 1, {4, 1, 0, 1}, "4x1"}, {1, 4, 1, {5, 1, 0, 1}, "4x1"}, {1, 4, 1, {3, 1, 2, 2, 0, 1}, "4x1"},
+        {2, 4, 1, {0, 5, 0x12, 0x12, 0x10, 0, 0, 1}, "4x1"}, {1, 4, 1, {0, 5, 1, 2, 3, 0, 1, 0, 1}, kBad},
+        {1, 2, 1, {2, 1, 0, 0, 0, 1}, "2x1"},
         {1, 2, 1, {2, 1, 0, 0, 1, 1, 0, 1}, kBad}, {1, 2, 1, {2, 1, 0, 0, 0, 0, 0, 1}, kBad},
         {2, 2, 1, {2, 0x11, 0, 0, 0, 3, 0x12, 0x30, 0, 1}, kBad},
         // Deltas stay in the picture, or go where the last end of line leads.
@@ -35,9 +36,9 @@ TEST(Headers, FieldsThatCannotBeConvertedAreRefused)
 {
     // Changes to a 1 × 1 24-bit file with 99 bytes of pixels: 25 rows without the last one's padding.
     const struct { size_t at; uint32_t value; int bytes; std::string outcome; } cases[] = {
-        // Only the 12- and the 40-byte header are known, whole.
-        {14, 108, 4, kUnknown}, {14, 124, 4, kUnknown}, {14, 0, 4, kUnknown}, {14, 13, 4, kUnknown},
-        {14, 39, 4, kUnknown}, {14, 41, 4, kUnknown}, {14, 0xFFFFFFFF, 4, kUnknown},
+        // Only the 12-, 40-, 108- and 124-byte headers are known, whole; a longer one ends past the pixel offset.
+        {14, 108, 4, kBad}, {14, 124, 4, kBad}, {14, 140, 4, kUnknown}, {14, 0, 4, kUnknown}, {14, 13, 4, kUnknown},
+        {14, 39, 4, kUnknown}, {14, 41, 4, kUnknown}, {14, 56, 4, kUnknown}, {14, 0xFFFFFFFF, 4, kUnknown},
         // Zero, negative and extreme sizes; rows past the file.
         {18, 0, 4, kBad}, {22, 0, 4, kBad}, {18, uint32_t(-1), 4, kBad}, {22, 0x80000000, 4, kBad},
         {18, 65536, 4, kBad}, {22, 65536, 4, kBad}, {22, uint32_t(-65536), 4, kBad}, {18, 0x7FFFFFFF, 4, kBad},
@@ -62,13 +63,58 @@ TEST(Headers, FieldsThatCannotBeConvertedAreRefused)
     }
 }
 
+TEST(Headers, BitFieldsNeedOneUnbrokenMaskPerChannelWithinThePixel)
+{
+    // One pixel with every bit set but the lowest, so that a mask's low bit shows.
+    const struct { uint16_t bits; uint32_t header; std::vector<uint32_t> masks; std::string outcome; Bytes rgb; } cases[] = {
+        {16, 40, {0xF800, 0x07E0, 0x001F}, "1x1", {255, 255, 0xF7}},
+        {16, 108, {0x7C00, 0x03E0, 0x001F}, "1x1", {255, 255, 0xF7}},
+        {32, 124, {0x3FF00000, 0x000FFC00, 0x000003FF}, "1x1", {255, 255, 255}},   // 10 bits keep their top 8
+        {32, 40, {0x01, 0x02, 0x04}, "1x1", {0, 255, 255}},                       // 1 bit widens to 0 or 255
+        // Empty, overlapping, broken, past 16 bits; and bit fields of 24 or 8 bits.
+        {16, 40, {0, 0x03E0, 0x001F}, kBad, {}}, {32, 124, {0xFF0000, 0xFF00, 0}, kBad, {}},
+        {16, 40, {0x7C00, 0x07E0, 0x001F}, kBad, {}}, {32, 108, {0xFF0000, 0xFF0000, 0xFF}, kBad, {}},
+        {16, 40, {0x7A00, 0x03E0, 0x001F}, kBad, {}}, {32, 124, {0xFF0000, 0xFF00, 0x80000001}, kBad, {}},
+        {16, 40, {0x1F0000, 0x03E0, 0x001F}, kBad, {}},
+        {24, 40, {0xFF0000, 0xFF00, 0xFF}, kBad, {}}, {8, 108, {0xE0, 0x1C, 0x03}, kBad, {}},
+    };
+    for (const auto& c : cases) {
+        BmpFields f;
+        f.bitCount = c.bits;
+        f.headerSize = c.header;
+        f.compression = 3;
+        f.masks = c.masks;
+        f.bits = {0xFE, 0xFF, 0xFF, 0xFF};
+        const Loaded result = Decode(BuildBmp(f));
+        EXPECT_EQ(result.outcome, c.outcome) << "case " << &c - cases;
+        EXPECT_EQ(result.rgb, c.rgb) << "case " << &c - cases;
+    }
+    // Masks after a 40-byte header that the file cuts short, or where the pixels start.
+    BmpFields f;
+    f.compression = 3;
+    f.bitCount = 16;
+    f.masks = {0xF800, 0x07E0, 0x001F};
+    f.fileHeader = false;
+    Bytes cut = BuildBmp(f);
+    cut.resize(40 + 11);
+    EXPECT_EQ(Decode(cut).outcome, kBad);
+    // Pixels that would start inside the masks.
+    f.fileHeader = true;
+    f.bits = {0, 0, 0, 0};
+    f.bitsOffset = 14 + 40 + 8;
+    EXPECT_EQ(Decode(BuildBmp(f)).outcome, kBad);
+    f.bitsOffset = 14 + 40 + 12;
+    EXPECT_EQ(Decode(BuildBmp(f)).outcome, "1x1");
+}
+
 TEST(Headers, PicturesBeyondTheBudgetOrOverflowingTheImageSizeFieldAreNotAllocated)
 {
     EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 16).outcome, "4x4");
     EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 15).outcome, kNoMemory);
     // By name the budget is 2^28 pixels: one row more, or the largest picture RLE can announce, is refused.
     for (const int height : {16385, 65535}) {
-        const std::string path = WriteTemp("huge.bmp", BuildBmp(RleFields(1, height == 16385 ? 16384 : 65535, height, {0, 1})));
+        const int width = height == 16385 ? 16384 : 65535;
+        const std::string path = WriteTemp("huge.bmp", BuildBmp(RleFields(1, width, height, {0, 1})));
         EXPECT_EQ(Result(LoadBmpImage(path.c_str())).outcome, kNoMemory) << height;
     }
     // 65535 × 65535 at 24 bits in a file holding every row: 12.9 GB of address space, never touched past the

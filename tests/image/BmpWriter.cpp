@@ -15,10 +15,34 @@ void PutRgb(Bytes& out, uint32_t color)
     out.insert(out.end(), {uint8_t(color >> 16), uint8_t(color >> 8), uint8_t(color)});
 }
 
-// What 5-bit channel values stand for: 0 is 0, 31 is 255, the bits repeated below.
-const uint8_t kFive[32] = {0,   8,   16,  24,  33,  41,  49,  57,  66,  74,  82,  90,  99,  107, 115, 123,
-                           132, 140, 148, 156, 165, 173, 181, 189, 198, 206, 214, 222, 231, 239, 247, 255};
-const char* const kFormNames[] = {"win", "bare", "topdown", "os2", "gap"};
+// What the value of a channel of 4, 5, 6 or 8 bits stands for: its bits
+// written out again below them, so that 0 is 0 and all ones is 255.
+uint32_t Widened(uint32_t v, int bits)
+{
+    switch (bits) {
+    case 4: return v * 0x11;
+    case 5: return v << 3 | v >> 2;
+    case 6: return v << 2 | v >> 4;
+    default: return v;
+    }
+}
+
+// The colour a 16- or 32-bit value shows through red, green and blue masks.
+uint32_t MaskedColor(uint32_t v, const std::vector<uint32_t>& masks)
+{
+    uint32_t rgb = 0;
+    for (int i = 0; i < 3; ++i) {
+        int low = 0, bits = 0;
+        while (!(masks[i] >> low & 1))
+            ++low;
+        while (uint64_t{masks[i]} >> (low + bits) & 1)
+            ++bits;
+        rgb = rgb << 8 | Widened((v & masks[i]) >> low, bits);
+    }
+    return rgb;
+}
+
+const char* const kFormNames[] = {"win", "bare", "topdown", "os2", "gap", "v4", "v5"};
 
 // An RLE stream written out by hand; in the picture "." marks the pixels it
 // skips, which are black.
@@ -36,13 +60,22 @@ SampleBmp Rle(const char* name, uint32_t compression, int width, int rows, Bytes
 Bytes BuildBmp(const BmpFields& f)
 {
     Bytes header;
-    Put(header, f.os2 ? 12 : 40, 4);
+    Put(header, f.os2 ? 12 : f.headerSize, 4);
     for (int32_t side : {f.width, f.height})
         Put(header, static_cast<uint32_t>(side), f.os2 ? 2 : 4);
     Put(header, 1 | f.bitCount << 16, 4);   // one plane
     if (!f.os2)
         for (uint32_t v : {f.compression, f.sizeImage, 2835u, 2835u, f.colorsUsed, 0u})   // 2835: 72 dpi
             Put(header, v, 4);
+    if (!f.os2 && f.headerSize > 40) {
+        for (size_t i = 0; i < 4; ++i)
+            Put(header, i < f.masks.size() ? f.masks[i] : 0, 4);
+        Put(header, 0x73524742, 4);   // colour space "sRGB"; the rest, end points to profile, 0
+        header.resize(f.headerSize, 0);
+    } else {
+        for (size_t i = 0; i < std::min<size_t>(f.masks.size(), 3); ++i)
+            Put(header, f.masks[i], 4);
+    }
     for (uint32_t color : f.palette)
         Put(header, color, f.os2 ? 3 : 4);
     const size_t afterTable = (f.fileHeader ? 14 : 0) + header.size();
@@ -84,11 +117,48 @@ BmpFields RleFields(uint32_t compression, int width, int height, Bytes stream)
     return f;
 }
 
+namespace {
+
+// Fills f.bits with hashed pixel values, stored top row first when topDown,
+// and works out the picture they show.
+SampleBmp WithPixels(BmpFields f, int rows, bool topDown, const std::string& name)
+{
+    const uint16_t bitCount = f.bitCount;
+    const int width = f.width;
+    const uint32_t colors = static_cast<uint32_t>(f.palette.size());
+    const std::vector<uint32_t> masks = !f.masks.empty() ? f.masks
+                                        : bitCount == 16 ? std::vector<uint32_t>{0x7C00, 0x03E0, 0x001F}
+                                                         : std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF};
+    // Any index or colour; 16 and 32 bits with their unused bits set too.
+    const auto pixel = [&](int x, int y) -> uint32_t {
+        uint32_t h = (x * 73856093u) ^ (y * 19349663u) ^ bitCount;
+        h = (h ^ (h >> 13)) * 0x5BD1E995u;
+        h ^= h >> 15;
+        return colors ? h % std::min(colors + 2, 1u << bitCount) : bitCount == 16 ? h >> 16 : h;
+    };
+    const auto color = [&](uint32_t v) -> uint32_t {
+        return colors ? (v < colors ? f.palette[v] : 0) : bitCount == 24 ? v & 0xFFFFFF : MaskedColor(v, masks);
+    };
+    std::vector<uint32_t> stored;
+    Bytes rgb;
+    for (int i = 0; i < rows; ++i) {
+        for (int x = 0; x < width; ++x) {
+            stored.push_back(pixel(x, topDown ? rows - 1 - i : i));
+            PutRgb(rgb, color(pixel(x, i)));
+        }
+    }
+    f.bits = PackRows(bitCount, width, rows, stored);
+    return {name, BuildBmp(f), width, rows, rgb};
+}
+
+}  // namespace
+
 SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form, uint32_t colorsUsed)
 {
     BmpFields f;
     f.fileHeader = form != kBare;
     f.os2 = form == kOs2;
+    f.headerSize = form == kV4 ? 108 : form == kV5 ? 124 : 40;
     f.width = width;
     f.height = form == kTopDown ? -rows : rows;
     f.bitCount = bitCount;
@@ -98,40 +168,40 @@ SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form, uint32_t
         f.palette.push_back((i * 0x2F1D0B + 0x03A05A) & 0xFFFFFF);   // distinct, none black
     if (form == kGap)
         f.bitsOffset = 14 + 40 + 4 * colors + 6;
-    // Any index or colour; 16 and 32 bits with their unused top bits set.
-    const auto pixel = [&](int x, int y) -> uint32_t {
-        uint32_t h = (x * 73856093u) ^ (y * 19349663u) ^ bitCount;
-        h = (h ^ (h >> 13)) * 0x5BD1E995u;
-        return colors ? (h ^ (h >> 15)) % std::min(colors + 2, 1u << bitCount)
-                      : bitCount == 16 ? h >> 17 | 0x8000 : h >> 8 | 0xA5000000;
-    };
-    const auto color = [&](uint32_t v) -> uint32_t {
-        return colors           ? (v < colors ? f.palette[v] : 0)
-               : bitCount == 16 ? kFive[v >> 10 & 31] << 16 | kFive[v >> 5 & 31] << 8 | kFive[v & 31]
-                                : v & 0xFFFFFF;
-    };
-    std::vector<uint32_t> stored;
-    Bytes rgb;
-    for (int i = 0; i < rows; ++i) {
-        for (int x = 0; x < width; ++x) {
-            stored.push_back(pixel(x, form == kTopDown ? rows - 1 - i : i));
-            PutRgb(rgb, color(pixel(x, i)));
-        }
-    }
-    f.bits = PackRows(bitCount, width, rows, stored);
     std::string name = "bits" + std::to_string(bitCount) + "_" + std::to_string(width) + "x" + std::to_string(rows);
     name += std::string("_") + kFormNames[form] + (colorsUsed ? "_used" + std::to_string(colorsUsed) : "");
-    return {name, BuildBmp(f), width, rows, rgb};
+    return WithPixels(f, rows, form == kTopDown, name);
+}
+
+SampleBmp MakeBitFieldSample(uint16_t bitCount, std::vector<uint32_t> masks, uint32_t headerSize, const std::string& label)
+{
+    BmpFields f;
+    f.headerSize = headerSize;
+    f.width = 3;   // 16-bit rows of 6 bytes padded to 8
+    f.height = 2;
+    f.bitCount = bitCount;
+    f.compression = 3;
+    f.masks = std::move(masks);
+    return WithPixels(f, 2, false, "fields" + label + "_h" + std::to_string(headerSize));
 }
 
 std::vector<SampleBmp> SampleBmps()
 {
-    return {
+    // Red, green, blue and alpha masks as tools write them, and 8-8-8-8 in an unusual order.
+    const struct { uint16_t bitCount; std::vector<uint32_t> masks; const char* label; } kBitFields[] = {
+        {16, {0xF800, 0x07E0, 0x001F}, "565"},
+        {16, {0x7C00, 0x03E0, 0x001F, 0x8000}, "1555"},
+        {16, {0x0F00, 0x00F0, 0x000F, 0xF000}, "4444"},
+        {32, {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF}, "8888"},
+    };
+    std::vector<SampleBmp> samples = {
         MakeSample(1, 13, 3), MakeSample(4, 5, 3), MakeSample(8, 13, 3, kWindows, 20), MakeSample(16, 3, 3),
         MakeSample(24, 13, 3), MakeSample(32, 2, 3), MakeSample(24, 2, 2, kGap), MakeSample(24, 5, 3, kTopDown),
         MakeSample(8, 3, 2, kBare), MakeSample(8, 7, 2, kBare, 16),   // the pixels 1024 and 64 bytes past the header
         MakeSample(1, 5, 2, kBare, 4),                                // 4 entries for 2 colours
         MakeSample(4, 5, 2, kOs2), MakeSample(8, 3, 2, kOs2), MakeSample(24, 5, 2, kOs2),
+        MakeSample(8, 5, 2, kV4), MakeSample(24, 3, 2, kV4), MakeSample(32, 2, 2, kV4),
+        MakeSample(8, 3, 2, kV5), MakeSample(24, 5, 2, kV5), MakeSample(32, 3, 2, kV5),
         Rle("rle8", 1, 6, 4,
             {2, 1, 0, 3, 2, 3, 1, 0, 1, 0, 0, 0,          // run, absolute run and its pad, run, end of line
              1, 3, 0, 2, 2, 1,                            // a pixel, a delta 2 right and 1 up
@@ -143,5 +213,19 @@ std::vector<SampleBmp> SampleBmps()
              0, 5, 0x30, 0x21, 0x30, 0, 0, 2, 1, 1,       // an absolute run of 5 and its pad, a delta 1 right and 1 up
              1, 0x30, 0, 0},                              // the last pixel, end of line, no end of bitmap
             "121212." "30213.." "......3"),
+        // Rows encoded past the width, as some tools pad them: what passes the end is dropped.
+        Rle("rle8_padded", 1, 3, 2,
+            {4, 1, 0, 0,                                  // a run of 4 in a row of 3, end of line
+             0, 4, 1, 2, 3, 0, 0, 1},                     // an absolute run of 4, end of bitmap
+            "111" "123"),
+        Rle("rle4_padded", 2, 3, 2,
+            {0, 5, 0x12, 0x30, 0x10, 0, 0, 0,             // an absolute run of 5 and its pad, end of line
+             1, 0x20, 5, 0x31, 0, 1},                     // a pixel, a run of 5 alternating colours
+            "123" "231"),
     };
+    for (uint32_t headerSize : {40u, 108u, 124u}) {
+        for (const auto& [bitCount, masks, label] : kBitFields)
+            samples.push_back(MakeBitFieldSample(bitCount, masks, headerSize, label));
+    }
+    return samples;
 }

@@ -13,10 +13,14 @@ struct BmpFields
 {
     bool fileHeader = true;
     bool os2 = false;                // 12-byte header, 3-byte colour entries
+    uint32_t headerSize = 40;        // else 40, 108 (V4) or 124 (V5)
     int32_t width = 1, height = 1;   // the OS/2 form keeps the low 16 bits
     uint16_t bitCount = 24;
     uint32_t compression = 0, sizeImage = 0, colorsUsed = 0;
     std::vector<uint32_t> palette;   // the colour table as 0xRRGGBB, written whole
+    // Red, green, blue and alpha masks: in a V4 or V5 header at its offset 40,
+    // after a 40-byte one (without alpha) when not empty.
+    std::vector<uint32_t> masks;
     Bytes bits;                      // the pixel data as stored
     int64_t bitsOffset = -1;         // the file header's offset; -1: right after the table
 };
@@ -40,11 +44,17 @@ struct SampleBmp
     Bytes rgb;   // width × height × 3, bottom row first
 };
 
-enum Form { kWindows, kBare, kTopDown, kOs2, kGap };   // kGap: 0xEE bytes between the table and the pixels
+// kGap: 0xEE bytes between the table and the pixels; kV4, kV5: 108- and 124-byte headers.
+enum Form { kWindows, kBare, kTopDown, kOs2, kGap, kV4, kV5 };
 
 // An uncompressed picture in that form. Paletted kinds get colorsUsed entries
 // (0: 2^bitCount) and use up to two indices past them, which are black.
 SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form = kWindows, uint32_t colorsUsed = 0);
+
+// A 16- or 32-bit picture with bit fields (compression 3), masks as in
+// BmpFields, after a header of headerSize bytes. Every bit of each pixel is
+// set at random, those outside the masks too.
+SampleBmp MakeBitFieldSample(uint16_t bitCount, std::vector<uint32_t> masks, uint32_t headerSize, const std::string& label);
 
 // A file of every kind and form the loader reads; RLE with runs, padded
 // absolute runs, deltas and ends of line and of bitmap.
