@@ -99,8 +99,7 @@ void COpenGLWnd::SetUp()
 {
     m_setUp = true;
     OnCreate();
-    const wxSize size = GetClientSize();
-    OnSize(size.x, size.y);
+    ApplyClientSize();
     RunDeferred();
 }
 
@@ -212,10 +211,15 @@ void COpenGLWnd::OnPaint(wxPaintEvent&)
     }
 }
 
+void COpenGLWnd::ApplyClientSize()
+{
+    const wxSize size = GetClientSize() * GetContentScaleFactor();
+    OnSize(size.x, size.y);
+}
+
 void COpenGLWnd::OnSizeEvent(wxSizeEvent& event)
 {
-    const wxSize size = GetClientSize();
-    OnSize(size.x, size.y);
+    ApplyClientSize();
     event.Skip();
 }
 

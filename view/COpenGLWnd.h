@@ -48,7 +48,8 @@ public:
     // Stops the turning at known angles (tests and benchmarks).
     void SetAngles(double angleX, double angleY);
 
-    // The size handler, as the window system calls it.
+    // The size handler, as the window system calls it: the client size in
+    // device pixels, which a scaled screen has more of than window pixels.
     void OnSize(int cx, int cy);
 
 protected:
@@ -71,6 +72,7 @@ protected:
 
 private:
     void SetUp();
+    void ApplyClientSize();
     void WhenSetUp(DeferredCalls::Call op);
     void RunDeferred();
     void MakeCurrent();

@@ -12,6 +12,7 @@ void COpenGLWnd::OnSize(int cx, int cy)
     if (!m_setUp)
         return;
     InContext([this, cx, cy] {
+        m_state.pixelScale = static_cast<float>(GetContentScaleFactor());
         m_state.width = cx;
         m_state.height = cy;
         m_state.aspect = glframe::AspectOf(cx, cy);

@@ -31,6 +31,12 @@ void DrawAxes(bool perspective)
     glPopMatrix();
 }
 
+// Scaled, so that lines keep their look on a scaled screen.
+void ApplyLineWidth(const ViewState& s)
+{
+    glLineWidth((s.lineSmoothing ? 1.5f : 1.0f) * s.pixelScale);
+}
+
 void Switch(GLenum cap, bool on)
 {
     if (on)
@@ -54,6 +60,7 @@ void ApplyClearColour()
 void ApplySize(const ViewState& s)
 {
     glViewport(0, 0, s.width, s.height);
+    ApplyLineWidth(s);
     // The projection in force, at the new aspect.
     ApplyProjection(s);
 }
@@ -110,7 +117,7 @@ void ApplyLineSmoothing(const ViewState& s)
     }
     Switch(GL_LINE_SMOOTH, s.lineSmoothing);
     Switch(GL_BLEND, s.lineSmoothing);
-    glLineWidth(s.lineSmoothing ? 1.5f : 1.0f);
+    ApplyLineWidth(s);
 }
 
 ViewState ReadContextState(const ViewState& s)

@@ -11,7 +11,8 @@ namespace glframe {
 double AspectOf(int cx, int cy);
 
 void ApplyClearColour();
-// The viewport, then the projection in force, with the model-view matrix left current.
+// The viewport and line width, then the projection in force, with the
+// model-view matrix left current.
 void ApplySize(const ViewState& s);
 void ApplyProjection(const ViewState& s);
 

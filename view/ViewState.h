@@ -22,7 +22,8 @@ struct ViewState
     float scaleX = 1.0f, scaleY = 1.0f, scaleZ = 1.0f;
 
     // Held by the context between frames.
-    int width = 0, height = 0;           // the viewport
+    int width = 0, height = 0;           // the viewport, in device pixels
+    float pixelScale = 1.0f;             // device pixels per window pixel
     double aspect = 1.0;                 // width over height
     bool perspective = false;
     bool lamp[3] = {false, false, false};
@@ -38,6 +39,7 @@ inline bool ViewState::operator==(const ViewState& o) const
 {
     return angleX == o.angleX && angleY == o.angleY && scaleX == o.scaleX &&
            scaleY == o.scaleY && scaleZ == o.scaleZ && width == o.width && height == o.height &&
+           pixelScale == o.pixelScale &&
            aspect == o.aspect && perspective == o.perspective && lamp[0] == o.lamp[0] &&
            lamp[1] == o.lamp[1] && lamp[2] == o.lamp[2] && fog == o.fog &&
            fogDensity == o.fogDensity && lineSmoothing == o.lineSmoothing;

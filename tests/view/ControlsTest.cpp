@@ -104,7 +104,7 @@ TEST(SwitchTest, FogSmoothingAndSizeLeaveTheAskedState)
         glGetFloatv(GL_LINE_WIDTH, &width);
         EXPECT_EQ(bool(glIsEnabled(GL_LINE_SMOOTH)), on);
         EXPECT_EQ(bool(glIsEnabled(GL_BLEND)), on);
-        EXPECT_EQ(width, on ? 1.5f : 1.0f);
+        EXPECT_EQ(width, (on ? 1.5f : 1.0f) * c.wnd->State().pixelScale);
     }
 
     // Scaling by steps in direction 0 does nothing, not even a repaint.

@@ -6,12 +6,18 @@
 #include "ViewMenu.h"
 #include "ViewTestSupport.h"
 
+#include <cstdlib>
+
 namespace {
 
 TEST(FrameTest, ClearColourInTheCornersAndRedAxesWhereTheTransformsPutThem)
 {
     Shown<COpenGLWnd> f;   // no scene in list 1: only the frame's own parts
-    const int w = f.wnd->GetClientSize().x, h = f.wnd->GetClientSize().y;
+    // Run again under GDK_SCALE=2: the picture must fill the scaled window.
+    const char* scale = std::getenv("GDK_SCALE");
+    EXPECT_EQ(f.wnd->GetContentScaleFactor(), scale ? std::atof(scale) : 1.0);
+    EXPECT_EQ(f.wnd->State().pixelScale, f.wnd->GetContentScaleFactor());
+    const int w = f.Size().x, h = f.Size().y;
     f.wnd->SetAngles(40, 70);   // the axes do not turn with the scene
     for (bool perspective : {false, true}) {
         f.wnd->SetProjection(perspective ? 2 : 1);

@@ -113,7 +113,9 @@ struct Shown
         frame->Show();
         return PumpEvents(10000, [this] { return wnd->IsSetUp(); });
     }
-    wxRealPoint Centre() const { return {wnd->GetClientSize().x / 2.0, wnd->GetClientSize().y / 2.0}; }
+    // In device pixels, as the frame is read back.
+    wxSize Size() const { return wnd->GetClientSize() * wnd->GetContentScaleFactor(); }
+    wxRealPoint Centre() const { return {Size().x / 2.0, Size().y / 2.0}; }
 
     // Stops the scene at angles (ax, ay) and draws one frame into the back buffer.
     void Draw(double ax = 0, double ay = 0) { wnd->SetAngles(ax, ay); wnd->DrawScene(); }
