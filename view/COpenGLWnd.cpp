@@ -2,6 +2,7 @@
 
 #include "GLBinding.h"
 #include "GLFrame.h"
+#include "NoOpenGL.h"
 #include "ResourceIds.h"
 #include "ViewMenu.h"
 
@@ -17,7 +18,6 @@ const wxSize kSize(255, 255);
 const long kStyle = wxBORDER_SUNKEN;
 
 constexpr int kTimerId = 0;
-constexpr int kTimerPeriodMs = 10;
 
 constexpr float kIncrease = 1.1f;
 constexpr float kDecrease = 0.9090909f;   // not quite 1 / kIncrease, on purpose
@@ -63,6 +63,8 @@ COpenGLWnd::~COpenGLWnd()
     if (HasCapture())
         ReleaseMouse();
     m_deferred.Clear();
+    if (s_shownWnd == this)
+        s_shownWnd = nullptr;
     // Whichever window's context is current, none stays current.
     if (glbinding::CurrentContext())
         glbinding::ReleaseCurrent();
@@ -87,10 +89,13 @@ bool COpenGLWnd::CreateRenderingContext()
 
 void COpenGLWnd::OnCreate()
 {
-    if (CreateRenderingContext())
+    if (CreateRenderingContext()) {
         glframe::ApplyClearColour();
-    else
-        glbinding::ReleaseCurrent();   // the scene's set-up must reach no other window
+        return;
+    }
+    glbinding::ReleaseCurrent();   // the scene's set-up must reach no other window
+    ReportNoOpenGL(m_hasVisual ? "the display gives no rendering context"
+                               : "the X display offers no OpenGL (no GLX visual)");
 }
 
 // The order a window system gives: creation (the scene compiles its list),
@@ -101,90 +106,18 @@ void COpenGLWnd::SetUp()
     OnCreate();
     ApplyClientSize();
     RunDeferred();
-}
-
-// ---- Context hand-over ----------------------------------------------------
-
-void COpenGLWnd::InContext(DeferredCalls::Call op)
-{
-    if (m_setUp && IsContextCurrent()) {
-        op();
-        return;
-    }
-    // A window without a context has nothing to keep the switch for.
-    if (m_setUp && !m_hRC)
-        return;
-    m_deferred.Keep(std::move(op), true);
-}
-
-void COpenGLWnd::WhenSetUp(DeferredCalls::Call op)
-{
-    if (m_setUp)
-        op();
-    else
-        m_deferred.Keep(std::move(op), false);
-}
-
-void COpenGLWnd::RunDeferred()
-{
-    m_deferred.Replay([this](DeferredCalls::Call op, bool needsContext) {
-        if (needsContext)
-            InContext(std::move(op));
-        else
-            op();
-    });
-}
-
-bool COpenGLWnd::IsContextCurrent() const
-{
-    return m_nativeRC && glbinding::CurrentContext() == m_nativeRC;
-}
-
-void COpenGLWnd::MakeCurrent()
-{
-    if (!m_hRC) {
-        glbinding::ReleaseCurrent();
-        return;
-    }
-#ifdef __WXGTK__
-    // GTK binds a context only to a realised window.
-    if (!GetXWindow())
-        return;
-#endif
-    if (!m_hRC->SetCurrent(*this))
-        return;
-    if (!m_nativeRC)
-        m_nativeRC = glbinding::CurrentContext();
-    RunDeferred();
-}
-
-void COpenGLWnd::Activate()
-{
-    WhenSetUp([this] {
-        MakeCurrent();
-        Invalidate();
+    // The tabs may have moved on while the set-up waited: only the shown
+    // page's window keeps its context current and its timer running.
+    if (m_active) {
         StartTimer();
-    });
-}
-
-void COpenGLWnd::Deactivate()
-{
-    WhenSetUp([this] {
+        return;
+    }
+    StopTimer();
+    if (s_shownWnd && s_shownWnd->m_setUp)
+        s_shownWnd->MakeCurrent();
+    else
         glbinding::ReleaseCurrent();
-        StopTimer();
-    });
 }
-
-void COpenGLWnd::StartTimer()
-{
-    // A window that was never shown must not tick.
-    if (m_setUp)
-        m_timer.StartPaced(kTimerPeriodMs);
-}
-
-void COpenGLWnd::StopTimer() { m_timer.Stop(); }
-
-void COpenGLWnd::Invalidate() { Refresh(false); }
 
 // ---- Drawing --------------------------------------------------------------
 
@@ -208,6 +141,11 @@ void COpenGLWnd::OnPaint(wxPaintEvent&)
     if (IsContextCurrent()) {
         DrawScene();
         SwapBuffers();
+        if (s_frameObserver)
+            s_frameObserver(*this);
+    } else if (m_setUp && !m_hRC) {
+        PaintNoOpenGLNotice(dc, GetClientSize(), GetParent()->GetBackgroundColour(),
+                            GetParent()->GetForegroundColour());
     }
 }
 
@@ -242,7 +180,8 @@ void COpenGLWnd::OnLButtonDown(wxMouseEvent& event)
     // Held so that the release ends the drag wherever it happens.
     if (!HasCapture())
         CaptureMouse();
-    event.Skip();
+    // Not passed on: GTK's default handling would give this window the
+    // keyboard focus, and the arrow keys would no longer move the trackbar.
 }
 
 void COpenGLWnd::OnMouseMove(wxMouseEvent& event)

@@ -9,6 +9,7 @@
 
 #include <wx/glcanvas.h>
 
+#include <functional>
 #include <memory>
 
 class COpenGLWnd : public wxGLCanvas
@@ -48,6 +49,10 @@ public:
     // Stops the turning at known angles (tests and benchmarks).
     void SetAngles(double angleX, double angleY);
 
+    // Called after every frame a window shows, with that window (tests).
+    using FrameObserver = std::function<void(COpenGLWnd&)>;
+    static void ObserveFrames(FrameObserver observer) { s_frameObserver = std::move(observer); }
+
     // The size handler, as the window system calls it: the client size in
     // device pixels, which a scaled screen has more of than window pixels.
     void OnSize(int cx, int cy);
@@ -73,7 +78,6 @@ protected:
 private:
     void SetUp();
     void ApplyClientSize();
-    void WhenSetUp(DeferredCalls::Call op);
     void RunDeferred();
     void MakeCurrent();
     void EndDrag();
@@ -104,7 +108,11 @@ private:
     PacedTimer m_timer;
     bool m_setUp = false;
     bool m_setUpQueued = false;
+    bool m_active = false;        // its page is the shown one
     DeferredCalls m_deferred;
+    static inline FrameObserver s_frameObserver;
+    // The window whose page is shown: its context is the current one.
+    static inline COpenGLWnd* s_shownWnd = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

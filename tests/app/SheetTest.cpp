@@ -5,6 +5,7 @@
 #include "CSamplesApp.h"
 
 #include "COpenGLWnd.h"
+#include "GLFrame.h"
 #include "CPageFrame.h"
 #include "LoadBmpImage.h"
 #include "Notice.h"
@@ -17,9 +18,12 @@
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/uiaction.h>
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -68,32 +72,87 @@ TEST(Sheet, HasItsCaptionTabsButtonsAndIcon)
     }
 }
 
+// Only the shown page's window has its context current and its timer running.
+testing::AssertionResult OnlyShownIsLive(const CAllSheets& sheet, size_t shown)
+{
+    for (size_t i = 0; i < 3; ++i) {
+        const COpenGLWnd* view = sheet.Page(i)->View();
+        if (view->IsContextCurrent() != (i == shown) || view->IsAnimating() != (i == shown))
+            return testing::AssertionFailure() << "page " << i << " with page " << shown << " shown: current "
+                                               << view->IsContextCurrent() << ", animating " << view->IsAnimating();
+    }
+    return testing::AssertionSuccess();
+}
+
+// A real click in the middle of the left edge of a control.
+void ClickOn(wxWindow* w)
+{
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(w->GetScreenPosition() + wxPoint(6, w->GetSize().y / 2));
+    PumpEvents(50);
+    mouse.MouseClick();
+    PumpEvents(100);
+}
+
 // One tour of the tabs: at each step only the shown page holds the context and
 // runs its timer, and the page left keeps what the user set on it.
 TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
 {
     CAllSheets sheet(SheetCaption());
     sheet.Show();
-    auto* perspective = wxDynamicCast(sheet.Page(0)->FindWindow(IDC_PERSPECTIVE), wxRadioButton);
-    auto* smooth = wxDynamicCast(sheet.Page(0)->FindWindow(IDC_SMOOTH), wxCheckBox);
-    ASSERT_TRUE(perspective && smooth);
-    perspective->SetValue(true);
-    smooth->SetValue(!smooth->GetValue());
-    const bool smoothSet = smooth->GetValue();
+    COpenGLWnd* lines = sheet.Page(0)->View();
+    ASSERT_TRUE(PumpEvents(10000, [lines] { return lines->IsSetUp(); }));
+    for (int id : {IDC_PERSPECTIVE, IDC_SMOOTH})
+        ClickOn(sheet.Page(0)->FindWindow(id));
+    const ViewState set = lines->State();
+    EXPECT_TRUE(set.perspective && !set.lineSmoothing) << "the clicks did not reach the window";
 
     for (size_t shown : {0u, 1u, 2u, 0u}) {
         sheet.GetBookCtrl()->SetSelection(shown);   // as a click on the tab does
         CPageFrame* const page = sheet.Page(shown);   // the bound only guards against a hang
         ASSERT_TRUE(PumpEvents(10000, [page] { return page->View() && page->View()->IsSetUp(); })) << shown;
-        for (size_t i = 0; i < 3; ++i) {
-            EXPECT_EQ(sheet.Page(i)->View()->IsContextCurrent(), i == shown) << "page " << i << " at " << shown;
-            EXPECT_EQ(sheet.Page(i)->View()->IsAnimating(), i == shown) << "page " << i << " at " << shown;
-        }
+        EXPECT_TRUE(OnlyShownIsLive(sheet, shown));
     }
-    EXPECT_TRUE(perspective->GetValue());
-    EXPECT_EQ(smooth->GetValue(), smoothSet);
+    lines->SetAngles(set.angleX, set.angleY);
+    EXPECT_TRUE(lines->State() == set);
+    EXPECT_TRUE(glframe::ReadContextState(set) == set) << "the context lost a setting";
     sheet.Show(false);   // a closed sheet leaves no timer running
-    EXPECT_FALSE(sheet.Page(0)->View()->IsAnimating());
+    EXPECT_FALSE(lines->IsAnimating());
+}
+
+// Tab changes faster than a window's set-up: after a new page's first paint,
+// several changes in one turn of the event loop, before its set-up runs. Only
+// the page shown at the end is live, and its picture moves.
+TEST(Sheet, TabChangesBeforeASetUpLeaveOnlyTheShownPageLive)
+{
+    const struct { size_t first; std::vector<size_t> burst; } kCases[] = {
+        {1, {0}}, {1, {2, 0}}, {2, {0, 1}}, {2, {1, 0, 2}}, {1, {0, 1}}};
+    for (const auto& c : kCases) {
+        CAllSheets sheet(SheetCaption());
+        sheet.Show();
+        wxBookCtrlBase* book = sheet.GetBookCtrl();
+        COpenGLWnd* fresh = sheet.Page(c.first)->View();
+        // Bound after the window's own handler, it runs before it: the burst
+        // is queued ahead of the set-up that the window's paint queues.
+        bool burst = false;
+        fresh->Bind(wxEVT_PAINT, [&](wxPaintEvent& e) {
+            e.Skip();
+            if (!std::exchange(burst, true))
+                wxTheApp->CallAfter([&] { for (size_t page : c.burst) book->SetSelection(page); });
+        });
+        book->SetSelection(c.first);
+        const size_t shown = c.burst.back();
+        COpenGLWnd* view = sheet.Page(shown)->View();
+        ASSERT_TRUE(PumpEvents(10000, [&] { return fresh->IsSetUp() && view->IsSetUp(); })) << c.first;
+        PumpEvents(50);
+        EXPECT_TRUE(OnlyShownIsLive(sheet, shown)) << "first " << c.first;
+        int frames = 0;
+        COpenGLWnd::ObserveFrames([&](COpenGLWnd& w) { frames += &w == view; });
+        const double angle = view->State().angleY;
+        EXPECT_TRUE(PumpEvents(3000, [&] { return frames >= 3 && view->State().angleY != angle; }))
+            << "the shown picture froze after first " << c.first;
+        COpenGLWnd::ObserveFrames(nullptr);
+    }
 }
 
 // The application object as the program makes it; wxTheApp and the test's
