@@ -7,6 +7,7 @@ class CCubeWnd : public COpenGLWnd
 {
 public:
     explicit CCubeWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+    SceneKind Kind() const override { return SceneKind::WireCube; }
 
 protected:
     void OnCreate() override;

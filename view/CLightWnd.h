@@ -7,6 +7,7 @@ class CLightWnd : public COpenGLWnd
 {
 public:
     explicit CLightWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+    SceneKind Kind() const override { return SceneKind::LitCube; }
 
 protected:
     void OnCreate() override;

@@ -5,6 +5,7 @@
 
 #include "DeferredCalls.h"
 #include "PacedTimer.h"
+#include "SceneKind.h"
 #include "ViewState.h"
 
 #include <wx/glcanvas.h>
@@ -38,7 +39,8 @@ public:
     // Draws one frame into the back buffer of the current context; no swap.
     void DrawScene();
 
-    // Read-outs for the pages and the tests.
+    // Read-outs for the pages, the code window and the tests.
+    virtual SceneKind Kind() const { return SceneKind::Bare; }
     const ViewState& State() const { return m_state; }
     bool IsSetUp() const { return m_setUp; }
     bool HasContext() const { return m_hRC != nullptr; }

@@ -10,6 +10,7 @@ class CTexWnd : public COpenGLWnd
 {
 public:
     explicit CTexWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+    SceneKind Kind() const override { return SceneKind::TexCube; }
     ~CTexWnd() override;
 
     // The decoded picture, or nullptr when it could not be read.

@@ -1,5 +1,7 @@
 #include "GLFrame.h"
 
+#include "SceneTables.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -54,7 +56,7 @@ double AspectOf(int cx, int cy)
 
 void ApplyClearColour()
 {
-    glClearColor(0.24f, 0.37f, 0.49f, 1.0f);
+    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
 }
 
 void ApplySize(const ViewState& s)
@@ -83,13 +85,27 @@ void DrawFrame(const ViewState& s)
     DrawAxes(s.perspective);
 
     glPushMatrix();
+    ApplySceneTransform(s);
+    glCallList(1);
+    glPopMatrix();
+}
+
+void ApplySceneTransform(const ViewState& s)
+{
     glTranslated(0.0, 0.0, -8.0);
     glRotated(s.angleX, 1.0, 0.0, 0.0);
     glRotated(s.angleY, 0.0, 1.0, 0.0);
     // The perspective view shows the scene nearer, so it is drawn at half size.
     const float k = s.perspective ? 0.5f : 1.0f;
     glScalef(s.scaleX * k, s.scaleY * k, s.scaleZ * k);
-    glCallList(1);
+}
+
+void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView[16])
+{
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glPushMatrix();
+    ApplySceneTransform(s);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
     glPopMatrix();
 }
 
@@ -101,8 +117,7 @@ void ApplyLamp(const ViewState& s, signed char lamp)
 void ApplyFog(const ViewState& s)
 {
     if (s.fog) {
-        const GLfloat colour[4] = {0.95f, 0.95f, 0.95f, 1.0f};
-        glFogfv(GL_FOG_COLOR, colour);
+        glFogfv(GL_FOG_COLOR, kFogColour);
         glFogf(GL_FOG_DENSITY, s.fogDensity);
     }
     Switch(GL_FOG, s.fog);

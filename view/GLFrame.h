@@ -18,6 +18,11 @@ void ApplyProjection(const ViewState& s);
 
 // Clear, the fixed axes, then display list 1 turned and scaled. No swap.
 void DrawFrame(const ViewState& s);
+// Onto the model-view matrix: the scene's place, turn and size.
+void ApplySceneTransform(const ViewState& s);
+// The projection matrix in force, and the model-view matrix that the scene
+// is drawn under, as glGetFloatv gives them (column by column).
+void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView[16]);
 
 // lamp 1..3 is GL_LIGHT0..2.
 void ApplyLamp(const ViewState& s, signed char lamp);

@@ -4,26 +4,17 @@
 // coordinates and do not turn with the cube.
 #pragma once
 
+#include "SceneTables.h"
+
 #include <GL/gl.h>
 
 namespace litscene {
 
-// Lamps 1 to 3 of SwitchLamp: red upper right, green upper left, blue below,
-// all point sources (w = 1) on the viewer's side.
 inline constexpr GLenum kLamp[3] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2};
-inline constexpr GLfloat kLampDiffuse[3][4] = {
-    {1, 0, 0, 1},
-    {0, 1, 0, 1},
-    {0, 0, 1, 1},
-};
-inline constexpr GLfloat kLampPosition[3][4] = {
-    {50, 50, 50, 1},
-    {-50, 50, 50, 1},
-    {0, -50, 50, 1},
-};
-inline constexpr GLfloat kWhite[4] = {1, 1, 1, 1};
-// The cut-off stays at 180 degrees, so this direction has no effect.
-inline constexpr GLfloat kNoSpotDirection[3] = {0, 0, 0};
+using scenetables::kLampDiffuse;
+using scenetables::kLampPosition;
+using scenetables::kWhite;
+using scenetables::kNoSpotDirection;
 
 // What the lit scenes enable, in one order; whiteLamp adds the lamp that the
 // textured scene keeps on. Blending is on for the whole scene, axes included.
@@ -61,7 +52,7 @@ inline void SetUpColouredLamps()
 inline void SetUpMaterial()
 {
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kWhite);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 128.0f);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, scenetables::kShininess);
     glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }

@@ -1,0 +1,46 @@
+// The OpenGL 1.1 and GLU calls that draw a window's current picture, as a C
+// fragment a student can copy, compile and run. Plain text from the window's
+// record and what was read from its context: no OpenGL, no window system.
+//
+// The fragment defines SetUpScene(), to call once with the context current
+// (on the texture page SetUpScene(picture), picture being the texture's
+// bytes, RGB, bottom row first), and DrawScene(), to call for every frame.
+#pragma once
+
+#include "SceneKind.h"
+#include "ViewState.h"
+
+#include <string>
+
+struct FragmentInputs
+{
+    SceneKind kind = SceneKind::Bare;
+    ViewState state;
+    // As glGetFloatv gives them: the projection, and the model-view matrix
+    // the cube is drawn under, column by column; the line width in force.
+    float projection[16] = {};
+    float modelView[16] = {};
+    float lineWidth = 1.0f;
+    // The texture page's picture; 0 by 0 when it could not be read.
+    int pictureWidth = 0, pictureHeight = 0;
+    double halfSize = 2.5;
+};
+
+std::string CodeFragment(const FragmentInputs& in);
+// Its two functions, SetUpScene and DrawScene with the cube's own function.
+std::string CodeFragmentSetUp(const FragmentInputs& in);
+std::string CodeFragmentDraw(const FragmentInputs& in);
+// A matrix as glGetFloatv gives it, row by row in a C comment.
+std::string CodeMatrix(const char* title, const float m[16]);
+
+// Exponential fog's share of the object's own colour at eye distance z.
+double FogFactor(double density, double z);
+
+// The cube's nearest and farthest eye distance under modelView.
+void CubeDepthRange(const float modelView[16], double halfSize, double& nearest, double& farthest);
+
+// The shortest decimal text that reads back as exactly v.
+std::string Number(float v);
+std::string Number(double v);
+// Number(v) as a C float literal: "1.5f".
+std::string FloatLiteral(float v);

@@ -1,0 +1,108 @@
+// DrawScene of the fragment, the cube's vertices, and the fragment as a whole.
+#include "CodeFragment.h"
+
+#include "SceneTables.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* PageTitle(SceneKind k)
+{
+    switch (k) {
+    case SceneKind::WireCube: return "Линии в пространстве";
+    case SceneKind::LitCube: return "Освещение";
+    case SceneKind::TexCube: return "Наложение текстуры";
+    case SceneKind::Bare: break;
+    }
+    return "Оси";
+}
+
+std::string Axes(bool perspective)
+{
+    std::string t = "    /* Оси: красные, с постоянным наклоном, куб их не вращает. */\n    glPushMatrix();\n";
+    t += perspective ? "    glTranslatef(0.0f, 0.0f, -9.6f);\n" : "    glTranslatef(0.5f, -0.5f, 0.0f);\n";
+    t += "    glRotatef(20.0f, 1.0f, 0.0f, 0.0f);\n    glRotatef(-30.0f, 0.0f, 1.0f, 0.0f);\n";
+    t += "    glBegin(GL_LINES);\n";
+    for (const char* end : {"20.0f, 0.0f, 0.0f", "0.0f, 20.0f, 0.0f", "0.0f, 0.0f, 20.0f"})
+        t += std::string("    glColor3f(1.0f, 0.0f, 0.0f);\n    glVertex3f(0.0f, 0.0f, 0.0f);\n") +
+             "    glVertex3f(" + end + ");\n";
+    return t + "    glEnd();\n    glPopMatrix();\n\n";
+}
+
+std::string Vertex(double h, const double* v)
+{
+    char line[120];
+    std::snprintf(line, sizeof line, "    glVertex3d(%s, %s, %s);\n", Number(h * v[0]).c_str(),
+                  Number(h * v[1]).c_str(), Number(h * v[2]).c_str());
+    return line;
+}
+
+// One glBegin/glEnd per face, as the window's display list has them.
+std::string Faces(const FragmentInputs& in, bool textured)
+{
+    const bool normals = in.kind != SceneKind::WireCube;
+    std::string t;
+    for (const CubeFace& face : kCubeFaces) {
+        t += "    glBegin(GL_QUADS);\n";
+        if (normals)
+            t += "    glNormal3d(" + Number(face.normal[0]) + ", " + Number(face.normal[1]) + ", " +
+                 Number(face.normal[2]) + ");\n";
+        for (int i = 0; i < 4; ++i) {
+            if (textured)
+                t += "    glTexCoord2f(" + FloatLiteral(kFaceTexCoords[i][0]) + ", " + FloatLiteral(kFaceTexCoords[i][1]) + ");\n";
+            t += Vertex(in.halfSize, face.vertex[i]);
+        }
+        t += "    glEnd();\n";
+    }
+    return t;
+}
+
+std::string Cube(const FragmentInputs& in)
+{
+    const bool textured = in.kind == SceneKind::TexCube && in.pictureWidth > 0 && in.pictureHeight > 0;
+    std::string t = "static void DrawCube(void)\n{\n";
+    if (in.kind == SceneKind::Bare)
+        return t + "}\n";
+    if (textured)
+        t += "    glEnable(GL_TEXTURE_2D);\n";
+    if (in.kind == SceneKind::WireCube)
+        t += "    glColor3ub(255, 255, 255);\n";
+    else
+        t += "    glShadeModel(GL_SMOOTH);\n    glColor3f(1.0f, 1.0f, 1.0f);\n";
+    t += "    /* Вершины куба: 6 граней по 4 вершины, полуребро " + Number(in.halfSize) + ". */\n";
+    t += Faces(in, textured);
+    if (textured)
+        t += "    glDisable(GL_TEXTURE_2D);\n";
+    return t + "}\n";
+}
+
+}
+
+std::string CodeFragmentDraw(const FragmentInputs& in)
+{
+    const ViewState& s = in.state;
+    const float k = s.perspective ? 0.5f : 1.0f;
+    std::string t = "void DrawScene(void)\n{\n    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);\n\n";
+    t += Axes(s.perspective);
+    t += "    /* Куб: сдвиг, повороты на текущие углы, размер";
+    t += s.perspective ? " (в перспективе половина множителей). */\n" : ". */\n";
+    t += "    glPushMatrix();\n    glTranslated(0.0, 0.0, -8.0);\n";
+    t += "    glRotated(" + Number(s.angleX) + ", 1.0, 0.0, 0.0);\n";
+    t += "    glRotated(" + Number(s.angleY) + ", 0.0, 1.0, 0.0);\n";
+    t += "    glScalef(" + FloatLiteral(s.scaleX * k) + ", " + FloatLiteral(s.scaleY * k) + ", " + FloatLiteral(s.scaleZ * k) + ");\n";
+    t += "    /* Матрицы сейчас, glGetFloatv, по строкам:\n";
+    t += CodeMatrix("GL_PROJECTION_MATRIX", in.projection);
+    t += CodeMatrix("GL_MODELVIEW_MATRIX (для куба)", in.modelView);
+    t += "     */\n    DrawCube();\n    glPopMatrix();\n}\n";
+    return t;
+}
+
+std::string CodeFragment(const FragmentInputs& in)
+{
+    std::string t = std::string("/* «") + PageTitle(in.kind) + "»: этот кадр в вызовах OpenGL 1.1 и GLU.\n"
+                    " * SetUpScene() - один раз при текущем контексте, DrawScene() - на каждый кадр. */\n"
+                    "#include <GL/gl.h>\n#include <GL/glu.h>\n\n"
+                    "static void DrawCube(void);\n\n";
+    return t + CodeFragmentSetUp(in) + "\n" + CodeFragmentDraw(in) + "\n" + Cube(in);
+}

@@ -1,0 +1,44 @@
+#include "ViewCode.h"
+
+#include "COpenGLWnd.h"
+#include "CTexWnd.h"
+#include "GLFrame.h"
+#include "RgbImage.h"
+
+#include <GL/gl.h>
+
+bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in)
+{
+    if (!w.IsContextCurrent())
+        return false;
+    in.kind = w.Kind();
+    in.state = w.State();
+    glframe::ReadSceneMatrices(in.state, in.projection, in.modelView);
+    glGetFloatv(GL_LINE_WIDTH, &in.lineWidth);
+    in.pictureWidth = in.pictureHeight = 0;
+    if (in.kind == SceneKind::TexCube) {
+        if (const RgbImage* picture = static_cast<const CTexWnd&>(w).Image()) {
+            in.pictureWidth = picture->width;
+            in.pictureHeight = picture->height;
+        }
+    }
+    return true;
+}
+
+wxImage ReadFrame(COpenGLWnd& w)
+{
+    if (!w.IsContextCurrent())
+        return wxImage();
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const int width = viewport[2], height = viewport[3];
+    if (width <= 0 || height <= 0)
+        return wxImage();
+    w.DrawScene();
+    wxImage image(width, height, false);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, image.GetData());
+    // OpenGL's rows run bottom up.
+    return image.Mirror(false);
+}

@@ -1,0 +1,18 @@
+// What the code window takes from an OpenGL window: its fragment, read in its
+// context, and its current frame as a picture.
+#pragma once
+
+#include "CodeFragment.h"
+
+#include <wx/image.h>
+
+class COpenGLWnd;
+
+// The record, scene and picture size of w, with the matrices and line width
+// read from its context. False when that context is not current (its page is
+// not showing): in is then left alone.
+bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in);
+
+// A frame drawn now into the back buffer of w's current context and read
+// back; no swap, the next paint draws over it. Not IsOk() without the context.
+wxImage ReadFrame(COpenGLWnd& w);
