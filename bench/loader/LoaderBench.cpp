@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int kSide = 4096;
-constexpr int kRuns = 9;
+constexpr int kRuns = 15;
 
 struct Case
 {
@@ -39,18 +39,25 @@ void KeepWritten(void* block)
     asm volatile("" : : "r"(block) : "memory");
 }
 
-// The median of kRuns timings of work, in seconds, after one warm-up.
-double MedianSeconds(const std::function<void()>& work)
+// The median of kRuns timings of each work, in seconds, after one warm-up.
+// The works take turns in every round, so that a busy machine slows them alike.
+std::vector<double> MedianSeconds(const std::vector<std::function<void()>>& works)
 {
-    work();
-    std::vector<double> seconds;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    std::vector<std::vector<double>> seconds(works.size());
+    for (int round = -1; round < kRuns; ++round) {
+        for (size_t w = 0; w < works.size(); ++w) {
+            const auto start = std::chrono::steady_clock::now();
+            works[w]();
+            if (round >= 0)
+                seconds[w].push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
     }
-    std::sort(seconds.begin(), seconds.end());
-    return seconds[kRuns / 2];
+    std::vector<double> medians;
+    for (std::vector<double>& s : seconds) {
+        std::sort(s.begin(), s.end());
+        medians.push_back(s[kRuns / 2]);
+    }
+    return medians;
 }
 
 std::vector<uint32_t> Palette256()
@@ -225,21 +232,24 @@ int main()
 
     const size_t outputBytes = size_t{kSide} * kSide * 3;
     const double megabytes = outputBytes / 1e6;
-    std::printf("%d x %d, %.1f MB of RGB output per load, median of %d runs\n\n", kSide, kSide, megabytes, kRuns);
+    std::printf("%d x %d, %.1f MB of RGB output per load, median of %d interleaved runs\n\n", kSide, kSide, megabytes, kRuns);
     std::printf("%-7s %9s | %11s %11s %11s | %7s %7s\n", "kind", "file MB", "loader MB/s", "stb MB/s", "floor MB/s",
                 "x stb", "x floor");
     for (const Case& c : cases) {
-        const double ours = MedianSeconds([&] { FreeRgbImage(LoadBmpImage(c.path.c_str())); });
-        const double stb = MedianSeconds([&] {
-            int width, height, channels;
-            stbi_uc* pixels = stbi_load(c.stbPath.c_str(), &width, &height, &channels, 3);
-            if (!pixels) {
-                std::fprintf(stderr, "stb_image: %s\n", stbi_failure_reason());
-                std::exit(1);
-            }
-            stbi_image_free(pixels);
+        const std::vector<double> t = MedianSeconds({
+            [&] { FreeRgbImage(LoadBmpImage(c.path.c_str())); },
+            [&] {
+                int width, height, channels;
+                stbi_uc* pixels = stbi_load(c.stbPath.c_str(), &width, &height, &channels, 3);
+                if (!pixels) {
+                    std::fprintf(stderr, "stb_image: %s\n", stbi_failure_reason());
+                    std::exit(1);
+                }
+                stbi_image_free(pixels);
+            },
+            [&] { ReadAndCopy(c.path, outputBytes); },
         });
-        const double floor = MedianSeconds([&] { ReadAndCopy(c.path, outputBytes); });
+        const double ours = t[0], stb = t[1], floor = t[2];
         std::printf("%-7s %9.1f | %11.0f %10.0f%s %11.0f | %7.1f %7.2f\n", c.kind,
                     std::filesystem::file_size(c.path) / 1e6, megabytes / ours, megabytes / stb,
                     c.path == c.stbPath ? " " : "*", megabytes / floor, stb / ours, floor / ours);
