@@ -3,7 +3,6 @@
 #include "DibConvert.h"
 #include "DibHeader.h"
 #include "Notice.h"
-
 #include "WholeFile.h"
 
 #include <cstdint>
