@@ -10,6 +10,8 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 
+#include <cmath>
+
 
 namespace {
 
@@ -121,7 +123,15 @@ void COpenGLWnd::SetUp()
 
 // ---- Drawing --------------------------------------------------------------
 
-void COpenGLWnd::DrawScene() { glframe::DrawFrame(m_state); }
+// OpenGL turns in single precision: after a long run the angles' own size
+// would swallow a step of 3 degrees. The same angles modulo 360 turn alike.
+void COpenGLWnd::DrawScene()
+{
+    ViewState s = m_state;
+    s.angleX = std::fmod(s.angleX, 360.0);
+    s.angleY = std::fmod(s.angleY, 360.0);
+    glframe::DrawFrame(s);
+}
 
 void COpenGLWnd::OnPaint(wxPaintEvent&)
 {
