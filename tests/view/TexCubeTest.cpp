@@ -97,6 +97,45 @@ TEST_F(TexCubeTest, RowsOfAnOddWidthPictureAreNotSkewed)
             EXPECT_TRUE(Looks(PictureAt(s, t), s < 0.5 ? orange : violet, 3)) << s << ", " << t;
 }
 
+// GL_MODULATE: at an angle, under the coloured lamps, each face shows its lit
+// colour times the texel, not the texel alone.
+TEST_F(TexCubeTest, LampsShadeThePictureAtAnAngle)
+{
+    const Rgb texel{200, 160, 120};
+    ASSERT_NO_FATAL_FAILURE(ShowPicture(4, 4, [&](int, int) { return texel; }));
+    m_w->wnd->SwitchLamp(kLampRed, 1);
+    m_w->wnd->SwitchLamp(kLampGreen, 1);
+    m_w->Draw(0, -40);
+    for (const Vec3& p : {Vec3{-0.75, 1.5, 2.5}, Vec3{2.5, 1.5, -0.75}}) {
+        const Rgb lit = LitCube(p, 0, -40, {kWhiteLamp, kRedLamp, kGreenLamp});
+        const auto times = [](int a, int b) { return int(std::lround(a * b / 255.0)); };
+        const Rgb expected{times(lit.r, texel.r), times(lit.g, texel.g), times(lit.b, texel.b)};
+        EXPECT_TRUE(Looks(m_w->At(SceneEye(p, false, 0, -40)), expected, 3)) << p.x;
+    }
+}
+
+// A checkerboard of single texels, many to a pixel: the linear minifying
+// filter mixes each pixel from four texels, an even grey without the
+// nearest texel's black and white speckle.
+TEST_F(TexCubeTest, AFinePictureShownSmallerComesOutGrey)
+{
+    const Rgb black{0, 0, 0}, white{255, 255, 255};
+    ASSERT_NO_FATAL_FAILURE(ShowPicture(1024, 1024, [&](int x, int y) { return (x + y) % 2 ? white : black; }));
+    m_w->Draw();
+    const wxRealPoint centre = m_w->Where({0, 0, 2.5 - 8});
+    double sum = 0, squares = 0;
+    const int n = 21 * 21;
+    for (int dy = -10; dy <= 10; ++dy)
+        for (int dx = -10; dx <= 10; ++dx) {
+            const Rgb c = ReadBackPixel(int(centre.x) + dx, int(centre.y) + dy);
+            sum += c.g;
+            squares += c.g * c.g;
+        }
+    const double mean = sum / n, spread = std::sqrt(squares / n - mean * mean);
+    EXPECT_NEAR(mean, 127.5, 20);
+    EXPECT_LT(spread, 70) << "mean " << mean;
+}
+
 // No usable picture: the loader's one notice, then a live window with a plain
 // white cube, lit as usual.
 class TexCubeWithoutPictureTest : public TexCubeTest, public testing::WithParamInterface<const char*> {};
