@@ -1,6 +1,7 @@
 #include "CAllSheets.h"
 
-#include "CNoticeBox.h"
+#include "CCodeWindow.h"
+#include "SheetKeys.h"
 
 #include "CCubeDlg.h"
 #include "CLightDlg.h"
@@ -48,6 +49,7 @@ void CAllSheets::InitSheet(int selectPage)
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CAllSheets::OnPageChanging, this);
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CAllSheets::OnPageChanged, this);
     Bind(wxEVT_BUTTON, &CAllSheets::OnHelp, this, wxID_HELP);
+    BindSheetKeys(this);
 
     LayoutDialog();
 }
@@ -104,9 +106,8 @@ void CAllSheets::OnPageChanged(wxBookCtrlEvent& event)
         ActivateSelection();
 }
 
+// Help shows the visible page's code window.
 void CAllSheets::OnHelp(wxCommandEvent&)
 {
-    CNoticeBox box(this, wxString::FromUTF8("Справка"),
-                   wxString::FromUTF8("Справка к этой программе не прилагается."));
-    box.ShowModal();
+    CCodeWindow::Open(this);
 }

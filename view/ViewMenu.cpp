@@ -2,16 +2,28 @@
 
 #include "Resources.h"
 
-#include <wx/log.h>
 #include <wx/menu.h>
 
 namespace {
+
+// The resource's hints read "Ctrl +": wx takes a key only when it follows
+// the modifier's "+" directly, as in "Ctrl++".
+wxString ParseableHint(const wxString& text)
+{
+    wxString label, hint;
+    if (!text.Contains('\t'))
+        return text;
+    label = text.BeforeFirst('\t');
+    hint = text.AfterFirst('\t');
+    hint.Replace(" ", "+");
+    return label + '\t' + hint;
+}
 
 void AppendItems(wxMenu& menu, const MenuItem& popup)
 {
     for (std::size_t i = 0; i < popup.count; ++i) {
         const MenuItem& item = popup.items[i];
-        const wxString text = wxString::FromUTF8(item.text);
+        const wxString text = ParseableHint(wxString::FromUTF8(item.text));
         if (item.items) {
             auto* sub = new wxMenu;
             AppendItems(*sub, item);
@@ -26,9 +38,6 @@ void AppendItems(wxMenu& menu, const MenuItem& popup)
 
 wxMenu* CreateViewPopupMenu()
 {
-    // The hints after the tab are labels, not accelerators wx could parse:
-    // keep it from saying so every time the menu opens.
-    wxLogNull quiet;
     auto* menu = new wxMenu;
     AppendItems(*menu, ViewPopupMenu());
     return menu;

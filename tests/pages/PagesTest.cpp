@@ -4,6 +4,7 @@
 #include "CLightDlg.h"
 #include "CTexDlg.h"
 #include "ColourLabel.h"
+#include "ControlEvents.h"
 #include "COpenGLWnd.h"
 #include "ResourceIds.h"
 #include "WxTestMain.h"
@@ -28,36 +29,6 @@
 #include <vector>
 
 namespace {
-
-// A click on a check box or radio button: its new state, then its notification.
-template <class Box>
-void Click(Box* box, bool on = true)
-{
-    box->SetValue(on);
-    wxCommandEvent event(dynamic_cast<wxCheckBox*>(box) ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, box->GetId());
-    event.SetEventObject(box);
-    event.SetInt(on);
-    box->ProcessWindowEvent(event);
-}
-
-// A drag of the thumb through positions, with every notification GTK sends:
-// a scroll and a slider event per position, then the release and the end.
-void Drag(wxSlider* slider, std::initializer_list<int> positions)
-{
-    auto notify = [slider](wxCommandEvent&& event) {
-        event.SetEventObject(slider);
-        event.SetInt(slider->GetValue());
-        slider->ProcessWindowEvent(event);
-    };
-    auto scroll = [slider](wxEventType type) { return wxScrollEvent(type, slider->GetId(), 0, wxHORIZONTAL); };
-    for (int pos : positions) {
-        slider->SetValue(pos);
-        notify(scroll(wxEVT_SCROLL_THUMBTRACK));
-        notify(wxCommandEvent(wxEVT_SLIDER, slider->GetId()));
-    }
-    notify(scroll(wxEVT_SCROLL_THUMBRELEASE));
-    notify(scroll(wxEVT_SCROLL_CHANGED));
-}
 
 // GL state, read from the current context.
 bool Enabled(GLenum cap) { return glIsEnabled(cap) == GL_TRUE; }

@@ -1,0 +1,113 @@
+#include "CodeFiles.h"
+
+#include <wx/filename.h>
+#include <wx/log.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const char* const kHints[] = {
+    // The wire frame
+    "Белый куб из линий вращается сам. Снимите «сглаживание» и посмотрите на края: "
+    "линии станут тоньше и ступенчатыми, а в коде исчезнут GL_LINE_SMOOTH и GL_BLEND. "
+    "Переключите проекцию на перспективную, подвигайте ползунок размера или нажмите "
+    "Ctrl+плюс и Ctrl+минус. Потяните куб мышью: вращение остановится, а матрица "
+    "модели в коде будет меняться; двойной щелчок снова запускает вращение.",
+    // The lit cube
+    "Белый куб освещен тремя цветными лампами. Включайте лампы по одной: грани, "
+    "повернутые к лампе, принимают ее цвет, блики остаются белыми. Отметьте «туман» и "
+    "двигайте его ползунок: в коде видно, какая доля цвета куба остается у ближнего и "
+    "дальнего угла. Потяните куб мышью: лампы стоят на месте, поворачивается только куб.",
+    // The textured cube
+    "На каждой грани куба картинка logo.bmp. Белая лампа горит всегда, цветные включаются "
+    "флажками: режим GL_MODULATE умножает цвет освещенной грани на цвет картинки. "
+    "Отметьте «туман» и двигайте его ползунок, переключите проекцию, потяните куб мышью.",
+};
+
+// A name in folder that no one else uses for a while.
+wxString TemporaryBeside(const wxString& path)
+{
+    const wxFileName name(path);
+    return wxFileName(name.GetPath(), "." + name.GetFullName() + ".part").GetFullPath();
+}
+
+bool WriteText(const wxString& path, const std::string& text)
+{
+    std::FILE* f = std::fopen(path.fn_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && written;
+}
+
+bool Rename(const wxString& from, const wxString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(std::string(from.fn_str()), std::string(to.fn_str()), error);
+    return !error;
+}
+
+void Remove(const wxString& path)
+{
+    std::error_code error;
+    std::filesystem::remove(std::string(path.fn_str()), error);
+}
+
+wxString CannotWrite(const wxString& what, const wxString& path)
+{
+    return wxString::Format(wxString::FromUTF8("Не удалось записать %s в файл\n%s\n\n"
+                                               "Проверьте, что папка существует, доступна для "
+                                               "записи и на диске есть место."),
+                            what, path);
+}
+
+}
+
+wxString CodeHints(SceneKind kind)
+{
+    switch (kind) {
+    case SceneKind::WireCube: return wxString::FromUTF8(kHints[0]);
+    case SceneKind::LitCube: return wxString::FromUTF8(kHints[1]);
+    case SceneKind::TexCube: return wxString::FromUTF8(kHints[2]);
+    case SceneKind::Bare: break;
+    }
+    return wxString();
+}
+
+wxString FragmentPathFor(const wxString& pngPath)
+{
+    wxFileName name(pngPath);
+    name.SetExt("c");
+    return name.GetFullPath();
+}
+
+wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment, const wxString& pngPath)
+{
+    if (!frame.IsOk())
+        return wxString::FromUTF8("Кадр недоступен: окно OpenGL этой страницы не показано.");
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+    const wxString cPath = FragmentPathFor(pngPath);
+    const wxString pngPart = TemporaryBeside(pngPath), cPart = TemporaryBeside(cPath);
+
+    wxLogNull quiet;   // the failure gets a message box of its own
+    wxString failure;
+    if (!frame.SaveFile(pngPart, wxBITMAP_TYPE_PNG))
+        failure = CannotWrite(wxString::FromUTF8("кадр"), pngPath);
+    else if (!WriteText(cPart, fragment))
+        failure = CannotWrite(wxString::FromUTF8("код"), cPath);
+    else if (!Rename(pngPart, pngPath))
+        failure = CannotWrite(wxString::FromUTF8("кадр"), pngPath);
+    else if (!Rename(cPart, cPath)) {
+        Remove(pngPath);   // both or neither
+        failure = CannotWrite(wxString::FromUTF8("код"), cPath);
+    }
+    if (!failure.empty()) {
+        Remove(pngPart);
+        Remove(cPart);
+    }
+    return failure;
+}

