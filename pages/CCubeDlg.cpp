@@ -5,14 +5,12 @@
 
 #include <wx/checkbox.h>
 
-double CCubeDlg::s_prevSizePos = 5.0;
-
 wxBEGIN_EVENT_TABLE(CCubeDlg, CPageFrame)
     EVT_CHECKBOX(IDC_SMOOTH, CCubeDlg::OnSmooth)
 wxEND_EVENT_TABLE()
 
 CCubeDlg::CCubeDlg(wxWindow* parent)
-    : CPageFrame(parent, IDD_CUBE_PAGE, &MakeView<CCubeWnd>, s_prevSizePos),
+    : CPageFrame(parent, IDD_CUBE_PAGE, &MakeView<CCubeWnd>),
       m_smoothCheck(Control<wxCheckBox>(IDC_SMOOTH))
 {
     OnInitDialog();

@@ -14,9 +14,6 @@ private:
     void OnInitDialog();
     void OnSmooth(wxCommandEvent& event);
 
-    // The size trackbar's position as this page class last read it.
-    static double s_prevSizePos;
-
     wxCheckBox* m_smoothCheck;
 
     wxDECLARE_EVENT_TABLE();

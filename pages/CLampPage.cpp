@@ -14,8 +14,8 @@ wxBEGIN_EVENT_TABLE(CLampPage, CPageFrame)
     EVT_SLIDER(IDC_FOG_DENSITY, CLampPage::OnFogDensity)
 wxEND_EVENT_TABLE()
 
-CLampPage::CLampPage(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos)
-    : CPageFrame(parent, templateId, makeView, prevSizePos),
+CLampPage::CLampPage(wxWindow* parent, int templateId, ViewMaker makeView)
+    : CPageFrame(parent, templateId, makeView),
       m_fogCheck(Control<wxCheckBox>(IDC_FOG)),
       m_fogSlider(Control<wxSlider>(IDC_FOG_DENSITY)),
       m_redCheck(Control<wxCheckBox>(IDC_LAMP_RED)),

@@ -9,7 +9,7 @@ class wxCheckBox;
 class CLampPage : public CPageFrame
 {
 protected:
-    CLampPage(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos);
+    CLampPage(wxWindow* parent, int templateId, ViewMaker makeView);
 
 private:
     void OnInitDialog();

@@ -16,8 +16,8 @@ wxBEGIN_EVENT_TABLE(CPageFrame, wxPanel)
     EVT_RADIOBUTTON(IDC_PERSPECTIVE, CPageFrame::OnPerspective)
 wxEND_EVENT_TABLE()
 
-CPageFrame::CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos)
-    : wxPanel(parent, wxID_ANY), m_templateId(templateId), m_prevSizePos(prevSizePos)
+CPageFrame::CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView)
+    : wxPanel(parent, wxID_ANY), m_templateId(templateId)
 {
     ApplyDialogColours(this);
     m_view = makeView(this);
@@ -33,6 +33,7 @@ void CPageFrame::OnInitDialog()
 {
     m_sizeSlider->SetRange(1, 10);
     m_sizeSlider->SetValue(5);
+    m_prevSizePos = m_sizeSlider->GetValue();
     Control<wxRadioButton>(IDC_ORTHO)->SetValue(true);
 }
 

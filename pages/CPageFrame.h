@@ -32,9 +32,8 @@ protected:
     }
 
     // The OpenGL window comes first, so that it exists before the controls
-    // and is first in the tab order. prevSizePos is the page class's
-    // s_prevSizePos: it belongs to the class, outlives the page and is never reset.
-    CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView, double& prevSizePos);
+    // and is first in the tab order.
+    CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView);
 
     // The template's control id of type T, or nullptr.
     template <class T>
@@ -55,7 +54,9 @@ private:
     void OnPerspective(wxCommandEvent& event);
 
     int m_templateId;
-    double& m_prevSizePos;
+    // The size trackbar's position as the page last read it. It starts where
+    // the trackbar starts, so that every new page's first move is one step.
+    double m_prevSizePos = 5.0;
     wxSlider* m_sizeSlider;
 
     wxDECLARE_EVENT_TABLE();

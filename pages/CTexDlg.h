@@ -7,8 +7,4 @@ class CTexDlg : public CLampPage
 {
 public:
     explicit CTexDlg(wxWindow* parent);
-
-private:
-    // The size trackbar's position as this page class last read it.
-    static double s_prevSizePos;
 };
