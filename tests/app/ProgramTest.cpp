@@ -205,10 +205,11 @@ TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
     ASSERT_NE(s.display, nullptr) << "no X display (run under scripts/with-display)";
     ASSERT_NE(s.sheet, None) << "the sheet never showed (wait status " << s.program.status << "); output:\n"
                              << ReadFile(s.program.outPath);
-    if (GetParam().second.empty())
+    if (GetParam().second.empty()) {
         s.PressCloseBox();
-    else
+    } else {
         ASSERT_TRUE(s.Type(GetParam().second)) << GetParam().second;
+    }
     EXPECT_TRUE(s.EndsWithStatusZero(GetParam().first));
     EXPECT_EQ(ReadFile(s.program.outPath).find("assertion"), std::string::npos) << ReadFile(s.program.outPath);
 }

@@ -1,0 +1,181 @@
+// The real sheet under random use for about a minute: tab changes, clicks on
+// every control, keys, drags, double-clicks and menu commands, through the X
+// server. After every frame no OpenGL error may be pending, and only the
+// shown page's window may have its context current or its timer running.
+// SOAK_SEED replays a run; SOAK_SECONDS sets its length.
+#include "CAllSheets.h"
+#include "CPageFrame.h"
+#include "CSamplesApp.h"
+
+#include "COpenGLWnd.h"
+#include "WxTestMain.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <wx/bookctrl.h>
+#include <wx/stopwatch.h>
+#include <wx/uiaction.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+unsigned long EnvOr(const char* name, unsigned long fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? std::strtoul(value, nullptr, 10) : fallback;
+}
+
+struct Soak
+{
+    CAllSheets sheet{SheetCaption()};
+    wxBookCtrlBase* book = sheet.GetBookCtrl();
+    std::mt19937 random;
+    wxUIActionSimulator input;
+    long events = 0, frames = 0, errors = 0, menus = 0;
+    bool menuOpen = false;
+
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    CPageFrame* Shown() const { return sheet.Page(static_cast<size_t>(book->GetSelection())); }
+
+    void Fail(const std::string& what)
+    {
+        if (++errors <= 10)
+            ADD_FAILURE() << what << " after " << events << " events";
+    }
+    // Hidden pages idle: no context current, no timer.
+    void CheckHiddenPages()
+    {
+        for (size_t i = 0; i < 3; ++i) {
+            const COpenGLWnd* view = sheet.Page(i)->View();
+            if (sheet.Page(i) != Shown() && (view->IsContextCurrent() || view->IsAnimating()))
+                Fail("hidden page " + std::to_string(i) + " live");
+        }
+    }
+    void AfterFrame(COpenGLWnd& w)
+    {
+        ++frames;
+        for (GLenum e = glGetError(); e != GL_NO_ERROR; e = glGetError())
+            Fail("OpenGL error " + std::to_string(e));
+        if (&w != Shown()->View())
+            Fail("a hidden page drew");
+        CheckHiddenPages();
+    }
+
+    wxPoint AtRandomIn(wxWindow* w)
+    {
+        const wxSize s = w->GetClientSize();
+        return w->ClientToScreen(wxPoint(4 + Pick(std::max(1, s.x - 8)), 4 + Pick(std::max(1, s.y - 8))));
+    }
+    void MoveTo(const wxPoint& p)
+    {
+        input.MouseMove(p);
+        PumpEvents(5);
+    }
+    // One random action of a user.
+    void Act()
+    {
+        COpenGLWnd* view = Shown()->View();
+        switch (Pick(7)) {
+        case 0: {   // one to three tab changes in one turn of the event loop
+            const int n = 1 + Pick(3), a = Pick(3), b = Pick(3), c = Pick(3);
+            wxTheApp->CallAfter([this, n, a, b, c] {
+                const int pages[3] = {a, b, c};
+                for (int i = 0; i < n; ++i)
+                    book->SetSelection(static_cast<size_t>(pages[i]));
+            });
+            break;
+        }
+        case 1: {   // a click on one of the page's controls
+            std::vector<wxWindow*> controls;
+            for (wxWindow* w : Shown()->GetChildren())
+                if (w != view && w->IsShownOnScreen())
+                    controls.push_back(w);
+            wxWindow* w = controls[static_cast<size_t>(Pick(int(controls.size())))];
+            MoveTo(w->ClientToScreen(wxPoint(6, w->GetClientSize().y / 2)));
+            input.MouseClick();
+            break;
+        }
+        case 2: {   // keys: the trackbars, radio buttons and check boxes with the focus
+            static const int keys[] = {WXK_LEFT, WXK_RIGHT, WXK_UP, WXK_DOWN, WXK_HOME, WXK_END, WXK_TAB};
+            input.Char(keys[Pick(7)]);
+            break;
+        }
+        case 3: {   // a drag on the cube
+            MoveTo(AtRandomIn(view));
+            input.MouseDown();
+            for (int i = 0, n = 1 + Pick(5); i < n; ++i)
+                MoveTo(AtRandomIn(view));
+            input.MouseUp();
+            break;
+        }
+        case 4:
+            MoveTo(AtRandomIn(view));
+            input.MouseDblClick();
+            break;
+        case 5:   // a menu command, or the menu closed again
+            MoveTo(AtRandomIn(view));
+            input.MouseClick(wxMOUSE_BTN_RIGHT);
+            break;
+        default:
+            PumpEvents(Pick(100));   // the picture turns on its own
+        }
+        ++events;
+    }
+    // While the menu is open: Rotate, Increase or Decrease, or Escape.
+    void ChooseFromMenu()
+    {
+        static const std::vector<int> choices[] = {
+            {WXK_DOWN, WXK_RETURN}, {WXK_DOWN, WXK_DOWN, WXK_RIGHT, WXK_RETURN},
+            {WXK_DOWN, WXK_DOWN, WXK_RIGHT, WXK_DOWN, WXK_RETURN}, {WXK_ESCAPE}};
+        for (int key : choices[Pick(4)])
+            input.Char(key);
+    }
+};
+
+TEST(Soak, RandomUseKeepsOnlyTheShownPageLiveAndNoOpenGLErrors)
+{
+    const unsigned long seed = EnvOr("SOAK_SEED", std::random_device{}());
+    const double seconds = double(EnvOr("SOAK_SECONDS", 60));
+    std::printf("soak seed %lu (replay with SOAK_SEED=%lu)\n", seed, seed);
+    Soak soak;
+    soak.random.seed(seed);
+    // The sheet stays open whatever is clicked or typed.
+    for (int id : {wxID_OK, wxID_CANCEL, wxID_HELP})
+        soak.sheet.Bind(wxEVT_BUTTON, [](wxCommandEvent&) {}, id);
+    soak.sheet.Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& e) { e.Veto(); });
+    wxTimer chooser;
+    chooser.Bind(wxEVT_TIMER, [&soak](wxTimerEvent&) {
+        if (soak.menuOpen)
+            soak.ChooseFromMenu();
+    });
+    for (size_t i = 0; i < 3; ++i) {
+        COpenGLWnd* view = soak.sheet.Page(i)->View();
+        view->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) { soak.menuOpen = true, ++soak.menus; chooser.Start(150); e.Skip(); });
+        view->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& e) { soak.menuOpen = false; chooser.Stop(); e.Skip(); });
+    }
+    COpenGLWnd::ObserveFrames([&soak](COpenGLWnd& w) { soak.AfterFrame(w); });
+    soak.sheet.SetPosition(wxPoint(0, 0));
+    soak.sheet.Show();
+    PumpEvents(300);
+
+    wxStopWatch clock;
+    while (clock.Time() < seconds * 1000) {
+        soak.Act();
+        PumpEvents(10 + soak.Pick(40));
+        soak.CheckHiddenPages();
+    }
+    const double took = clock.Time() / 1000.0;
+    COpenGLWnd::ObserveFrames(nullptr);
+    soak.sheet.Show(false);
+    std::printf("soak: %.1f s, %ld events (%ld menus), %ld frames, %ld errors (seed %lu)\n", took, soak.events,
+                soak.menus, soak.frames, soak.errors, seed);
+    EXPECT_EQ(soak.errors, 0);
+    EXPECT_GT(soak.frames, 100) << "the pictures hardly moved";
+}
+
+}
