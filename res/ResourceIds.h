@@ -1,6 +1,10 @@
 // Identifiers of the program's resources, controls and commands.
 #pragma once
 
+// On Windows <winuser.h>, which <GL/gl.h> pulls in, defines IDC_SIZE as a
+// cursor resource; the control below keeps its name, so the macro goes.
+#undef IDC_SIZE
+
 enum : int
 {
     IDR_MAINFRAME = 128,
