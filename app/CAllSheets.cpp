@@ -7,6 +7,7 @@
 #include "CLightDlg.h"
 #include "CPageFrame.h"
 #include "CTexDlg.h"
+#include "DialogColours.h"
 #include "Resources.h"
 
 #include <wx/bookctrl.h>
@@ -36,6 +37,9 @@ void CAllSheets::InitSheet(int selectPage)
         SetIcons(m_hIcon);
 
     CreateButtons(wxOK | wxCANCEL | wxHELP);
+    // The sheet around the tabs and the button row in the dialog colours too.
+    ApplyDialogColours(this);
+    ApplyDialogColours(GetBookCtrl());
 
     // Until the sheet is shown no page is active, so these selections hand
     // nothing over.

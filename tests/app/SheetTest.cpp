@@ -16,6 +16,8 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/uiaction.h>
@@ -70,6 +72,30 @@ TEST(Sheet, HasItsCaptionTabsButtonsAndIcon)
         const unsigned long colours = image.CountColours(16);   // the transparent one among them
         EXPECT_TRUE(colours >= 3 && colours <= 16) << colours << " colours at " << side;
     }
+}
+
+// The sheet around the tabs and the button row show the dialog background,
+// as the screen shows it: right of the last tab, and between Help and Cancel.
+TEST(Sheet, TabStripAndButtonRowHaveTheDialogBackground)
+{
+    CAllSheets sheet(SheetCaption());
+    sheet.SetPosition(wxPoint(0, 0));
+    sheet.Show();
+    PumpEvents(300);
+    const wxRect book = sheet.GetBookCtrl()->GetScreenRect();
+    const wxRect help = sheet.FindWindow(wxID_HELP)->GetScreenRect();
+    const wxPoint probes[] = {{book.GetRight() - 4, book.y + 4}, {help.GetRight() + 12, help.y + help.height / 2}};
+    for (const wxPoint& at : probes) {
+        wxBitmap pixel(1, 1);
+        wxMemoryDC memory(pixel);
+        wxScreenDC screen;
+        memory.Blit(0, 0, 1, 1, &screen, at.x, at.y);
+        memory.SelectObject(wxNullBitmap);
+        const wxImage image = pixel.ConvertToImage();
+        const wxColour seen(image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0));
+        EXPECT_EQ(seen.GetAsString(wxC2S_HTML_SYNTAX), "#A8BDD8") << "at " << at.x << "," << at.y;
+    }
+    sheet.Show(false);
 }
 
 // Only the shown page's window has its context current and its timer running.
