@@ -16,6 +16,7 @@
 #include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -110,17 +111,32 @@ void CCodeWindow::Follow()
         SetTitle(wxString::FromUTF8("Код OpenGL: ") + m_sheet->ActivePage()->Caption());
         GetChildren().front()->Layout();
     }
-    // Keep the reader's place while the numbers change.
-    const long at = m_code->GetInsertionPoint();
-    m_code->ChangeValue(wxString::FromUTF8(CodeFragment(in)));
-    m_code->SetInsertionPoint(at);
+    ReplaceChanged(wxString::FromUTF8(CodeFragment(in)));
     m_last = in;
     m_shown = true;
 }
 
+// Only the stretch that differs is replaced: the text control lays out only
+// those lines again, and the reader keeps the place.
+void CCodeWindow::ReplaceChanged(const wxString& text)
+{
+    const size_t most = std::min(text.length(), m_text.length());
+    size_t head = 0, tail = 0;
+    while (head < most && text[head] == m_text[head])
+        ++head;
+    while (tail < most - head && text[text.length() - 1 - tail] == m_text[m_text.length() - 1 - tail])
+        ++tail;
+    if (head == text.length() && head == m_text.length())
+        return;
+    const long at = m_code->GetInsertionPoint();
+    m_code->Replace(long(head), long(m_text.length() - tail), text.Mid(head, text.length() - tail - head));
+    m_code->SetInsertionPoint(std::min(at, long(text.length())));
+    m_text = text;
+}
+
 wxString CCodeWindow::Hints() const { return m_hints->GetLabel(); }
 
-wxString CCodeWindow::Fragment() const { return m_code->GetValue(); }
+wxString CCodeWindow::Fragment() const { return m_text; }
 
 void CCodeWindow::Report(const wxString& message)
 {

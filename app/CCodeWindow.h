@@ -22,7 +22,7 @@ public:
     static CCodeWindow* Find(CAllSheets* sheet);
 
     // Reads the visible page's window again and shows its fragment if the
-    // record, the matrices or the page changed. The timer calls it 4 times a second.
+    // record, the matrices or the page changed. The timer calls it twice a second.
     void Follow();
 
     wxString Hints() const;
@@ -39,10 +39,11 @@ public:
                                    wxWindow* parent);
     static MessageBoxFunc SetMessageBox(MessageBoxFunc f);
 
-    static constexpr int kRefreshMs = 250;
+    static constexpr int kRefreshMs = 500;
 
 private:
     explicit CCodeWindow(CAllSheets* sheet);
+    void ReplaceChanged(const wxString& text);
     void Report(const wxString& message);
     void OnCopy(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
@@ -50,6 +51,7 @@ private:
     CAllSheets* m_sheet;
     wxStaticText* m_hints = nullptr;
     wxTextCtrl* m_code = nullptr;
+    wxString m_text;          // what m_code shows
     wxTimer m_timer;
     bool m_shown = false;     // m_last holds what the text shows
     FragmentInputs m_last;

@@ -11,15 +11,19 @@ namespace {
 
 const char* const kLampName[3] = {"Красная лампа (1)", "Зеленая лампа (2)", "Синяя лампа (3)"};
 
+// Fixed-point with the fewest decimals that read back exactly; %g for the
+// rare number that needs more.
 template <class T, class Read>
 std::string Shortest(T v, Read read, int maxDigits)
 {
-    char text[40];
-    for (int digits = 1; digits <= maxDigits; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, v);
-        if (read(text) == v)
-            break;
+    char text[80];
+    bool exact = false;
+    for (int decimals = 1; decimals <= maxDigits && !exact; ++decimals) {
+        std::snprintf(text, sizeof text, "%.*f", decimals, double(v));
+        exact = read(text) == v;
     }
+    if (!exact)
+        std::snprintf(text, sizeof text, "%.*g", maxDigits, double(v));
     std::string s = text;
     if (s.find_first_of(".en") == std::string::npos)
         s += ".0";   // a C literal with a point, never an integer

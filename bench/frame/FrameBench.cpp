@@ -8,6 +8,8 @@
 #include "CLightWnd.h"
 #include "CTexWnd.h"
 
+#include "BenchLoop.h"
+
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/evtloop.h>
@@ -103,30 +105,6 @@ private:
     PacedTimer m_timer;
 };
 
-class BenchApp : public wxApp
-{
-public:
-    bool OnInit() override { return true; }
-};
-
-// Runs the event loop as the program's own loop would, for ms milliseconds.
-void RunFor(int ms)
-{
-    wxGUIEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    wxTimer stop;
-    stop.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
-    stop.StartOnce(ms);
-    loop.Run();
-}
-
-double CpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec + ts.tv_nsec * 1e-9;
-}
-
 struct Totals
 {
     double seconds = 0, cpu = 0;
@@ -172,16 +150,8 @@ std::function<Counts*(wxWindow*)> Scene()
 int main(int argc, char** argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 6.0;   // per window, in all rounds
-    wxApp::SetInstance(new BenchApp);
-    int wxArgc = 1;
-    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "cannot initialise wxWidgets (is there a display?)\n");
+    if (!StartBench(argv, BENCH_LOGO_DIR))
         return 1;
-    }
-
-    // Without its picture the textured window would draw less than it should.
-    if (!wxFileExists("logo.bmp"))
-        wxSetWorkingDirectory(BENCH_LOGO_DIR);
 
     struct Subject
     {

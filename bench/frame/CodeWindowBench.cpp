@@ -1,0 +1,94 @@
+// What the open code window costs the picture: each page of the real sheet
+// with the code window closed and open, in interleaved rounds. Prints drawn
+// frames per second and the process's CPU time per frame of both, and their
+// ratio; the goal is a difference within 5 %. Argument: seconds per
+// measurement in all rounds, 6 by default.
+#include "CAllSheets.h"
+#include "CCodeWindow.h"
+#include "COpenGLWnd.h"
+#include "CPageFrame.h"
+
+#include "BenchLoop.h"
+
+#include <wx/app.h>
+#include <wx/bookctrl.h>
+#include <wx/evtloop.h>
+#include <wx/filefn.h>
+#include <wx/init.h>
+#include <wx/stopwatch.h>
+#include <wx/timer.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+struct Totals
+{
+    double seconds = 0, cpu = 0;
+    long frames = 0;
+    double FramesPerSecond() const { return frames / seconds; }
+    double MsPerFrame() const { return frames ? cpu * 1000 / frames : 0; }
+};
+
+// The shown page's frames for ms milliseconds, after a settling half second.
+void Measure(CAllSheets& sheet, int ms, Totals& totals)
+{
+    RunFor(500);
+    long frames = 0;
+    COpenGLWnd* view = sheet.ActivePage()->View();
+    auto count = [&frames, view](wxPaintEvent& e) {
+        frames += view->IsContextCurrent();
+        e.Skip();
+    };
+    view->Bind(wxEVT_PAINT, count);
+    const double cpu0 = CpuSeconds();
+    wxStopWatch wall;
+    RunFor(ms);
+    totals.seconds += wall.TimeInMicro().ToDouble() * 1e-6;
+    totals.cpu += CpuSeconds() - cpu0;
+    totals.frames += frames;
+    view->Unbind(wxEVT_PAINT, count);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 6.0;
+    if (!StartBench(argv, BENCH_LOGO_DIR))
+        return 1;
+
+    bool met = true;
+    {
+        CAllSheets sheet("code window bench");
+        sheet.Show();
+        const int rounds = 5, ms = static_cast<int>(seconds * 1000 / rounds);
+        std::printf("%-22s %16s %16s %16s %16s\n", "page", "closed frames/s", "open frames/s",
+                    "closed CPU ms/fr", "open CPU ms/fr");
+        for (size_t page = 0; page < 3; ++page) {
+            sheet.GetBookCtrl()->SetSelection(page);
+            Totals closed, open;
+            for (int round = 0; round < rounds; ++round) {
+                if (CCodeWindow* w = CCodeWindow::Find(&sheet))
+                    w->Destroy();
+                Measure(sheet, ms, closed);
+                CCodeWindow::Open(&sheet);
+                Measure(sheet, ms, open);
+            }
+            std::printf("%-22s %16.1f %16.1f %16.3f %16.3f\n",
+                        static_cast<const char*>(sheet.Page(page)->Caption().utf8_str()), closed.FramesPerSecond(),
+                        open.FramesPerSecond(), closed.MsPerFrame(), open.MsPerFrame());
+            met = met && open.FramesPerSecond() >= 0.95 * closed.FramesPerSecond() &&
+                  open.MsPerFrame() <= 1.05 * closed.MsPerFrame();
+        }
+        std::printf("goal (open within 5 %% of closed in frames/s and CPU per frame): %s\n",
+                    met ? "met" : "MISSED");
+        sheet.Show(false);
+    }
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return met ? 0 : 2;
+}
