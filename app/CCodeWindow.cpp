@@ -93,6 +93,8 @@ CCodeWindow::CCodeWindow(CAllSheets* sheet)
     column->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
     panel->SetSizer(column);
 
+    // Not the text: its blinking cursor would redraw the window all along.
+    copy->SetFocus();
     copy->Bind(wxEVT_BUTTON, &CCodeWindow::OnCopy, this);
     save->Bind(wxEVT_BUTTON, &CCodeWindow::OnSave, this);
     m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Follow(); });

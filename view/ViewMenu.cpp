@@ -10,13 +10,11 @@ namespace {
 // the modifier's "+" directly, as in "Ctrl++".
 wxString ParseableHint(const wxString& text)
 {
-    wxString label, hint;
     if (!text.Contains('\t'))
         return text;
-    label = text.BeforeFirst('\t');
-    hint = text.AfterFirst('\t');
+    wxString hint = text.AfterFirst('\t');
     hint.Replace(" ", "+");
-    return label + '\t' + hint;
+    return text.BeforeFirst('\t') + '\t' + hint;
 }
 
 void AppendItems(wxMenu& menu, const MenuItem& popup)
