@@ -62,7 +62,7 @@ TEST(Sheet, HasItsCaptionTabsButtonsAndIcon)
     EXPECT_EQ(book->GetPageText(2), wxString::FromUTF8("Наложение текстуры"));
     EXPECT_EQ(book->GetSelection(), 0);
     for (int id : {wxID_OK, wxID_CANCEL, wxID_HELP})
-        EXPECT_NE(wxDynamicCast(sheet.FindWindow(id), wxButton), nullptr) << "button " << id;
+        EXPECT_NE(dynamic_cast<wxButton*>(sheet.FindWindow(id)), nullptr) << "button " << id;
     EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
 
     const wxIconBundle icons = sheet.GetIcons();
@@ -231,9 +231,9 @@ TEST_F(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
                 EXPECT_EQ(box->Text(), "Failed to open DIB file R&D missing.bmp.\n");
                 EXPECT_EQ(box->GetBackgroundColour(), wxColour(168, 189, 216));
                 EXPECT_EQ(box->GetChildren().size(), 2u) << "more than a text and a button";
-                EXPECT_NE(wxDynamicCast(box->FindWindow(wxID_OK), wxButton), nullptr);
+                EXPECT_NE(dynamic_cast<wxButton*>(box->FindWindow(wxID_OK)), nullptr);
                 for (wxWindow* child : box->GetChildren())
-                    EXPECT_TRUE(wxDynamicCast(child, wxButton) || (wxDynamicCast(child, wxStaticText) &&
+                    EXPECT_TRUE(dynamic_cast<wxButton*>(child) || (dynamic_cast<wxStaticText*>(child) &&
                                 child->GetForegroundColour() == wxColour(61, 96, 126)));
                 EXPECT_TRUE(Close(box, key)) << (key ? "Escape" : "OK") << " left the box open";
             });
