@@ -19,17 +19,12 @@ void COpenGLWnd::InContext(DeferredCalls::Call op)
     // A window without a context has nothing to keep the switch for.
     if (m_setUp && !m_hRC)
         return;
-    m_deferred.Keep(std::move(op), true);
+    m_deferred.Keep(std::move(op));
 }
 
 void COpenGLWnd::RunDeferred()
 {
-    m_deferred.Replay([this](DeferredCalls::Call op, bool needsContext) {
-        if (needsContext)
-            InContext(std::move(op));
-        else
-            op();
-    });
+    m_deferred.Replay([this](DeferredCalls::Call op) { InContext(std::move(op)); });
 }
 
 bool COpenGLWnd::IsContextCurrent() const

@@ -13,27 +13,20 @@ class DeferredCalls
 public:
     using Call = std::function<void()>;
 
-    // needsContext: the call must run with the window's context current;
-    // otherwise it waits only for the set-up.
-    void Keep(Call call, bool needsContext) { m_calls.push_back({std::move(call), needsContext}); }
+    // Each call must run with the window's context current.
+    void Keep(Call call) { m_calls.push_back(std::move(call)); }
     void Clear() { m_calls.clear(); }
 
-    // Hands every kept call, in call order, to run(call, needsContext),
-    // which may keep it again.
+    // Hands every kept call, in call order, to run(call), which may keep it again.
     template <class Run>
     void Replay(Run run)
     {
-        std::vector<Kept> calls;
+        std::vector<Call> calls;
         calls.swap(m_calls);
-        for (Kept& k : calls)
-            run(std::move(k.call), k.needsContext);
+        for (Call& call : calls)
+            run(std::move(call));
     }
 
 private:
-    struct Kept
-    {
-        Call call;
-        bool needsContext;
-    };
-    std::vector<Kept> m_calls;
+    std::vector<Call> m_calls;
 };
