@@ -15,34 +15,23 @@ void PutRgb(Bytes& out, uint32_t color)
     out.insert(out.end(), {uint8_t(color >> 16), uint8_t(color >> 8), uint8_t(color)});
 }
 
-// What the value of a channel of 4, 5, 6 or 8 bits stands for: its bits
-// written out again below them, so that 0 is 0 and all ones is 255.
-uint32_t Widened(uint32_t v, int bits)
-{
-    switch (bits) {
-    case 4: return v * 0x11;
-    case 5: return v << 3 | v >> 2;
-    case 6: return v << 2 | v >> 4;
-    default: return v;
-    }
-}
-
-// The colour a 16- or 32-bit value shows through red, green and blue masks.
+// The colour a 16- or 32-bit value shows through red, green and blue masks of
+// 4 to 8 bits: each channel's bits written out again below them, so that all
+// ones is 255.
 uint32_t MaskedColor(uint32_t v, const std::vector<uint32_t>& masks)
 {
     uint32_t rgb = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (const uint32_t mask : {masks[0], masks[1], masks[2]}) {
         int low = 0, bits = 0;
-        while (!(masks[i] >> low & 1))
+        while (!(mask >> low & 1))
             ++low;
-        while (uint64_t{masks[i]} >> (low + bits) & 1)
+        while (uint64_t{mask} >> (low + bits) & 1)
             ++bits;
-        rgb = rgb << 8 | Widened((v & masks[i]) >> low, bits);
+        const uint32_t c = (v & mask) >> low;
+        rgb = rgb << 8 | c << (8 - bits) | c >> (2 * bits - 8);
     }
     return rgb;
 }
-
-const char* const kFormNames[] = {"win", "bare", "topdown", "os2", "gap", "v4", "v5"};
 
 // An RLE stream written out by hand; in the picture "." marks the pixels it
 // skips, which are black.
@@ -123,32 +112,29 @@ namespace {
 // and works out the picture they show.
 SampleBmp WithPixels(BmpFields f, int rows, bool topDown, const std::string& name)
 {
-    const uint16_t bitCount = f.bitCount;
-    const int width = f.width;
+    const uint16_t bits = f.bitCount;
     const uint32_t colors = static_cast<uint32_t>(f.palette.size());
     const std::vector<uint32_t> masks = !f.masks.empty() ? f.masks
-                                        : bitCount == 16 ? std::vector<uint32_t>{0x7C00, 0x03E0, 0x001F}
-                                                         : std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF};
-    // Any index or colour; 16 and 32 bits with their unused bits set too.
+                                        : bits == 16 ? std::vector<uint32_t>{0x7C00, 0x03E0, 0x001F}
+                                                     : std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF};
+    // Any index, two past the table too, or any value, unused bits set.
     const auto pixel = [&](int x, int y) -> uint32_t {
-        uint32_t h = (x * 73856093u) ^ (y * 19349663u) ^ bitCount;
+        uint32_t h = (x * 73856093u) ^ (y * 19349663u) ^ bits;
         h = (h ^ (h >> 13)) * 0x5BD1E995u;
         h ^= h >> 15;
-        return colors ? h % std::min(colors + 2, 1u << bitCount) : bitCount == 16 ? h >> 16 : h;
-    };
-    const auto color = [&](uint32_t v) -> uint32_t {
-        return colors ? (v < colors ? f.palette[v] : 0) : bitCount == 24 ? v & 0xFFFFFF : MaskedColor(v, masks);
+        return colors ? h % std::min(colors + 2, 1u << bits) : bits == 16 ? h >> 16 : h;
     };
     std::vector<uint32_t> stored;
     Bytes rgb;
     for (int i = 0; i < rows; ++i) {
-        for (int x = 0; x < width; ++x) {
+        for (int x = 0; x < f.width; ++x) {
             stored.push_back(pixel(x, topDown ? rows - 1 - i : i));
-            PutRgb(rgb, color(pixel(x, i)));
+            const uint32_t v = pixel(x, i);
+            PutRgb(rgb, colors ? (v < colors ? f.palette[v] : 0) : bits == 24 ? v & 0xFFFFFF : MaskedColor(v, masks));
         }
     }
-    f.bits = PackRows(bitCount, width, rows, stored);
-    return {name, BuildBmp(f), width, rows, rgb};
+    f.bits = PackRows(bits, f.width, rows, stored);
+    return {name, BuildBmp(f), f.width, rows, rgb};
 }
 
 }  // namespace
@@ -168,8 +154,10 @@ SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form, uint32_t
         f.palette.push_back((i * 0x2F1D0B + 0x03A05A) & 0xFFFFFF);   // distinct, none black
     if (form == kGap)
         f.bitsOffset = 14 + 40 + 4 * colors + 6;
-    std::string name = "bits" + std::to_string(bitCount) + "_" + std::to_string(width) + "x" + std::to_string(rows);
-    name += std::string("_") + kFormNames[form] + (colorsUsed ? "_used" + std::to_string(colorsUsed) : "");
+    const char* const forms[] = {"win", "bare", "topdown", "os2", "gap", "v4", "v5"};
+    const std::string name = "bits" + std::to_string(bitCount) + "_" + std::to_string(width) + "x" +
+                             std::to_string(rows) + "_" + forms[form] +
+                             (colorsUsed ? "_used" + std::to_string(colorsUsed) : "");
     return WithPixels(f, rows, form == kTopDown, name);
 }
 
@@ -199,9 +187,8 @@ std::vector<SampleBmp> SampleBmps()
         MakeSample(24, 13, 3), MakeSample(32, 2, 3), MakeSample(24, 2, 2, kGap), MakeSample(24, 5, 3, kTopDown),
         MakeSample(8, 3, 2, kBare), MakeSample(8, 7, 2, kBare, 16),   // the pixels 1024 and 64 bytes past the header
         MakeSample(1, 5, 2, kBare, 4),                                // 4 entries for 2 colours
-        MakeSample(4, 5, 2, kOs2), MakeSample(8, 3, 2, kOs2), MakeSample(24, 5, 2, kOs2),
-        MakeSample(8, 5, 2, kV4), MakeSample(24, 3, 2, kV4), MakeSample(32, 2, 2, kV4),
-        MakeSample(8, 3, 2, kV5), MakeSample(24, 5, 2, kV5), MakeSample(32, 3, 2, kV5),
+        MakeSample(4, 5, 2, kOs2), MakeSample(8, 3, 2, kOs2), MakeSample(24, 5, 2, kOs2), MakeSample(8, 5, 2, kV4),
+        MakeSample(24, 3, 2, kV4), MakeSample(32, 2, 2, kV4), MakeSample(8, 3, 2, kV5), MakeSample(32, 3, 2, kV5),
         Rle("rle8", 1, 6, 4,
             {2, 1, 0, 3, 2, 3, 1, 0, 1, 0, 0, 0,          // run, absolute run and its pad, run, end of line
              1, 3, 0, 2, 2, 1,                            // a pixel, a delta 2 right and 1 up

@@ -12,9 +12,9 @@ using Bytes = std::vector<uint8_t>;
 struct BmpFields
 {
     bool fileHeader = true;
-    bool os2 = false;                // 12-byte header, 3-byte colour entries
+    bool os2 = false;                // 12-byte header, 3-byte colour entries, 16-bit sides
     uint32_t headerSize = 40;        // else 40, 108 (V4) or 124 (V5)
-    int32_t width = 1, height = 1;   // the OS/2 form keeps the low 16 bits
+    int32_t width = 1, height = 1;
     uint16_t bitCount = 24;
     uint32_t compression = 0, sizeImage = 0, colorsUsed = 0;
     std::vector<uint32_t> palette;   // the colour table as 0xRRGGBB, written whole
@@ -27,22 +27,15 @@ struct BmpFields
 
 Bytes BuildBmp(const BmpFields& fields);
 
-// Pixel values, bottom row first, as rows of bitCount bits padded to 4 bytes:
-// palette indices from each byte's high bits, wider values little-endian
-// (0xRRGGBB for 24 bits, 5-bit channels for 16).
+// Pixel values, bottom row first, as rows of bitCount bits padded to 4 bytes;
+// indices from each byte's high bits, wider values little-endian.
 Bytes PackRows(uint16_t bitCount, int width, int rows, const std::vector<uint32_t>& values);
 
 // An RLE8 (compression 1) or RLE4 (2) file of that stream with four colours.
 BmpFields RleFields(uint32_t compression, int width, int height, Bytes stream);
 
-// A valid file and the bytes it decodes to, worked out from the picture.
-struct SampleBmp
-{
-    std::string name;
-    Bytes file;
-    int32_t width, height;
-    Bytes rgb;   // width × height × 3, bottom row first
-};
+// A valid file and the bytes it decodes to (RGB, bottom row first), worked out from the picture.
+struct SampleBmp { std::string name; Bytes file; int32_t width, height; Bytes rgb; };
 
 // kGap: 0xEE bytes between the table and the pixels; kV4, kV5: 108- and 124-byte headers.
 enum Form { kWindows, kBare, kTopDown, kOs2, kGap, kV4, kV5 };
@@ -52,8 +45,7 @@ enum Form { kWindows, kBare, kTopDown, kOs2, kGap, kV4, kV5 };
 SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form = kWindows, uint32_t colorsUsed = 0);
 
 // A 16- or 32-bit picture with bit fields (compression 3), masks as in
-// BmpFields, after a header of headerSize bytes. Every bit of each pixel is
-// set at random, those outside the masks too.
+// BmpFields; every bit of each pixel random, those outside the masks too.
 SampleBmp MakeBitFieldSample(uint16_t bitCount, std::vector<uint32_t> masks, uint32_t headerSize, const std::string& label);
 
 // A file of every kind and form the loader reads; RLE with runs, padded
