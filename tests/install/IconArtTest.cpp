@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,9 +28,7 @@ const Probe kProbes[] = {
     {0.1, 0.5, kOutline},   {0.9, 0.5, kOutline},
 };
 
-class IconSizes : public testing::TestWithParam<int>
-{
-};
+using IconSizes = testing::TestWithParam<int>;
 
 TEST_P(IconSizes, FacesEdgesAndOutlineLieWhereTheCornersPutThem)
 {
@@ -41,12 +40,9 @@ TEST_P(IconSizes, FacesEdgesAndOutlineLieWhereTheCornersPutThem)
         const size_t i = static_cast<size_t>(y) * side + x;
         EXPECT_EQ(pixels[i], p.colour) << "at (" << x << ", " << y << ") of " << side;
         // Away from the lines the smoothed picture is the face's colour, or clear.
-        if (p.colour >= kTop && side >= 48) {
-            EXPECT_EQ(smooth[i], 0xFF000000u | kIconPalette[p.colour]) << "at (" << x << ", " << y << ")";
-        }
-        if (p.colour == kNone && side >= 48) {
-            EXPECT_EQ(smooth[i] >> 24, 0u) << "at (" << x << ", " << y << ")";
-        }
+        if (side >= 48 && (p.colour >= kTop || p.colour == kNone))
+            EXPECT_EQ(p.colour ? smooth[i] : smooth[i] >> 24, p.colour ? 0xFF000000u | kIconPalette[p.colour] : 0u)
+                << "at (" << x << ", " << y << ")";
     }
 }
 
@@ -58,10 +54,7 @@ TEST(WindowIcon, IsTheCubeAtThirtyTwoAndSixteen)
     for (auto [side, xpm] : {std::pair{32, MainIcon32()}, std::pair{16, MainIcon16()}}) {
         int w = 0, h = 0, colours = 0, chars = 0;
         ASSERT_EQ(std::sscanf(xpm[0], "%d %d %d %d", &w, &h, &colours, &chars), 4);
-        EXPECT_EQ(w, side);
-        EXPECT_EQ(h, side);
-        ASSERT_EQ(colours, kIconColours);
-        ASSERT_EQ(chars, 1);
+        ASSERT_EQ(std::vector<int>({w, h, colours, chars}), std::vector<int>({side, side, kIconColours, 1}));
         EXPECT_EQ(std::string(xpm[1]), "  c None");
         EXPECT_EQ(std::string(xpm[4]), "t c #D8E8FF");
         const std::vector<std::uint8_t> pixels = DrawIconIndexed(side);
