@@ -34,9 +34,14 @@ wxString TemporaryBeside(const wxString& path)
     return wxFileName(name.GetPath(), "." + name.GetFullName() + ".part").GetFullPath();
 }
 
+// The name in the file system's own form, whichever fn_str() gives: bytes on
+// POSIX, UTF-16 on Windows.
+std::filesystem::path FsPath(const char* name) { return name; }
+std::filesystem::path FsPath(const wchar_t* name) { return name; }
+
 bool WriteText(const wxString& path, const std::string& text)
 {
-    std::FILE* f = std::fopen(path.fn_str(), "wb");
+    std::FILE* f = wxFopen(path, "wb");
     if (!f)
         return false;
     const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
@@ -46,14 +51,14 @@ bool WriteText(const wxString& path, const std::string& text)
 bool Rename(const wxString& from, const wxString& to)
 {
     std::error_code error;
-    std::filesystem::rename(std::string(from.fn_str()), std::string(to.fn_str()), error);
+    std::filesystem::rename(FsPath(from.fn_str()), FsPath(to.fn_str()), error);
     return !error;
 }
 
 void Remove(const wxString& path)
 {
     std::error_code error;
-    std::filesystem::remove(std::string(path.fn_str()), error);
+    std::filesystem::remove(FsPath(path.fn_str()), error);
 }
 
 wxString CannotWrite(const wxString& what, const wxString& path)

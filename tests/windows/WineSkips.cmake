@@ -1,6 +1,7 @@
 # Tests that cannot run on Windows or under Wine, each with its reason.
 set(skips
   "app.ProgramExit|the program's exit and logo tests start it with fork() and send it keys through Xlib"
+  "install|the Linux desktop install and its Debian package"
   "LoadByName.WhatCannotBeOpenedGetsItsNameShownWithin256Bytes|Windows has no named pipes in the file system (mkfifo)"
   "LoadByName.EachLoadGivesItsOwnRecordAndLeavesNoFileOpen|it counts open descriptors in /proc/self/fd, and its narrow name is UTF-8 where Windows takes the ANSI code page"
 )
