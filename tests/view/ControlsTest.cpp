@@ -53,15 +53,13 @@ TEST(DragTest, TurnsOneDegreePerPixelUntilTheReleaseEvenOutsideTheWindow)
 TEST(MenuTest, BuiltFromTheResourceItsItemsRotateAndScaleInSinglePrecision)
 {
     std::unique_ptr<wxMenu> menu(CreateViewPopupMenu());
-    ASSERT_EQ(menu->GetMenuItemCount(), 2u);
-    const wxMenuItem* rotate = menu->FindItemByPosition(0);
     const wxMenu* size = menu->FindItemByPosition(1)->GetSubMenu();
-    EXPECT_EQ(rotate->GetItemLabel(), "&Rotate");
-    EXPECT_EQ(menu->FindItemByPosition(1)->GetItemLabel(), "&Size");
-    ASSERT_TRUE(size && size->GetMenuItemCount() == 2);
-    const wxMenuItem *increase = size->FindItemByPosition(0), *decrease = size->FindItemByPosition(1);
-    EXPECT_EQ(increase->GetItemLabelText(), "Increase");
-    EXPECT_EQ(decrease->GetItemLabelText(), "Decrease");
+    ASSERT_TRUE(menu->GetMenuItemCount() == 2 && size && size->GetMenuItemCount() == 2);
+    const wxMenuItem *rotate = menu->FindItemByPosition(0), *increase = size->FindItemByPosition(0),
+                     *decrease = size->FindItemByPosition(1);
+    EXPECT_EQ(std::vector<wxString>({rotate->GetItemLabel(), menu->FindItemByPosition(1)->GetItemLabel(),
+                                     increase->GetItemLabelText(), decrease->GetItemLabelText()}),
+              std::vector<wxString>({"&Rotate", "&Size", "Increase", "Decrease"}));
     // Opened from the keyboard (no pointer position): 5 pixels into the window.
     EXPECT_EQ(ViewMenuPosition(wxDefaultPosition, wxPoint(300, 200)), wxPoint(305, 205));
     EXPECT_EQ(ViewMenuPosition(wxPoint(340, 260), wxPoint(300, 200)), wxPoint(340, 260));

@@ -18,26 +18,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// A fresh folder, current while it lives, with the program's picture in it.
-struct Scratch
-{
-    fs::path old = fs::current_path(), dir;
-    Scratch()
-    {
-        char name[] = "/tmp/fragment-XXXXXX";
-        dir = mkdtemp(name);
-        fs::copy_file(SAMPLES_SOURCE_LOGO, dir / "logo.bmp");
-        fs::current_path(dir);
-    }
-    ~Scratch()
-    {
-        fs::current_path(old);
-        fs::remove_all(dir);
-    }
-};
-
 // Compiles the fragment with the harness and runs it at the window's size;
 // the colours it reads at the points, or none when it did not build or run.
 std::vector<Rgb> RunFragment(const FragmentInputs& in, const std::string& fragment, const RgbImage* picture,
@@ -76,7 +56,8 @@ struct Case
 template <class W>
 void ExpectFragmentDrawsAsTheWindow(const Case& c)
 {
-    Scratch scratch;
+    ScratchDir scratch;
+    std::filesystem::copy_file(SAMPLES_SOURCE_LOGO, "logo.bmp");
     Shown<W> shown;
     c.set(shown.wnd);
     shown.Draw(c.ax, c.ay);

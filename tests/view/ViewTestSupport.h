@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 
 const Rgb kBackground{61, 94, 125};   // the clear colour (0.24, 0.37, 0.49)
@@ -83,6 +85,19 @@ inline testing::AssertionResult Looks(const Rgb& seen, const Rgb& expected, int 
     return Near(seen, expected, tolerance) ? testing::AssertionSuccess()
                                            : testing::AssertionFailure() << seen << ", expected " << expected;
 }
+
+// A fresh folder, current while it lives.
+struct ScratchDir
+{
+    std::filesystem::path old = std::filesystem::current_path(), dir;
+    ScratchDir()
+    {
+        char name[] = "/tmp/view-test-XXXXXX";
+        dir = mkdtemp(name);
+        std::filesystem::current_path(dir);
+    }
+    ~ScratchDir() { std::filesystem::current_path(old), std::filesystem::remove_all(dir); }
+};
 
 // Destroys a frame and waits until wx has deleted it (wxTopLevelWindows forgets it long
 // before): its windows' destructors release the current context, never in the next test.
