@@ -14,9 +14,12 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
+#include <wx/clipbrd.h>
+#include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -95,9 +98,12 @@ void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
     ExpectNear(PrintedMatrix(f, "GL_MODELVIEW_MATRIX (для куба):"), modelView, "model-view");
 }
 
+std::vector<wxString> g_boxes;   // the messages the window's boxes would show
+
 struct CodeWindowTest : testing::Test
 {
-    void SetUp() override { sheet.Show(); }
+    CodeWindowTest() { g_boxes.clear(), sheet.Show(); }
+    ~CodeWindowTest() override { CCodeWindow::SetMessageBox(oldBox); }
 
     // Shows tab index and waits for its window's set-up.
     COpenGLWnd* ShowPage(size_t index)
@@ -120,6 +126,9 @@ struct CodeWindowTest : testing::Test
     }
     template <class T> T* Control(size_t page, int id) { return dynamic_cast<T*>(sheet.Page(page)->FindWindow(id)); }
 
+    CCodeWindow::MessageBoxFunc oldBox = CCodeWindow::SetMessageBox([](auto& message, auto& caption, int, wxWindow*) {
+        return g_boxes.push_back(caption + ": " + message), int(wxOK);
+    });
     CAllSheets sheet{"sheet"};
 };
 
@@ -188,6 +197,83 @@ TEST_F(CodeWindowTest, FragmentFollowsEveryControlAndAgreesWithTheContext)
         const std::string f = Fragment(w);
         EXPECT_EQ(After(f, "glRotated("), 12.5);
         EXPECT_EQ(float(After(f, "glScalef(")), view->State().scaleX);
+    }
+}
+
+TEST_F(CodeWindowTest, CopyPutsTheFragmentOnTheClipboard)
+{
+    ShowPage(0);
+    CCodeWindow* window = CCodeWindow::Open(&sheet);
+    ASSERT_TRUE(window->CopyFragment());
+    wxTextDataObject text;
+    {
+        wxClipboardLocker open;
+        ASSERT_TRUE(!!open && wxTheClipboard->GetData(text));
+    }
+    EXPECT_EQ(text.GetText(), window->Fragment());
+    EXPECT_TRUE(g_boxes.empty());
+}
+
+TEST_F(CodeWindowTest, SaveWritesTheFrameAndTheFragmentOrReportsAndLeavesNothing)
+{
+    const ViewState& s = ShowPage(0)->State();
+    CCodeWindow* window = CCodeWindow::Open(&sheet);
+    char name[] = "/tmp/codefiles-XXXXXX";
+    const fs::path dir = mkdtemp(name), png = dir / "cube.png";
+    const auto files = [&dir] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.push_back(entry.path().filename().string());
+        return std::sort(names.begin(), names.end()), names;
+    };
+    ASSERT_TRUE(window->SaveTo(png.string()));
+    EXPECT_EQ(files(), (std::vector<std::string>{"cube.c", "cube.png"}));
+    std::stringstream code;
+    code << std::ifstream(dir / "cube.c").rdbuf();
+    EXPECT_EQ(wxString::FromUTF8(code.str()), window->Fragment());
+    wxImage frame;
+    ASSERT_TRUE(frame.LoadFile(png.string(), wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(frame.GetSize(), wxSize(s.width, s.height));
+    EXPECT_EQ(wxColour(frame.GetRed(2, 2), frame.GetGreen(2, 2), frame.GetBlue(2, 2)), wxColour(61, 94, 125));
+    EXPECT_TRUE(g_boxes.empty());
+
+    // A folder that is not there, and a fragment name taken by a folder: a
+    // box each, and neither file nor any piece of one is left.
+    fs::remove(dir / "cube.c");
+    fs::remove(png);
+    fs::create_directory(dir / "taken.c");
+    EXPECT_FALSE(window->SaveTo((dir / "missing" / "cube.png").string()));
+    EXPECT_FALSE(window->SaveTo((dir / "taken.png").string()));
+    ASSERT_EQ(g_boxes.size(), 2u);
+    EXPECT_TRUE(g_boxes[0].StartsWith(wxString::FromUTF8("Ошибка: Не удалось записать кадр"))) << g_boxes[0];
+    EXPECT_TRUE(g_boxes[1].Contains("taken.c")) << g_boxes[1];
+    EXPECT_EQ(files(), (std::vector<std::string>{"taken.c"}));
+    fs::remove_all(dir);
+}
+
+// Ctrl with plus, equals or keypad plus, and with minus or keypad minus,
+// wherever the focus is, scale the shown cube as the menu's items do, whose
+// items show the hints.
+TEST_F(CodeWindowTest, CtrlPlusAndMinusScaleTheShownCubeAsTheMenuDoes)
+{
+    COpenGLWnd* view = ShowPage(0);
+    Control<wxWindow>(0, IDC_SMOOTH)->SetFocus();
+    wxUIActionSimulator keys;
+    keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
+    PumpEvents(100);
+    float expected = view->State().scaleX;
+    for (int key : {int('+'), int('='), int(WXK_NUMPAD_ADD), int('-'), int(WXK_NUMPAD_SUBTRACT)}) {
+        expected *= key == '-' || key == WXK_NUMPAD_SUBTRACT ? 0.9090909f : 1.1f;
+        keys.Char(key, wxMOD_CONTROL);
+        EXPECT_TRUE(PumpEvents(2000, [&] { return view->State().scaleX == expected; }))
+            << "key " << key << ": " << view->State().scaleX << ", expected " << expected;
+    }
+    std::unique_ptr<wxMenu> menu(CreateViewPopupMenu());
+    const wxMenu* size = menu->FindItemByPosition(1)->GetSubMenu();
+    for (auto [position, key] : {std::pair(0, '+'), std::pair(1, '-')}) {
+        std::unique_ptr<wxAcceleratorEntry> accel(size->FindItemByPosition(position)->GetAccel());
+        ASSERT_TRUE(accel) << "no hint on item " << position;
+        EXPECT_EQ(std::pair(accel->GetFlags(), accel->GetKeyCode()), std::pair(int(wxACCEL_CTRL), int(key)));
     }
 }
 
