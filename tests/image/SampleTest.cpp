@@ -64,15 +64,9 @@ TEST_P(SampleTest, CutAndDamagedCopiesGiveAPictureOrOneNotice)
 INSTANTIATE_TEST_SUITE_P(Kinds, SampleTest, ::testing::ValuesIn(SampleBmps()),
                          [](const ::testing::TestParamInfo<SampleBmp>& info) { return info.param.name; });
 
-TEST(Rows, EveryWidthSkipsItsPadding)
+TEST(Rows, AnOs2WidthPastTheSigned16BitRangeIsRead)
 {
-    for (uint16_t bitCount : {1, 4, 8, 16, 24, 32}) {
-        for (int width = 1; width <= 5; ++width) {
-            const SampleBmp sample = MakeSample(bitCount, width, 2);
-            EXPECT_EQ(Decode(sample.file).rgb, sample.rgb) << sample.name;
-        }
-    }
-    const SampleBmp os2 = MakeSample(1, 40000, 1, kOs2);   // negative as a signed 16-bit width
+    const SampleBmp os2 = MakeSample(1, 40000, 1, kOs2);
     EXPECT_EQ(Decode(os2.file).rgb, os2.rgb);
 }
 

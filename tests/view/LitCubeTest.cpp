@@ -23,34 +23,31 @@ protected:
     Shown<CLightWnd> m_w;
 };
 
-TEST_F(LitCubeTest, AllLampsOffLeaveTheAmbientGreyAndEachLampAloneTintsTheFaces)
-{
-    // Turned so that the front, right and top faces are in sight at once.
-    const auto points = {Vec3{-1.5, 1.5, 2.5}, Vec3{2.5, 1.5, 0}, Vec3{-1.5, 2.5, 0}};
-    ExpectLit(30, -40, points, {});   // 0.2 grey
-    const std::pair<signed char, Lamp> lamps[] = {{1, kRedLamp}, {2, kGreenLamp}, {3, kBlueLamp}};
-    for (const auto& [number, lamp] : lamps) {
-        m_w.wnd->SwitchLamp(number, 1);
-        ExpectLit(30, -40, points, {lamp});
-        m_w.wnd->SwitchLamp(number, 0);
-    }
-}
-
 // Each face in turn brought square on to the viewer: the lamps stay with the
 // viewer, so every frame shows the same colours at the same pixels. Faces 3
-// and 4, and 5 and 6, share a normal, yet each is lit from its own side.
+// and 4, and 5 and 6, share a normal, yet each is lit from its own side. Then
+// each lamp alone tints the faces at an angle, and with all off the ambient grey stays.
 TEST_F(LitCubeTest, LampsStayWithTheViewerAndEveryFaceIsLitFromItsSide)
 {
-    for (signed char lamp = 1; lamp <= 3; ++lamp)
+    for (signed char lamp : {kLampRed, kLampGreen, kLampBlue})
         m_w.wnd->SwitchLamp(lamp, 1);
-    const auto all = {kRedLamp, kGreenLamp, kBlueLamp};
     const std::pair<double, double> fronts[] = {{0, 0}, {0, 180}, {0, -90}, {0, 90}, {-90, 0}, {90, 0}};
     for (const auto& [ax, ay] : fronts) {
         m_w.Draw(ax, ay);
         for (const Vec3& e : {Vec3{-1.5, 1.5, -5.5}, {1.5, 1.5, -5.5}, {-1.5, -0.8, -5.5}, {1.5, -1.5, -5.5}})
-            EXPECT_TRUE(Looks(m_w.At(e), Lit(e, {0, 0, 1}, all), 4))
+            EXPECT_TRUE(Looks(m_w.At(e), Lit(e, {0, 0, 1}, {kRedLamp, kGreenLamp, kBlueLamp}), 4))
                 << "angles (" << ax << ", " << ay << ") at " << e.x << ", " << e.y;
     }
+    // Turned so that the front, right and top faces are in sight at once.
+    const auto points = {Vec3{-1.5, 1.5, 2.5}, Vec3{2.5, 1.5, 0}, Vec3{-1.5, 2.5, 0}};
+    const std::pair<signed char, Lamp> lamps[] = {{kLampRed, kRedLamp}, {kLampGreen, kGreenLamp}, {kLampBlue, kBlueLamp}};
+    for (const auto& [number, lamp] : lamps) {
+        for (const auto& [other, ignored] : lamps)
+            m_w.wnd->SwitchLamp(other, other == number);
+        ExpectLit(30, -40, points, {lamp});
+    }
+    m_w.wnd->SwitchLamp(kLampBlue, 0);
+    ExpectLit(30, -40, points, {});   // 0.2 grey
 }
 
 TEST_F(LitCubeTest, DenserFogBringsTheCubeNearerToTheFogColour)

@@ -40,10 +40,7 @@ inline Vec3 Turn(double ax, double ay, Vec3 p)
 
 // Eye coordinates of a point of the axes, which keep a fixed tilt, and of a
 // point of the scene at angles (ax, ay) and size factor s.
-inline Vec3 AxesEye(Vec3 p, bool persp)
-{
-    return Turn(20, -30, p) + (persp ? Vec3{0, 0, -9.6} : Vec3{0.5, -0.5, 0});
-}
+inline Vec3 AxesEye(Vec3 p, bool persp) { return Turn(20, -30, p) + (persp ? Vec3{0, 0, -9.6} : Vec3{0.5, -0.5, 0}); }
 inline Vec3 SceneEye(Vec3 p, bool persp, double ax = 0, double ay = 0, double s = 1)
 {
     return Turn(ax, ay, (persp ? s / 2 : s) * p) + Vec3{0, 0, -8};
@@ -82,8 +79,9 @@ inline Rgb LitCube(Vec3 p, double ax, double ay, std::initializer_list<Lamp> lam
 // Near, telling both colours when they differ.
 inline testing::AssertionResult Looks(const Rgb& seen, const Rgb& expected, int tolerance)
 {
-    return Near(seen, expected, tolerance) ? testing::AssertionSuccess()
-                                           : testing::AssertionFailure() << seen << ", expected " << expected;
+    if (Near(seen, expected, tolerance))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << seen << ", expected " << expected;
 }
 
 // A fresh folder, current while it lives.
