@@ -39,21 +39,17 @@ double After(const std::string& text, const std::string& prefix)
     return at == std::string::npos ? NAN : std::strtod(text.c_str() + at + prefix.size(), nullptr);
 }
 
-// The 4 x 4 matrix printed row by row after title, column by column as OpenGL keeps it.
-std::vector<float> PrintedMatrix(const std::string& text, const std::string& title)
+// The 4 x 4 matrix printed row by row after title, against m, column by column as OpenGL keeps it.
+void ExpectPrinted(const std::string& text, const std::string& title, const GLfloat* m)
 {
     std::istringstream rows(text.substr(text.find(title) + title.size() + 2));
-    std::vector<float> m(16);
     std::string star;
-    for (int r = 0; r < 4; ++r)
-        rows >> star >> m[r] >> m[4 + r] >> m[8 + r] >> m[12 + r];
-    return m;
-}
-
-void ExpectNear(const std::vector<float>& a, const float* b, const std::string& what)
-{
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(a[i], b[i], 1e-4 * (1 + std::fabs(b[i]))) << what << " element " << i;
+    for (int r = 0; r < 4; ++r) {
+        float v[4] = {};
+        rows >> star >> v[0] >> v[1] >> v[2] >> v[3];
+        for (int c = 0; c < 4; ++c)
+            EXPECT_NEAR(v[c], m[4 * c + r], 1e-4 * (1 + std::fabs(m[4 * c + r]))) << title << " " << r << ", " << c;
+    }
 }
 
 // Every value the fragment states, against what the current context holds.
@@ -82,7 +78,7 @@ void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
     }
     EXPECT_EQ(After(f, "glViewport(0, 0, "), viewport[2]);
     EXPECT_EQ(f.find("gluPerspective(45.0, ") != std::string::npos, projection[15] == 0);
-    ExpectNear(PrintedMatrix(f, "GL_PROJECTION_MATRIX:"), projection, "projection");
+    ExpectPrinted(f, "GL_PROJECTION_MATRIX:", projection);
 
     // The printed model-view matrix is the one the fragment's own transforms make.
     glPushMatrix();
@@ -95,7 +91,7 @@ void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
     glScalef(s, s, s);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
     glPopMatrix();
-    ExpectNear(PrintedMatrix(f, "GL_MODELVIEW_MATRIX (для куба):"), modelView, "model-view");
+    ExpectPrinted(f, "GL_MODELVIEW_MATRIX (для куба):", modelView);
 }
 
 std::vector<wxString> g_boxes;   // the messages the window's boxes would show
