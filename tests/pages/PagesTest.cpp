@@ -47,7 +47,6 @@ protected:
         ASSERT_TRUE(PumpEvents(10000, [this] { return view->IsSetUp(); }));
         page->OnSetActive();
         ASSERT_TRUE(size && ortho && perspective && view->IsContextCurrent());   // GL state is read from it
-        Drag(size, {size->GetValue()});   // the class remembers its size position from earlier tests
         start = view->State().scaleX;
     }
     ~PageTest() override { page->OnKillActive(); frame->Destroy(); PumpEvents(20); }
@@ -216,42 +215,19 @@ TEST_F(CubePage, UntickingSmoothingTurnsLineSmoothingAndBlendingOff)
 }
 
 template <class Page>
-class LampPage : public PageTest<Page>
-{
-protected:
-    wxCheckBox* Box(int id) const { return this->template Find<wxCheckBox>(id); }
-};
+using LampPage = PageTest<Page>;
 using LampPages = testing::Types<CLightDlg, CTexDlg>;
 TYPED_TEST_SUITE(LampPage, LampPages);
-
-TYPED_TEST(LampPage, StartsWithTheRedLampAloneAndEachBoxSwitchesItsOwnLamp)
-{
-    // Which of lamps 1 to 3 (GL_LIGHT0 to 2) are on, as "100" for the red alone.
-    auto lamps = [] {
-        return std::string() + "01"[Enabled(GL_LIGHT0)] + "01"[Enabled(GL_LIGHT1)] + "01"[Enabled(GL_LIGHT2)];
-    };
-    wxCheckBox *red = this->Box(IDC_LAMP_RED), *green = this->Box(IDC_LAMP_GREEN), *blue = this->Box(IDC_LAMP_BLUE);
-    ASSERT_TRUE(red && green && blue);
-    EXPECT_TRUE(red->IsChecked() && !green->IsChecked() && !blue->IsChecked());
-    EXPECT_EQ(lamps(), "100");
-    Click(red, false);
-    EXPECT_EQ(lamps(), "000");
-    Click(green, true);
-    EXPECT_EQ(lamps(), "010");
-    Click(blue, true);
-    Click(green, false);
-    EXPECT_EQ(lamps(), "001");
-    Click(red, true);
-    EXPECT_EQ(lamps(), "101");
-}
 
 // The fog comes on as dense as its trackbar shows, which hides while fog is
 // off; each trackbar keeps to its own work.
 TYPED_TEST(LampPage, FogFollowsItsBoxAndTrackbarAndTheSizeTrackbarLeavesIt)
 {
-    wxCheckBox* fog = this->Box(IDC_FOG);
+    wxCheckBox* fog = this->template Find<wxCheckBox>(IDC_FOG);
     auto* density = this->template Find<wxSlider>(IDC_FOG_DENSITY);
     ASSERT_TRUE(fog && density);
+    // The red lamp alone is on at the start; the input tests switch the boxes.
+    EXPECT_TRUE(Enabled(GL_LIGHT0) && !Enabled(GL_LIGHT1) && !Enabled(GL_LIGHT2));
     EXPECT_FALSE(fog->IsChecked() || density->IsShown());
     EXPECT_TRUE(density->GetMin() == 1 && density->GetMax() == 6);
     Drag(this->size, {6, 7});
@@ -274,25 +250,4 @@ TYPED_TEST(LampPage, FogFollowsItsBoxAndTrackbarAndTheSizeTrackbarLeavesIt)
     EXPECT_FLOAT_EQ(FogDensity(), 0.5f);
 }
 
-}
-
-// Each page class remembers its own size trackbar's position: a page moved
-// to 6 grows by one step whatever the other pages did before.
-TEST(PageClasses, KeepTheirSizePositionsApart)
-{
-    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "pages");
-    const CPageFrame* pages[] = {new CCubeDlg(frame), new CLightDlg(frame), new CTexDlg(frame)};
-    auto size = [&](int i) { return dynamic_cast<wxSlider*>(pages[i]->FindWindow(IDC_SIZE)); };
-    ASSERT_TRUE(size(0) && size(1) && size(2));
-    float starts[3];
-    for (int i = 0; i < 3; ++i) {
-        Drag(size(i), {5});
-        starts[i] = pages[i]->View()->State().scaleX;
-    }
-    for (int i = 0; i < 3; ++i) {
-        Drag(size(i), {6});
-        EXPECT_NEAR(pages[i]->View()->State().scaleX / starts[i], 1.1, 1e-5) << "page " << i;
-    }
-    frame->Destroy();
-    PumpEvents(20);
 }
