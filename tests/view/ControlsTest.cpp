@@ -20,12 +20,7 @@ TEST(DragTest, TurnsOneDegreePerPixelUntilTheReleaseEvenOutsideTheWindow)
     };
     const wxPoint at = w->ClientToScreen(wxPoint(100, 100));
     wxUIActionSimulator mouse;
-    mouse.MouseMove(at + wxPoint(30, 20));   // moves without a press change nothing
-    PumpEvents(100);
     mouse.MouseMove(at);
-    PumpEvents(100);
-    EXPECT_TRUE(turnedBy(0, 0));
-
     mouse.MouseDown();
     ASSERT_TRUE(PumpEvents(2000, [w] { return w->IsDragging(); }));
     mouse.MouseMove(at + wxPoint(10, 5));
@@ -36,7 +31,7 @@ TEST(DragTest, TurnsOneDegreePerPixelUntilTheReleaseEvenOutsideTheWindow)
     ASSERT_TRUE(PumpEvents(2000, [w] { return !w->IsDragging(); }));
     EXPECT_FALSE(w->HasCapture());
     EXPECT_FALSE(w->IsAnimating());
-    mouse.MouseMove(at);
+    mouse.MouseMove(at);   // moves without a press change nothing
     PumpEvents(100);
     EXPECT_TRUE(turnedBy(-108, 200));
 
