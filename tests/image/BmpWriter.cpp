@@ -44,6 +44,35 @@ SampleBmp Rle(const char* name, uint32_t compression, int width, int rows, Bytes
     return {name, BuildBmp(f), width, rows, rgb};
 }
 
+// Fills f.bits with hashed pixel values, stored top row first when topDown,
+// and works out the picture they show.
+SampleBmp WithPixels(BmpFields f, int rows, bool topDown, const std::string& name)
+{
+    const uint16_t bits = f.bitCount;
+    const uint32_t colors = static_cast<uint32_t>(f.palette.size());
+    const std::vector<uint32_t> masks = !f.masks.empty() ? f.masks
+                                        : bits == 16 ? std::vector<uint32_t>{0x7C00, 0x03E0, 0x001F}
+                                                     : std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF};
+    // Any index, two past the table too, or any value, unused bits set.
+    const auto pixel = [&](int x, int y) -> uint32_t {
+        uint32_t h = (x * 73856093u) ^ (y * 19349663u) ^ bits;
+        h = (h ^ (h >> 13)) * 0x5BD1E995u;
+        h ^= h >> 15;
+        return colors ? h % std::min(colors + 2, 1u << bits) : bits == 16 ? h >> 16 : h;
+    };
+    std::vector<uint32_t> stored;
+    Bytes rgb;
+    for (int i = 0; i < rows; ++i) {
+        for (int x = 0; x < f.width; ++x) {
+            stored.push_back(pixel(x, topDown ? rows - 1 - i : i));
+            const uint32_t v = pixel(x, i);
+            PutRgb(rgb, colors ? (v < colors ? f.palette[v] : 0) : MaskedColor(v, masks));
+        }
+    }
+    f.bits = PackRows(bits, f.width, rows, stored);
+    return {name, BuildBmp(f), f.width, rows, rgb};
+}
+
 }  // namespace
 
 Bytes BuildBmp(const BmpFields& f)
@@ -105,39 +134,6 @@ BmpFields RleFields(uint32_t compression, int width, int height, Bytes stream)
     f.bits = std::move(stream);
     return f;
 }
-
-namespace {
-
-// Fills f.bits with hashed pixel values, stored top row first when topDown,
-// and works out the picture they show.
-SampleBmp WithPixels(BmpFields f, int rows, bool topDown, const std::string& name)
-{
-    const uint16_t bits = f.bitCount;
-    const uint32_t colors = static_cast<uint32_t>(f.palette.size());
-    const std::vector<uint32_t> masks = !f.masks.empty() ? f.masks
-                                        : bits == 16 ? std::vector<uint32_t>{0x7C00, 0x03E0, 0x001F}
-                                                     : std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF};
-    // Any index, two past the table too, or any value, unused bits set.
-    const auto pixel = [&](int x, int y) -> uint32_t {
-        uint32_t h = (x * 73856093u) ^ (y * 19349663u) ^ bits;
-        h = (h ^ (h >> 13)) * 0x5BD1E995u;
-        h ^= h >> 15;
-        return colors ? h % std::min(colors + 2, 1u << bits) : bits == 16 ? h >> 16 : h;
-    };
-    std::vector<uint32_t> stored;
-    Bytes rgb;
-    for (int i = 0; i < rows; ++i) {
-        for (int x = 0; x < f.width; ++x) {
-            stored.push_back(pixel(x, topDown ? rows - 1 - i : i));
-            const uint32_t v = pixel(x, i);
-            PutRgb(rgb, colors ? (v < colors ? f.palette[v] : 0) : bits == 24 ? v & 0xFFFFFF : MaskedColor(v, masks));
-        }
-    }
-    f.bits = PackRows(bits, f.width, rows, stored);
-    return {name, BuildBmp(f), f.width, rows, rgb};
-}
-
-}  // namespace
 
 SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form, uint32_t colorsUsed)
 {
