@@ -5,14 +5,12 @@
 #include "CTexDlg.h"
 #include "ColourLabel.h"
 #include "ControlEvents.h"
-#include "COpenGLWnd.h"
 #include "ResourceIds.h"
-#include "WxTestMain.h"
+#include "ShownPage.h"
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/dcmemory.h>
-#include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
@@ -30,39 +28,24 @@
 
 namespace {
 
-// GL state, read from the current context.
 bool Enabled(GLenum cap) { return glIsEnabled(cap) == GL_TRUE; }
-
 float FogDensity() { GLfloat density = -1; glGetFloatv(GL_FOG_DENSITY, &density); return density; }
 
 template <class Page>
-class PageTest : public testing::Test
+struct PageTest : testing::Test, ShownPage<Page>
 {
-protected:
-    // Waits for the OpenGL set-up, then makes the page the active one.
     void SetUp() override
     {
-        frame->SetClientSize(page->GetMinSize());
-        frame->Show();
-        ASSERT_TRUE(PumpEvents(10000, [this] { return view->IsSetUp(); }));
-        page->OnSetActive();
-        ASSERT_TRUE(size && ortho && perspective && view->IsContextCurrent());   // GL state is read from it
-        start = view->State().scaleX;
+        ASSERT_TRUE(size && ortho && perspective && this->view->IsContextCurrent());   // GL state is read from it
+        start = this->view->State().scaleX;
     }
-    ~PageTest() override { page->OnKillActive(); frame->Destroy(); PumpEvents(20); }
-    template <class T>
-    T* Find(int id) const { return dynamic_cast<T*>(page->FindWindow(id)); }
     // The view's size as a multiple of where the test started.
-    double Size() const { return view->State().scaleX / double(start); }
+    double Size() const { return this->view->State().scaleX / double(start); }
 
-    // A font so small that the corner the templates leave free is smaller than the OpenGL window.
-    wxFrame* frame = [] { auto* f = new wxFrame(nullptr, wxID_ANY, "page"); f->SetFont(wxFontInfo(7)); return f; }();
-    Page* page = new Page(frame);
-    COpenGLWnd* view = page->View();
-    std::vector<wxWindow*> all{page->GetChildren().begin(), page->GetChildren().end()};
-    wxSlider* size = Find<wxSlider>(IDC_SIZE);
-    wxRadioButton* ortho = Find<wxRadioButton>(IDC_ORTHO);
-    wxRadioButton* perspective = Find<wxRadioButton>(IDC_PERSPECTIVE);
+    std::vector<wxWindow*> all{this->page->GetChildren().begin(), this->page->GetChildren().end()};
+    wxSlider* size = this->template Find<wxSlider>(IDC_SIZE);
+    wxRadioButton* ortho = this->template Find<wxRadioButton>(IDC_ORTHO);
+    wxRadioButton* perspective = this->template Find<wxRadioButton>(IDC_PERSPECTIVE);
     float start = 0;
 };
 

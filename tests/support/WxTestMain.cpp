@@ -7,6 +7,7 @@
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/stopwatch.h>
+#include <wx/uiaction.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,20 @@ bool PumpEvents(int ms, const std::function<bool()>& done)
             return !done;
         wxMilliSleep(1);
     }
+}
+
+void PointAt(wxWindow* w, wxPoint at)
+{
+    wxUIActionSimulator().MouseMove(w->ClientToScreen(at == wxDefaultPosition ? wxPoint(6, w->GetClientSize().y / 2) : at));
+    PumpEvents(50);
+}
+
+void ClickOn(wxWindow* w, wxPoint at, int button, bool twice)
+{
+    PointAt(w, at);
+    wxUIActionSimulator mouse;
+    twice ? mouse.MouseDblClick(button) : mouse.MouseClick(button);
+    PumpEvents(100);
 }
 
 int main(int argc, char** argv)

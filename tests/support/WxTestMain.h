@@ -1,8 +1,16 @@
 // Helpers for GUI tests that run real windows under X (Xvfb in CI).
 #pragma once
 
+#include <wx/mousestate.h>
+#include <wx/window.h>
+
 #include <functional>
 
 // Runs the event loop for ms milliseconds, or until done() holds.
 // Returns whether done() held (always true without a condition).
 bool PumpEvents(int ms, const std::function<bool()>& done = nullptr);
+
+// The real pointer over w, at `at` of its client area, or near its left edge.
+void PointAt(wxWindow* w, wxPoint at = wxDefaultPosition);
+// A real click, or double-click, of button there.
+void ClickOn(wxWindow* w, wxPoint at = wxDefaultPosition, int button = wxMOUSE_BTN_LEFT, bool twice = false);

@@ -10,37 +10,21 @@
 
 namespace {
 
-// A real click of button, or a double-click, in the middle of the window.
-void ClickIn(COpenGLWnd* w, int button, bool twice = false)
-{
-    wxUIActionSimulator mouse;
-    mouse.MouseMove(w->ClientToScreen(wxPoint(120, 120)));
-    PumpEvents(50);
-    if (twice)
-        mouse.MouseDblClick(button);
-    else
-        mouse.MouseClick(button);
-}
-
 TEST(MouseTest, DoubleClickAndTheMenusRotateRestartTheTurning)
 {
     Shown<CCubeWnd> c;
     CCubeWnd* w = c.wnd;
     w->SetAngles(0, 0);
-    ClickIn(w, wxMOUSE_BTN_LEFT, true);
+    ClickOn(w, wxPoint(120, 120), wxMOUSE_BTN_LEFT, true);
     EXPECT_TRUE(PumpEvents(2000, [w] { return w->IsAnimating() && w->State().angleY < 0; }))
         << "a double-click left it standing";
 
     // The menu opens in its own loop: pick its first item, Rotate, from the keyboard.
     w->SetAngles(0, 0);
     wxTimer pick;
-    pick.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        wxUIActionSimulator keys;
-        keys.Char(WXK_DOWN);
-        keys.Char(WXK_RETURN);
-    });
+    pick.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator keys; keys.Char(WXK_DOWN), keys.Char(WXK_RETURN); });
     pick.StartOnce(400);
-    ClickIn(w, wxMOUSE_BTN_RIGHT);
+    ClickOn(w, wxPoint(120, 120), wxMOUSE_BTN_RIGHT);
     EXPECT_TRUE(PumpEvents(3000, [w] { return w->IsAnimating(); })) << "no menu, or Rotate did not restart it";
 }
 
