@@ -15,11 +15,8 @@
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
 #include <wx/button.h>
-#include <wx/checkbox.h>
 #include <wx/dcscreen.h>
-#include <wx/radiobut.h>
 #include <wx/stattext.h>
-#include <wx/uiaction.h>
 
 #include <memory>
 #include <string>

@@ -37,7 +37,6 @@ struct Soak
     std::mt19937 random;
     wxUIActionSimulator input;
     long events = 0, frames = 0, errors = 0, menus = 0;
-    bool menuOpen = false;
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     CPageFrame* Shown() const { return sheet.Page(static_cast<size_t>(book->GetSelection())); }
@@ -144,14 +143,11 @@ TEST(Soak, RandomUseKeepsOnlyTheShownPageLiveAndNoOpenGLErrors)
         soak.sheet.Bind(wxEVT_BUTTON, [](wxCommandEvent&) {}, id);
     soak.sheet.Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& e) { e.Veto(); });
     wxTimer chooser;
-    chooser.Bind(wxEVT_TIMER, [&soak](wxTimerEvent&) {
-        if (soak.menuOpen)
-            soak.ChooseFromMenu();
-    });
+    chooser.Bind(wxEVT_TIMER, [&soak](wxTimerEvent&) { soak.ChooseFromMenu(); });   // runs while a menu is open
     for (size_t i = 0; i < 3; ++i) {
         COpenGLWnd* view = soak.sheet.Page(i)->View();
-        view->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) { soak.menuOpen = true, ++soak.menus; chooser.Start(150); e.Skip(); });
-        view->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& e) { soak.menuOpen = false; chooser.Stop(); e.Skip(); });
+        view->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) { ++soak.menus, chooser.Start(150); e.Skip(); });
+        view->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& e) { chooser.Stop(); e.Skip(); });
     }
     COpenGLWnd::ObserveFrames([&soak](COpenGLWnd& w) { soak.AfterFrame(w); });
     soak.sheet.SetPosition(wxPoint(0, 0));
