@@ -61,12 +61,9 @@ TEST(Sheet, HasItsCaptionTabsButtonsAndIcon)
         EXPECT_NE(dynamic_cast<wxButton*>(sheet.FindWindow(id)), nullptr) << "button " << id;
     EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
 
-    const wxIconBundle icons = sheet.GetIcons();
-    for (int side : {32, 16}) {
-        const wxImage image = wxBitmap(icons.GetIcon(side, wxIconBundle::FALLBACK_NONE)).ConvertToImage();
-        ASSERT_TRUE(image.IsOk() && image.GetHeight() == side) << "no " << side << "-pixel image";
-        const unsigned long colours = image.CountColours(16);   // the transparent one among them
-        EXPECT_TRUE(colours >= 3 && colours <= 16) << colours << " colours at " << side;
+    for (int side : {32, 16}) {   // the art itself is the icon tests' job
+        const wxIcon icon = sheet.GetIcons().GetIcon(side, wxIconBundle::FALLBACK_NONE);
+        EXPECT_TRUE(icon.IsOk() && icon.GetHeight() == side) << "no " << side << "-pixel icon";
     }
 }
 
