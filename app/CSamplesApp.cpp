@@ -3,6 +3,7 @@
 #include "CAllSheets.h"
 #include "CNoticeBox.h"
 
+#include "AssertReport.h"
 #include "DialogColours.h"
 #include "Notice.h"
 
@@ -11,17 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-void ReportAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
-                  const wxString& msg)
-{
-    std::fprintf(stderr, "%s:%d: wx assertion failed in %s: %s %s\n",
-                 static_cast<const char*>(file.utf8_str()), line,
-                 static_cast<const char*>(func.utf8_str()),
-                 static_cast<const char*>(cond.utf8_str()),
-                 static_cast<const char*>(msg.utf8_str()));
-    std::fflush(stderr);
-}
 
 // Keeps what the parser says, to print it where it belongs.
 class CollectedOutput : public wxMessageOutput
@@ -82,7 +72,7 @@ wxString SheetCaption()
 
 wxAssertHandler_t InstallAssertHandler()
 {
-    return wxSetAssertHandler(ReportAssert);
+    return wxSetAssertHandler(PrintAssert);
 }
 
 void InstallNoticeBox()
@@ -113,7 +103,7 @@ int CSamplesApp::OnRun()
 void RunDemoSheet()
 {
     // Before the sheet: the pages take their colours as they are created.
-    SetDialogBkColor(wxColour(168, 189, 216), wxColour(61, 96, 126));
+    SetDialogBkColor(ToColour(kDialogBackground), ToColour(kDialogText));
 
     CAllSheets sheet(SheetCaption(), nullptr, 0);
     wxTheApp->SetTopWindow(&sheet);
