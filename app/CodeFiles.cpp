@@ -36,8 +36,8 @@ wxString TemporaryBeside(const wxString& path)
 
 // The name in the file system's own form, whichever fn_str() gives: bytes on
 // POSIX, UTF-16 on Windows.
-std::filesystem::path FsPath(const char* name) { return name; }
-std::filesystem::path FsPath(const wchar_t* name) { return name; }
+[[maybe_unused]] std::filesystem::path FsPath(const char* name) { return name; }
+[[maybe_unused]] std::filesystem::path FsPath(const wchar_t* name) { return name; }
 
 bool WriteText(const wxString& path, const std::string& text)
 {
