@@ -1,8 +1,12 @@
 // Identifiers of the program's resources, controls and commands.
 #pragma once
 
-// On Windows <winuser.h>, which <GL/gl.h> pulls in, defines IDC_SIZE as a
-// cursor resource; the control below keeps its name, so the macro goes.
+// On Windows <winuser.h>, which wx and <GL/gl.h> pull in, defines IDC_SIZE as
+// a cursor resource; the control below keeps its name, so the macro goes.
+// Taken in here first (through wx's own wrapper), it cannot come back later.
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
 #undef IDC_SIZE
 
 enum : int
