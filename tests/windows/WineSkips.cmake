@@ -3,6 +3,7 @@ set(skips
   "app.ProgramExit|the program's exit and logo tests start it with fork() and send it keys through Xlib"
   "install|the Linux desktop install and its Debian package"
   "view.FragmentRunTest.EachPagesFragmentDrawsWhatItsWindowDraws|it builds the code window's C with the Linux compiler against a GLX harness"
+  "view.scaled.FrameAndLineWidth|it scales the window through GDK_SCALE, which only GTK reads"
   "LoadByName.WhatCannotBeOpenedGetsItsNameShownWithin256Bytes|Windows has no named pipes in the file system (mkfifo)"
   "LoadByName.EachLoadGivesItsOwnRecordAndLeavesNoFileOpen|it counts open descriptors in /proc/self/fd, and its narrow name is UTF-8 where Windows takes the ANSI code page"
 )
