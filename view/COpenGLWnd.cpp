@@ -12,7 +12,6 @@
 
 #include <cmath>
 
-
 namespace {
 
 const wxPoint kPosition(10, 10);
