@@ -8,18 +8,41 @@
 #include "CPageFrame.h"
 #include "CTexDlg.h"
 #include "DialogColours.h"
+#include "ResourceIds.h"
 #include "Resources.h"
 
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/icon.h>
+#include <wx/sizer.h>
+
+#include <algorithm>
+
+namespace {
+
+struct PageKind
+{
+    int templateId;
+    CPageFrame* (*make)(wxWindow* tab);
+};
+
+template <class Page>
+CPageFrame* MakePage(wxWindow* tab)
+{
+    return new Page(tab);
+}
+
+const PageKind kPages[CAllSheets::kPageCount] = {
+    {IDD_CUBE_PAGE, MakePage<CCubeDlg>},
+    {IDD_LIGHT_PAGE, MakePage<CLightDlg>},
+    {IDD_TEX_PAGE, MakePage<CTexDlg>},
+};
+
+}
 
 CAllSheets::CAllSheets(const wxString& caption, wxWindow* parent, int selectPage)
     : wxPropertySheetDialog(parent, wxID_ANY, caption)
 {
-    m_texPage = new CTexDlg(GetBookCtrl());
-    m_lightPage = new CLightDlg(GetBookCtrl());
-    m_cubePage = new CCubeDlg(GetBookCtrl());
     InitSheet(selectPage);
 }
 
@@ -42,13 +65,19 @@ void CAllSheets::InitSheet(int selectPage)
     ApplyDialogColours(GetBookCtrl());
 
     // Until the sheet is shown no page is active, so these selections hand
-    // nothing over.
+    // nothing over. Each tab is as large as its template from the start, so
+    // the sheet keeps its size when a later page is built.
     wxBookCtrlBase* book = GetBookCtrl();
-    book->AddPage(m_cubePage, m_cubePage->Caption());
-    book->AddPage(m_lightPage, m_lightPage->Caption());
-    book->AddPage(m_texPage, m_texPage->Caption());
+    for (size_t i = 0; i < kPageCount; ++i) {
+        const PageTemplate& tmpl = *FindPageTemplate(kPages[i].templateId);
+        m_tabs[i] = new wxPanel(book);
+        ApplyDialogColours(m_tabs[i]);
+        m_tabs[i]->SetMinSize(m_tabs[i]->ConvertDialogToPixels(wxSize(tmpl.w, tmpl.h)));
+        book->AddPage(m_tabs[i], wxString::FromUTF8(tmpl.caption));
+    }
     if (selectPage >= 0 && static_cast<size_t>(selectPage) < book->GetPageCount())
         book->ChangeSelection(selectPage);
+    Page(static_cast<size_t>(book->GetSelection()));
 
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CAllSheets::OnPageChanging, this);
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CAllSheets::OnPageChanged, this);
@@ -71,12 +100,26 @@ bool CAllSheets::Show(bool show)
     return changed;
 }
 
-CPageFrame* CAllSheets::Page(size_t index) const
+CPageFrame* CAllSheets::Page(size_t index)
 {
-    wxBookCtrlBase* book = GetBookCtrl();
-    if (index >= book->GetPageCount())
+    if (index >= kPageCount)
         return nullptr;
-    return dynamic_cast<CPageFrame*>(book->GetPage(index));
+    if (!m_pages[index]) {
+        wxPanel* tab = m_tabs[index];
+        m_pages[index] = kPages[index].make(tab);
+        auto* fill = new wxBoxSizer(wxVERTICAL);
+        fill->Add(m_pages[index], 1, wxEXPAND);
+        tab->SetSizer(fill);
+        // Controls wider than their template (a large font) widen the sheet.
+        const wxSize need = m_pages[index]->GetMinSize();
+        const wxSize had = tab->GetMinSize();
+        if (need.x > had.x || need.y > had.y) {
+            tab->SetMinSize(wxSize(std::max(need.x, had.x), std::max(need.y, had.y)));
+            LayoutDialog();
+        }
+        tab->Layout();
+    }
+    return m_pages[index];
 }
 
 void CAllSheets::ActivateSelection()
@@ -92,6 +135,9 @@ void CAllSheets::ActivateSelection()
 void CAllSheets::OnPageChanging(wxBookCtrlEvent& event)
 {
     event.Skip();
+    // Built before its tab shows it, so that it shows with its controls.
+    if (event.GetSelection() != wxNOT_FOUND)
+        Page(static_cast<size_t>(event.GetSelection()));
     // The page that is left lets its context go before the next one takes its own.
     if (!m_activePage)
         return;

@@ -1,15 +1,14 @@
 // The demo property sheet: the three pages in order lines, lighting, texture,
-// with OK, Cancel and Help, and the rendering context handed to the page on show.
+// with OK, Cancel and Help, and the rendering context handed to the page on
+// show. Every tab is there from the start; a page is built when first shown.
 #pragma once
 
 #include <wx/iconbndl.h>
 #include <wx/propdlg.h>
 
 class wxBookCtrlEvent;
+class wxPanel;
 class CPageFrame;
-class CCubeDlg;
-class CLightDlg;
-class CTexDlg;
 
 class CAllSheets : public wxPropertySheetDialog
 {
@@ -20,8 +19,11 @@ public:
 
     bool Show(bool show = true) override;
 
-    // The page in tab position index (0 lines, 1 lighting, 2 texture), or nullptr.
-    CPageFrame* Page(size_t index) const;
+    static constexpr size_t kPageCount = 3;
+
+    // The page in tab position index (0 lines, 1 lighting, 2 texture), built
+    // on first use; nullptr past the last.
+    CPageFrame* Page(size_t index);
     // The page whose window holds the rendering context and the timer, if any.
     CPageFrame* ActivePage() const { return m_activePage; }
 
@@ -33,11 +35,10 @@ private:
     void OnPageChanged(wxBookCtrlEvent& event);
     void OnHelp(wxCommandEvent& event);
 
-    // Owned by the book control as its child windows; constructed in this
-    // order, added to the sheet in the reverse one.
-    CTexDlg* m_texPage = nullptr;
-    CLightDlg* m_lightPage = nullptr;
-    CCubeDlg* m_cubePage = nullptr;
+    // The book control's pages, one per tab, and the page each holds once
+    // built: wx owns both as child windows.
+    wxPanel* m_tabs[kPageCount] = {};
+    CPageFrame* m_pages[kPageCount] = {};
     wxIconBundle m_hIcon;
 
     CPageFrame* m_activePage = nullptr;

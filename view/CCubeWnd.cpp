@@ -6,8 +6,8 @@
 
 void CCubeWnd::OnCreate()
 {
+    // Smoothing is in the record from the start: the set-up applies it.
     COpenGLWnd::OnCreate();
-    SetLineSmoothing(true);
     BuildDisplayList();
     StartTimer();
 }

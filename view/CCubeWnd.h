@@ -6,12 +6,19 @@
 class CCubeWnd : public COpenGLWnd
 {
 public:
-    explicit CCubeWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+    // The lines start smoothed.
+    explicit CCubeWnd(wxWindow* parent) : COpenGLWnd(parent, Smoothed()) {}
     SceneKind Kind() const override { return SceneKind::WireCube; }
 
 protected:
     void OnCreate() override;
 
 private:
+    static ViewState Smoothed()
+    {
+        ViewState s;
+        s.lineSmoothing = true;
+        return s;
+    }
     void BuildDisplayList();
 };

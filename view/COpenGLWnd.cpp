@@ -44,8 +44,9 @@ wxEND_EVENT_TABLE()
 // ---- Creation, set-up and destruction -------------------------------------
 
 // The PixelFormat temporary lives until the base class is constructed.
-COpenGLWnd::COpenGLWnd(wxWindow* parent)
-    : wxGLCanvas(parent, glbinding::PixelFormat().attrs, IDC_GLVIEW, kPosition, kSize, kStyle)
+COpenGLWnd::COpenGLWnd(wxWindow* parent, const ViewState& start)
+    : wxGLCanvas(parent, glbinding::PixelFormat().attrs, IDC_GLVIEW, kPosition, kSize, kStyle),
+      m_state(start)
 {
     m_hasVisual = GetHandle() != nullptr;
     if (!m_hasVisual) {
@@ -56,6 +57,8 @@ COpenGLWnd::COpenGLWnd(wxWindow* parent)
     }
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     m_timer.SetOwner(this, kTimerId);
+    // The record knows the viewport before there is a context to hold it.
+    ApplyClientSize();
 }
 
 COpenGLWnd::~COpenGLWnd()
@@ -63,7 +66,6 @@ COpenGLWnd::~COpenGLWnd()
     m_timer.Stop();
     if (HasCapture())
         ReleaseMouse();
-    m_deferred.Clear();
     if (s_shownWnd == this)
         s_shownWnd = nullptr;
     // Whichever window's context is current, none stays current.
@@ -100,13 +102,15 @@ void COpenGLWnd::OnCreate()
 }
 
 // The order a window system gives: creation (the scene compiles its list),
-// the first size notification, then the switches the page made meanwhile.
+// then the first size notification; the record, which holds the switches
+// the page made meanwhile, is then applied whole.
 void COpenGLWnd::SetUp()
 {
     m_setUp = true;
     OnCreate();
+    m_held = glframe::NewContextState();
     ApplyClientSize();
-    RunDeferred();
+    SyncContext();
     // The tabs may have moved on while the set-up waited: only the shown
     // page's window keeps its context current and its timer running.
     if (m_active) {

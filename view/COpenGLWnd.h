@@ -1,9 +1,9 @@
 // The OpenGL child window that every page shows: its own rendering context,
 // the fixed axes, and the page's scene (display list 1) turned and scaled.
-// Everything that decides the picture is in its ViewState.
+// Everything that decides the picture is in its ViewState, which every switch
+// changes at once; the context follows the record whenever it is current.
 #pragma once
 
-#include "DeferredCalls.h"
 #include "PacedTimer.h"
 #include "SceneKind.h"
 #include "ViewState.h"
@@ -17,8 +17,9 @@ class COpenGLWnd : public wxGLCanvas
 {
 public:
     // Creates the window as child IDC_GLVIEW at (10, 10)-(265, 265) of parent,
-    // with a frame. The OpenGL set-up waits until the window is first shown.
-    explicit COpenGLWnd(wxWindow* parent);
+    // with a frame, its record starting as start. The OpenGL set-up waits
+    // until the window is first shown.
+    explicit COpenGLWnd(wxWindow* parent, const ViewState& start = ViewState());
     ~COpenGLWnd() override;
 
     // kOrthographic or kPerspective.
@@ -64,10 +65,6 @@ protected:
     // runs when the window is first shown; scene windows call it first.
     virtual void OnCreate();
 
-    // Runs op in this window's context now, or keeps it by the rules of
-    // DeferredCalls.
-    void InContext(DeferredCalls::Call op);
-
     void StartTimer();   // timer 0, 10 ms
     void StopTimer();
 
@@ -80,7 +77,7 @@ protected:
 private:
     void SetUp();
     void ApplyClientSize();
-    void RunDeferred();
+    void SyncContext();
     void MakeCurrent();
     void EndDrag();
     void Invalidate();
@@ -100,21 +97,27 @@ private:
     void OnSizeIncrease(wxCommandEvent& event);
     void OnSizeDecrease(wxCommandEvent& event);
 
-    ViewState m_state;
+    ViewState m_state;            // the truth, whether or not there is a context
+    ViewState m_held;             // what the context holds of it
     std::unique_ptr<wxGLContext> m_hRC;
-    void* m_nativeRC = nullptr;   // what the window system calls m_hRC
     bool m_hasVisual = false;     // false: a plain window, no OpenGL at all
     int m_lastMouseX = 0, m_lastMouseY = 0;
     int m_bDragging = 0;
-
     PacedTimer m_timer;
-    bool m_setUp = false;
-    bool m_setUpQueued = false;
+
+    // The hand-over. The window of the shown page (s_shownWnd) owns the one
+    // current context and the one running timer, once it is set up. Until
+    // then none is current and no timer runs, except during a set-up, which
+    // makes its own context current to build the scene and then hands it to
+    // the shown window (or to none) and keeps its timer only if it is shown.
+    // A window that never was shown has no context and never ticks.
+    void* m_nativeRC = nullptr;   // what the window system calls m_hRC
+    bool m_setUp = false;         // the set-up has run
+    bool m_setUpQueued = false;   // the first paint has asked for it
     bool m_active = false;        // its page is the shown one
-    DeferredCalls m_deferred;
-    static inline FrameObserver s_frameObserver;
-    // The window whose page is shown: its context is the current one.
     static inline COpenGLWnd* s_shownWnd = nullptr;
+
+    static inline FrameObserver s_frameObserver;
 
     wxDECLARE_EVENT_TABLE();
 };

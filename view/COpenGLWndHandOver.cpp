@@ -1,8 +1,9 @@
 // The hand-over of a window's rendering context and timer between the pages,
-// and the switches kept until the window's context is current.
+// and the context brought in line with the record when it is current.
 #include "COpenGLWnd.h"
 
 #include "GLBinding.h"
+#include "GLFrame.h"
 
 namespace {
 
@@ -10,21 +11,14 @@ constexpr int kTimerPeriodMs = 10;
 
 }
 
-void COpenGLWnd::InContext(DeferredCalls::Call op)
+// After every change of the record, and whenever the context is made
+// current: a context that is not current waits for its hand-over.
+void COpenGLWnd::SyncContext()
 {
-    if (m_setUp && IsContextCurrent()) {
-        op();
+    if (!m_setUp || !IsContextCurrent())
         return;
-    }
-    // A window without a context has nothing to keep the switch for.
-    if (m_setUp && !m_hRC)
-        return;
-    m_deferred.Keep(std::move(op));
-}
-
-void COpenGLWnd::RunDeferred()
-{
-    m_deferred.Replay([this](DeferredCalls::Call op) { InContext(std::move(op)); });
+    glframe::SyncContext(m_held, m_state);
+    m_held = m_state;
 }
 
 bool COpenGLWnd::IsContextCurrent() const
@@ -47,7 +41,7 @@ void COpenGLWnd::MakeCurrent()
         return;
     if (!m_nativeRC)
         m_nativeRC = glbinding::CurrentContext();
-    RunDeferred();
+    SyncContext();
 }
 
 // Before the set-up these only mark the window shown or hidden; the set-up

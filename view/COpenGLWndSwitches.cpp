@@ -1,5 +1,5 @@
-// The rendering switches of COpenGLWnd: each updates the window's record,
-// then applies it to the context through GLFrame.
+// The rendering switches of COpenGLWnd: each updates the window's record at
+// once, then brings the context in line with it if it is current.
 #include "COpenGLWnd.h"
 
 #include "GLFrame.h"
@@ -8,26 +8,19 @@
 
 void COpenGLWnd::OnSize(int cx, int cy)
 {
-    // Before the set-up there is no context; the set-up applies the size.
-    if (!m_setUp)
-        return;
-    InContext([this, cx, cy] {
-        m_state.pixelScale = static_cast<float>(GetContentScaleFactor());
-        m_state.width = cx;
-        m_state.height = cy;
-        m_state.aspect = glframe::AspectOf(cx, cy);
-        glframe::ApplySize(m_state);
-    });
+    m_state.pixelScale = static_cast<float>(GetContentScaleFactor());
+    m_state.width = cx;
+    m_state.height = cy;
+    m_state.aspect = glframe::AspectOf(cx, cy);
+    SyncContext();
 }
 
 void COpenGLWnd::SetProjection(int mode)
 {
     if (mode != kOrthographic && mode != kPerspective)
         return;
-    InContext([this, mode] {
-        m_state.perspective = mode == kPerspective;
-        glframe::ApplyProjection(m_state);
-    });
+    m_state.perspective = mode == kPerspective;
+    SyncContext();
     Invalidate();
 }
 
@@ -45,30 +38,24 @@ void COpenGLWnd::SwitchLamp(signed char lamp, unsigned char state)
 {
     if (lamp < kLampRed || lamp > kLampBlue)
         return;
-    InContext([this, lamp, state] {
-        m_state.lamp[lamp - 1] = state != 0;
-        glframe::ApplyLamp(m_state, lamp);
-    });
+    m_state.lamp[lamp - 1] = state != 0;
+    SyncContext();
     Invalidate();
 }
 
 void COpenGLWnd::SetFog(unsigned char mode, signed char steps)
 {
-    InContext([this, mode, steps] {
-        m_state.fog = mode != kFogOff;
-        if (m_state.fog)
-            m_state.fogDensity = steps * 0.1f;
-        glframe::ApplyFog(m_state);
-    });
+    m_state.fog = mode != kFogOff;
+    if (m_state.fog)
+        m_state.fogDensity = steps * 0.1f;
+    SyncContext();
     Invalidate();
 }
 
 void COpenGLWnd::SetLineSmoothing(bool on)
 {
-    InContext([this, on] {
-        m_state.lineSmoothing = on;
-        glframe::ApplyLineSmoothing(m_state);
-    });
+    m_state.lineSmoothing = on;
+    SyncContext();
     Invalidate();
 }
 

@@ -47,26 +47,6 @@ void Switch(GLenum cap, bool on)
         glDisable(cap);
 }
 
-}
-
-double AspectOf(int cx, int cy)
-{
-    return cy == 0 ? cx : static_cast<double>(cx) / cy;
-}
-
-void ApplyClearColour()
-{
-    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
-}
-
-void ApplySize(const ViewState& s)
-{
-    glViewport(0, 0, s.width, s.height);
-    ApplyLineWidth(s);
-    // The projection in force, at the new aspect.
-    ApplyProjection(s);
-}
-
 void ApplyProjection(const ViewState& s)
 {
     glMatrixMode(GL_PROJECTION);
@@ -77,6 +57,92 @@ void ApplyProjection(const ViewState& s)
         glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+// The viewport and line width, then the projection in force, with the
+// model-view matrix left current.
+void ApplySize(const ViewState& s)
+{
+    glViewport(0, 0, s.width, s.height);
+    ApplyLineWidth(s);
+    ApplyProjection(s);
+}
+
+void ApplyLamps(const ViewState& s)
+{
+    for (int i = 0; i < 3; ++i)
+        Switch(GL_LIGHT0 + static_cast<GLenum>(i), s.lamp[i]);
+}
+
+// Exponential fog: the mode stays at the default, so only the density counts.
+void ApplyFog(const ViewState& s)
+{
+    if (s.fog)
+        glFogfv(GL_FOG_COLOR, kFogColour);
+    Switch(GL_FOG, s.fog);
+}
+
+void ApplyFogDensity(const ViewState& s) { glFogf(GL_FOG_DENSITY, s.fogDensity); }
+
+void ApplyLineSmoothing(const ViewState& s)
+{
+    // Off leaves the blend function and the hint as they were.
+    if (s.lineSmoothing) {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    }
+    Switch(GL_LINE_SMOOTH, s.lineSmoothing);
+    Switch(GL_BLEND, s.lineSmoothing);
+    ApplyLineWidth(s);
+}
+
+template <auto... Field>
+bool Differs(const ViewState& a, const ViewState& b)
+{
+    return ((a.*Field != b.*Field) || ...);
+}
+
+struct ContextPart
+{
+    bool (*differs)(const ViewState&, const ViewState&);
+    void (*apply)(const ViewState&);
+};
+
+// The record's parts that a context holds, one line each, in the order they
+// are applied. The size comes first: it reloads the projection matrix.
+const ContextPart kContextParts[] = {
+    {Differs<&ViewState::width, &ViewState::height, &ViewState::pixelScale, &ViewState::aspect>, ApplySize},
+    {Differs<&ViewState::perspective>, ApplyProjection},
+    {Differs<&ViewState::lamp>, ApplyLamps},
+    {Differs<&ViewState::fogDensity>, ApplyFogDensity},
+    {Differs<&ViewState::fog>, ApplyFog},
+    {Differs<&ViewState::lineSmoothing>, ApplyLineSmoothing},
+};
+
+}
+
+ViewState NewContextState()
+{
+    ViewState s;
+    s.width = s.height = -1;
+    return s;
+}
+
+void SyncContext(const ViewState& held, const ViewState& want)
+{
+    for (const ContextPart& part : kContextParts)
+        if (part.differs(held, want))
+            part.apply(want);
+}
+
+double AspectOf(int cx, int cy)
+{
+    return cy == 0 ? cx : static_cast<double>(cx) / cy;
+}
+
+void ApplyClearColour()
+{
+    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
 }
 
 void DrawFrame(const ViewState& s)
@@ -107,32 +173,6 @@ void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView
     ApplySceneTransform(s);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
     glPopMatrix();
-}
-
-void ApplyLamp(const ViewState& s, signed char lamp)
-{
-    Switch(GL_LIGHT0 + static_cast<GLenum>(lamp - 1), s.lamp[lamp - 1]);
-}
-
-void ApplyFog(const ViewState& s)
-{
-    if (s.fog) {
-        glFogfv(GL_FOG_COLOR, kFogColour);
-        glFogf(GL_FOG_DENSITY, s.fogDensity);
-    }
-    Switch(GL_FOG, s.fog);
-}
-
-void ApplyLineSmoothing(const ViewState& s)
-{
-    // Off leaves the blend function and the hint as they were.
-    if (s.lineSmoothing) {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    }
-    Switch(GL_LINE_SMOOTH, s.lineSmoothing);
-    Switch(GL_BLEND, s.lineSmoothing);
-    ApplyLineWidth(s);
 }
 
 ViewState ReadContextState(const ViewState& s)

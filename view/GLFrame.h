@@ -1,6 +1,6 @@
-// The raw OpenGL of a frame and of the rendering switches, each applying one
-// part of a window's ViewState. No window-system code here: everything acts
-// on the thread's current context.
+// The raw OpenGL of a frame and of the rendering switches. A window's
+// ViewState is the truth; SyncContext brings a context in line with it. No
+// window-system code here: everything acts on the thread's current context.
 #pragma once
 
 #include "ViewState.h"
@@ -11,10 +11,13 @@ namespace glframe {
 double AspectOf(int cx, int cy);
 
 void ApplyClearColour();
-// The viewport and line width, then the projection in force, with the
-// model-view matrix left current.
-void ApplySize(const ViewState& s);
-void ApplyProjection(const ViewState& s);
+
+// What a new context holds of a record once its scene is set up: OpenGL's
+// defaults, and a viewport no window has, so that the size is always applied.
+ViewState NewContextState();
+// Brings the current context from held (what it holds of a record) to want:
+// each part of the record that differs is applied, in a fixed order.
+void SyncContext(const ViewState& held, const ViewState& want);
 
 // Clear, the fixed axes, then display list 1 turned and scaled. No swap.
 void DrawFrame(const ViewState& s);
@@ -23,12 +26,6 @@ void ApplySceneTransform(const ViewState& s);
 // The projection matrix in force, and the model-view matrix that the scene
 // is drawn under, as glGetFloatv gives them (column by column).
 void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView[16]);
-
-// lamp 1..3 is GL_LIGHT0..2.
-void ApplyLamp(const ViewState& s, signed char lamp);
-// Exponential fog; the mode stays at the default.
-void ApplyFog(const ViewState& s);
-void ApplyLineSmoothing(const ViewState& s);
 
 // s with its context-held part (viewport and aspect, projection, lamps, fog,
 // smoothing) read back from the current context.

@@ -3,6 +3,8 @@
 // window prints it.
 #pragma once
 
+#include <array>
+
 // The switches' arguments, named; same types and values as the interface takes.
 constexpr int kOrthographic = 1;           // SetProjection
 constexpr int kPerspective = 2;
@@ -21,12 +23,13 @@ struct ViewState
     double angleX = 0.0, angleY = 0.0;   // degrees, never wrapped
     float scaleX = 1.0f, scaleY = 1.0f, scaleZ = 1.0f;
 
-    // Held by the context between frames.
+    // Held by the context between frames: each has its line in the table
+    // that glframe::SyncContext applies (GLFrame.cpp).
     int width = 0, height = 0;           // the viewport, in device pixels
     float pixelScale = 1.0f;             // device pixels per window pixel
     double aspect = 1.0;                 // width over height
     bool perspective = false;
-    bool lamp[3] = {false, false, false};
+    std::array<bool, 3> lamp{};          // kLampRed..kLampBlue, less one
     bool fog = false;
     float fogDensity = 1.0f;             // OpenGL's default until the first fog
     bool lineSmoothing = false;
@@ -40,7 +43,6 @@ inline bool ViewState::operator==(const ViewState& o) const
     return angleX == o.angleX && angleY == o.angleY && scaleX == o.scaleX &&
            scaleY == o.scaleY && scaleZ == o.scaleZ && width == o.width && height == o.height &&
            pixelScale == o.pixelScale &&
-           aspect == o.aspect && perspective == o.perspective && lamp[0] == o.lamp[0] &&
-           lamp[1] == o.lamp[1] && lamp[2] == o.lamp[2] && fog == o.fog &&
+           aspect == o.aspect && perspective == o.perspective && lamp == o.lamp && fog == o.fog &&
            fogDensity == o.fogDensity && lineSmoothing == o.lineSmoothing;
 }

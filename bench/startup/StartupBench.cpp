@@ -1,9 +1,10 @@
 // Start-up of the program against a bare wx program with one dialog and one
-// OpenGL canvas, alternating in one run: the time from process start to the
-// first frame swapped, and the peak resident memory until then. A preloaded
-// shim notes the first swap and ends the process, so both are timed alike.
+// OpenGL canvas, and against the same with a smoothed line and a radio
+// button, taking turns in one run: the time from process start to the first
+// frame swapped, and the peak resident memory until then. A preloaded shim
+// notes the first swap and ends the process, so all are timed alike.
 //
-// Run: scripts/with-display build/bench/startup/startup_bench [rounds [program [bare]]]
+// Run: scripts/with-display build/bench/startup/startup_bench [rounds [program [bare [drawn]]]]
 // Each program runs in its own folder, so a program there finds logo.bmp.
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -90,19 +91,24 @@ double Median(std::vector<double> v)
 
 int main(int argc, char** argv)
 {
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    const std::string programs[2] = {argc > 2 ? argv[2] : STARTUP_PROGRAM, argc > 3 ? argv[3] : STARTUP_BARE};
-    const char* names[2] = {"program", "bare"};
-    std::vector<double> ms[2], cpu[2], rss[2];
+    constexpr int kPrograms = 3;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 12;
+    const std::string programs[kPrograms] = {argc > 2 ? argv[2] : STARTUP_PROGRAM,
+                                             argc > 3 ? argv[3] : STARTUP_BARE,
+                                             argc > 4 ? argv[4] : STARTUP_DRAWN};
+    const char* names[kPrograms] = {"program", "bare", "drawn"};
+    std::vector<double> ms[kPrograms], cpu[kPrograms], rss[kPrograms];
     Sample sample;
-    // One unmeasured round each, so that both start from warm caches.
+    // One unmeasured round each, so that all start from warm caches.
     for (const std::string& p : programs)
         RunOnce(p, sample);
-    std::printf("%5s %10s %7s %7s %10s %7s %7s\n", "round", "program ms", "cpu ms", "MB", "bare ms", "cpu ms",
-                "MB");
+    std::printf("%5s", "round");
+    for (const char* name : names)
+        std::printf(" %7s ms %7s %7s", name, "cpu ms", "MB");
+    std::printf("\n");
     for (int r = 0; r < rounds; ++r) {
         std::printf("%5d", r + 1);
-        for (int i = 0; i < 2; ++i) {
+        for (int i = 0; i < kPrograms; ++i) {
             if (!RunOnce(programs[i], sample)) {
                 std::printf("\n%s showed no frame\n", names[i]);
                 return 1;
@@ -115,15 +121,16 @@ int main(int argc, char** argv)
         std::printf("\n");
         std::fflush(stdout);
     }
-    double t[2], c[2], m[2];
-    for (int i = 0; i < 2; ++i) {
+    double t[kPrograms], c[kPrograms], m[kPrograms];
+    for (int i = 0; i < kPrograms; ++i) {
         t[i] = Median(ms[i]);
         c[i] = Median(cpu[i]);
         m[i] = Median(rss[i]);
         std::printf("median %-7s %7.1f ms to the first frame, %7.1f ms of CPU, %6.1f MB peak\n", names[i], t[i],
                     c[i], m[i]);
     }
-    std::printf("ratio to first frame: %.2fx (CPU time %.2fx)\n", t[0] / t[1], c[0] / c[1]);
-    std::printf("ratio of peak memory: %.2fx\n", m[0] / m[1]);
+    for (int i = 1; i < kPrograms; ++i)
+        std::printf("against %-5s: first frame %.2fx (CPU time %.2fx), peak memory %.2fx\n", names[i],
+                    t[0] / t[i], c[0] / c[i], m[0] / m[i]);
     return 0;
 }

@@ -88,7 +88,7 @@ TEST(Sheet, TabStripAndButtonRowHaveTheDialogBackground)
 }
 
 // Only the shown page's window has its context current and its timer running.
-testing::AssertionResult OnlyShownIsLive(const CAllSheets& sheet, size_t shown)
+testing::AssertionResult OnlyShownIsLive(CAllSheets& sheet, size_t shown)
 {
     for (size_t i = 0; i < 3; ++i) {
         const COpenGLWnd* view = sheet.Page(i)->View();

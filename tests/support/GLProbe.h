@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <ostream>
+#include <vector>
 
 struct Rgb
 {
@@ -23,3 +24,5 @@ inline std::ostream& operator<<(std::ostream& os, const Rgb& c)
 // The pixel at window coordinates (x, y), y counted from the top, from the
 // back buffer of the current context (where DrawScene draws).
 Rgb ReadBackPixel(int x, int y);
+// The whole viewport of that buffer, RGB rows bottom first.
+std::vector<unsigned char> ReadBackFrame();

@@ -1,12 +1,17 @@
-// The frame every window draws, the hand-over of its context, and the set-up
-// that waits for the window's first showing.
+// The frame every window draws, the hand-over of its context, the set-up
+// that waits for the window's first showing, and the record that does not.
 #include "CCubeWnd.h"
+#include "CLightWnd.h"
+#include "GLFrame.h"
 #include "GLBinding.h"
 #include "ResourceIds.h"
 #include "ViewMenu.h"
 #include "ViewTestSupport.h"
 
 #include <cstdlib>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -83,23 +88,74 @@ TEST(TimerTest, NeverShownWindowDoesNotTickAndEachTickTurnsWithoutWrapping)
     EXPECT_EQ(std::pair(u.wnd->State().angleY, u.wnd->State().angleX), std::pair(-540.0, -360.0));
 }
 
-TEST(SetUpTest, EarlySwitchesTakeEffectAtSetUpInCallOrder)
-{
-    Shown<CCubeWnd> u(false);
-    u.wnd->SetLineSmoothing(false);   // after the cube's own "on"
-    u.wnd->SetProjection(1);
-    u.wnd->SetProjection(2);          // the later call wins
-    u.wnd->SwitchLamp(2, 1);
-    u.wnd->Activate();
-    EXPECT_FALSE(u.wnd->State().perspective);
-    ASSERT_TRUE(u.Show());
+// Switches as a page makes them; the fog off keeps the density the fog had.
+const std::vector<std::function<void(COpenGLWnd&)>> kSwitches = {
+    [](COpenGLWnd& w) { w.SetLineSmoothing(false); },
+    [](COpenGLWnd& w) { w.SetProjection(kPerspective); },
+    [](COpenGLWnd& w) { w.SwitchLamp(kLampGreen, 1); },
+    [](COpenGLWnd& w) { w.SetFog(kFogOn, 4); },
+    [](COpenGLWnd& w) { w.SetFog(kFogOff, 0); },
+    [](COpenGLWnd& w) { w.ScaleBySteps(2, kScaleLarger); },
+    [](COpenGLWnd& w) { w.SetProjection(kOrthographic); },
+    [](COpenGLWnd& w) { w.SwitchLamp(kLampRed, 1); },
+    [](COpenGLWnd& w) { w.SetLineSmoothing(true); },
+    [](COpenGLWnd& w) { w.SetProjection(kPerspective); },
+    [](COpenGLWnd& w) { w.SwitchLamp(kLampGreen, 0); },
+};
 
-    ASSERT_TRUE(u.wnd->IsContextCurrent());
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
-    // The perspective projection is in place, not overwritten by the size.
-    u.Draw();
-    EXPECT_TRUE(u.Shows(u.Centre(), kRed));
+// The record after every switch, and the last frame, of a window set up
+// before the first switch.
+template <class W>
+std::pair<std::vector<ViewState>, std::vector<unsigned char>> SwitchedWhileShown()
+{
+    Shown<W> w;
+    std::vector<ViewState> records;
+    for (const auto& flip : kSwitches) {
+        flip(*w.wnd);
+        w.wnd->SetAngles(30, 40);
+        records.push_back(w.wnd->State());
+        EXPECT_TRUE(glframe::ReadContextState(records.back()) == records.back()) << records.size();
+    }
+    w.Draw(30, 40);
+    return {records, ReadBackFrame()};
+}
+
+// Each switch changes the record at once, with or without a context; once
+// the window is shown, its context holds what the record said, and the
+// picture is the one of a window that was switched while shown.
+template <class W>
+void RecordIsTheTruthWhereverTheSetUpFalls()
+{
+    const auto [records, picture] = SwitchedWhileShown<W>();
+    for (size_t setUpAt = 0; setUpAt <= kSwitches.size(); ++setUpAt) {
+        Shown<W> w(false);
+        const auto showNow = [&w] {
+            ASSERT_TRUE(w.Show());
+            w.wnd->Activate();
+            ASSERT_TRUE(w.wnd->IsContextCurrent());
+            w.wnd->SetAngles(30, 40);
+            EXPECT_TRUE(glframe::ReadContextState(w.wnd->State()) == w.wnd->State()) << "at set-up";
+        };
+        for (size_t i = 0; i < kSwitches.size(); ++i) {
+            if (i == setUpAt)
+                showNow();
+            kSwitches[i](*w.wnd);
+            w.wnd->SetAngles(30, 40);
+            EXPECT_TRUE(w.wnd->State() == records[i]) << "set up before " << setUpAt << ", switch " << i;
+            if (w.wnd->IsSetUp())
+                EXPECT_TRUE(glframe::ReadContextState(w.wnd->State()) == w.wnd->State()) << setUpAt << ", " << i;
+        }
+        if (setUpAt == kSwitches.size())
+            showNow();
+        w.Draw(30, 40);
+        EXPECT_TRUE(ReadBackFrame() == picture) << "set up before switch " << setUpAt;
+    }
+}
+
+TEST(SwitchTest, RecordIsTheTruthBeforeAndAfterTheSetUp)
+{
+    RecordIsTheTruthWhereverTheSetUpFalls<CCubeWnd>();
+    RecordIsTheTruthWhereverTheSetUpFalls<CLightWnd>();
 }
 
 struct NoContextWnd : CCubeWnd   // on a platform that gives no context
