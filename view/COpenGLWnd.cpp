@@ -94,6 +94,11 @@ void COpenGLWnd::OnCreate()
 {
     if (CreateRenderingContext()) {
         glframe::ApplyClearColour();
+        // The record before the scene: the list compiles and executes under
+        // the state that every frame then draws with, so the driver builds
+        // its shaders once. The lamps' positions still meet the identity.
+        m_held = glframe::NewContextState();
+        ApplyClientSize();
         return;
     }
     glbinding::ReleaseCurrent();   // the scene's set-up must reach no other window
@@ -101,16 +106,14 @@ void COpenGLWnd::OnCreate()
                                : "the X display offers no OpenGL (no GLX visual)");
 }
 
-// The order a window system gives: creation (the scene compiles its list),
-// then the first size notification; the record, which holds the switches
-// the page made meanwhile, is then applied whole.
+// Creation applies the record, which holds the switches the page made
+// meanwhile, and the scene compiles its list; then the size, in case it
+// changed meanwhile.
 void COpenGLWnd::SetUp()
 {
     m_setUp = true;
     OnCreate();
-    m_held = glframe::NewContextState();
     ApplyClientSize();
-    SyncContext();
     // The tabs may have moved on while the set-up waited: only the shown
     // page's window keeps its context current and its timer running.
     if (m_active) {
