@@ -34,6 +34,8 @@ CCodeView::CCodeView(wxWindow* parent)
     SetUndoCollection(false);
     // A steady caret: a blinking one would redraw the window all along.
     SetCaretPeriod(0);
+    // Every line keeps its layout: an update lays out only the lines it changed.
+    SetLayoutCache(wxSTC_CACHE_DOCUMENT);
     SetScrollWidthTracking(true);
     SetScrollWidth(1);
     m_unmark.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Unmark(); });
@@ -45,6 +47,8 @@ void CCodeView::SetUpStyles()
     StyleSetFont(wxSTC_STYLE_DEFAULT, wxFont(wxFontInfo(size).Family(wxFONTFAMILY_TELETYPE)));
     StyleClearAll();
     SetLexer(wxSTC_LEX_CPP);
+    // Both sides of "#ifdef _WIN32" are code to read, not code switched off.
+    SetProperty("lexer.cpp.track.preprocessor", "0");
     SetKeyWords(0, kKeywords);
     const struct { int style; wxColour colour; bool bold; } styles[] = {
         {wxSTC_C_COMMENT, wxColour(0x5f, 0x7f, 0x5f), false},
@@ -141,6 +145,7 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
         return;
     KeepWordLists(text);
     const int top = GetFirstVisibleLine(), left = GetXOffset();
+    m_replacing = true;
     SetReadOnly(false);
     // Bottom up, so that the lines above each stretch are still where they were.
     for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
@@ -158,8 +163,16 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
         Replace(from, toEnd ? GetLength() : PositionFromLine(s->nowTo), lines);
     }
     SetReadOnly(true);
-    SetFirstVisibleLine(top);
-    SetXOffset(left);
+    m_replacing = false;
+    if (GetFirstVisibleLine() != top)
+        SetFirstVisibleLine(top);
+    if (GetXOffset() != left)
+        SetXOffset(left);
+    for (const Stretch& s : stretches) {
+        // Lines that moved up or down are drawn again to the bottom.
+        const bool moved = s.nowTo - s.nowFrom != s.nextTo - s.nextFrom;
+        RefreshLines(s.nextFrom, moved ? GetLineCount() : std::max(s.nextTo, s.nextFrom + 1));
+    }
     if (markFrom.empty())
         return;
     Unmark();
@@ -169,6 +182,25 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
         for (int line = s.nextFrom; line < s.nextTo; ++line)
             if (!had.count(next[line]))
                 Mark(line);
+}
+
+// The control draws the whole of itself again after any change of the text,
+// which costs more than the frames of the picture; while an update replaces
+// lines, only what they cover is drawn (RefreshLines).
+void CCodeView::Refresh(bool eraseBackground, const wxRect* rect)
+{
+    if (!m_replacing)
+        wxStyledTextCtrl::Refresh(eraseBackground, rect);
+}
+
+void CCodeView::RefreshLines(int from, int to)
+{
+    const int height = TextHeight(0), first = GetFirstVisibleLine();
+    const int top = std::max(from, first), bottom = std::min(to, first + LinesOnScreen() + 1);
+    if (top >= bottom)
+        return;
+    const wxRect lines(0, (top - first) * height, GetClientSize().x, (bottom - top) * height);
+    wxStyledTextCtrl::Refresh(false, &lines);
 }
 
 void CCodeView::Replace(int from, int to, const wxString& text)
@@ -182,14 +214,18 @@ void CCodeView::Mark(int line)
 {
     MarkerAdd(line, kMarkerMargin);
     MarkerAdd(line, kMarkerTint);
+    m_marked = true;
     m_unmark.StartOnce(kMarkMs);
 }
 
 void CCodeView::Unmark()
 {
     m_unmark.Stop();
+    if (!m_marked)
+        return;   // deleting draws the whole control again
     MarkerDeleteAll(kMarkerMargin);
     MarkerDeleteAll(kMarkerTint);
+    m_marked = false;
 }
 
 std::vector<int> CCodeView::MarkedLines()

@@ -25,6 +25,8 @@ public:
 
     static constexpr int kMarkMs = 2000;
 
+    void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
+
 private:
     struct Stretch
     {
@@ -35,9 +37,12 @@ private:
     void SetUpStyles();
     void KeepWordLists(const wxString& text);
     void Replace(int from, int to, const wxString& text);
+    void RefreshLines(int from, int to);
     void Mark(int line);
     void Unmark();
 
     wxTimer m_unmark;
     wxString m_calls, m_constants;   // the word lists the colouring has now
+    bool m_replacing = false;
+    bool m_marked = false;
 };
