@@ -110,7 +110,7 @@ TEST(CodeWindowInTheProgram, OnTheScreenBesideTheSheetAndTakesRealInput)
     const std::string copied = OtherProgramsClipboard(s.name);
     EXPECT_EQ(copied.rfind("/* «Линии в пространстве»", 0), 0u) << copied.substr(0, 200);
     EXPECT_NE(copied.find("void DrawScene(void)"), std::string::npos);
-    EXPECT_EQ(copied.substr(copied.size() - 2), "}\n");
+    EXPECT_TRUE(copied.size() > 2 && copied.substr(copied.size() - 2) == "}\n");
 
     ASSERT_TRUE(xdotool("key Escape"));
     EXPECT_TRUE(WaitUntil([&] { return !Viewable(s.display, code); })) << "Escape left it open";
