@@ -153,6 +153,8 @@ TEST(FragmentRunTest, TheFragmentOfAnyStateCompiles)
         const bool bounded = !(s.scaleX >= kScaleBounds[0] && s.scaleX <= kScaleBounds[1]);
         SCOPED_TRACE("state " + std::to_string(i) + ", scale " + std::to_string(s.scaleX));
         EXPECT_FALSE(HasWord(f, "inf") || HasWord(f, "nan")) << f;
+        // MSVC's <GL/gl.h> needs <windows.h> first; MinGW's does not, so no compile here can tell.
+        EXPECT_LT(f.find("#include <windows.h>"), f.find("#include <GL/gl.h>"));
         EXPECT_EQ(f.find("ограничен пределами") != std::string::npos, bounded);
         bool hit = false;
         FragmentInputs drawn = AsDrawn(in, hit);
