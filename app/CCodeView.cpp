@@ -149,6 +149,12 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
     SetReadOnly(false);
     // Bottom up, so that the lines above each stretch are still where they were.
     for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
+        if (s->nowTo - s->nowFrom == s->nextTo - s->nextFrom) {
+            // Line by line, each within its line: its marks stay on it.
+            for (int k = 0; k < s->nowTo - s->nowFrom; ++k)
+                Replace(PositionFromLine(s->nowFrom + k), GetLineEndPosition(s->nowFrom + k), next[s->nextFrom + k]);
+            continue;
+        }
         wxString lines;
         for (int line = s->nextFrom; line < s->nextTo; ++line)
             lines << next[line] << (line + 1 < int(next.size()) ? "\n" : "");
