@@ -1,6 +1,9 @@
 #include "CNoticeBox.h"
 
 #include "DialogColours.h"
+#include "LoadBmpImage.h"
+#include "Notice.h"
+#include "Texts.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
@@ -12,6 +15,16 @@ long BoxStyle(wxWindow* owner)
 {
     // Without an owner wx would pick the top window; the box is to have none.
     return wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | (owner ? 0 : wxDIALOG_NO_PARENT);
+}
+
+// The loader's texts are msgids; the open failure's carries the file's name.
+wxString NoticeText(const char* text)
+{
+    wxString name;
+    if (wxString::FromUTF8(text).StartsWith(kOpenFailurePrefix, &name) &&
+        name.EndsWith(kOpenFailureSuffix, &name))
+        return wxString::Format(Tr(N_("Failed to open DIB file %s.\n")), name);
+    return Tr(text);
 }
 
 }
@@ -45,7 +58,6 @@ wxString CNoticeBox::Text() const
 void ShowNoticeBox(const char* caption, const char* text)
 {
     wxWindow* focus = wxWindow::FindFocus();
-    CNoticeBox box(focus ? wxGetTopLevelParent(focus) : nullptr, wxString::FromUTF8(caption),
-                   wxString::FromUTF8(text));
+    CNoticeBox box(focus ? wxGetTopLevelParent(focus) : nullptr, Tr(caption), NoticeText(text));
     box.ShowModal();
 }

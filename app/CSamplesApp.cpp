@@ -2,10 +2,12 @@
 
 #include "CAllSheets.h"
 #include "CNoticeBox.h"
+#include "Language.h"
 
 #include "AssertReport.h"
 #include "DialogColours.h"
 #include "Notice.h"
+#include "Texts.h"
 
 #include <wx/cmdline.h>
 #include <wx/evtloop.h>
@@ -28,6 +30,9 @@ private:
     wxMessageOutput* m_old;
 };
 
+// What --lang asked for; the desktop's when it is not given.
+wxLanguage s_language = wxLANGUAGE_DEFAULT;
+
 void Print(std::FILE* to, const wxString& text)
 {
     std::fputs(static_cast<const char*>(text.utf8_str()), to);
@@ -41,6 +46,8 @@ int HandleCommandLine(int argc, char** argv)
         {wxCMD_LINE_SWITCH, "h", "help", "show this help and exit", wxCMD_LINE_VAL_NONE,
          wxCMD_LINE_OPTION_HELP},
         {wxCMD_LINE_SWITCH, nullptr, "version", "show the version and exit", wxCMD_LINE_VAL_NONE, 0},
+        {wxCMD_LINE_OPTION, nullptr, "lang", "speak ru (Russian) or en (English), not the desktop's language",
+         wxCMD_LINE_VAL_STRING, 0},
         {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
     };
     const wxString name = "opengl-samples";
@@ -54,9 +61,15 @@ int HandleCommandLine(int argc, char** argv)
         Print(stdout, parser.GetUsageString());
         return 0;
     }
-    if (parsed != 0) {
+    wxString code;
+    if (parsed == 0 && parser.Found("lang", &code)) {
+        s_language = LanguageNamed(code);
+        if (s_language == wxLANGUAGE_UNKNOWN)
+            wxMessageOutput::Get()->Printf("Unknown language '%s': ru or en.\n", code);
+    }
+    if (parsed != 0 || s_language == wxLANGUAGE_UNKNOWN) {
         Print(stderr, errors.text);
-        Print(stderr, "usage: " + name + " [--help] [--version]\n");
+        Print(stderr, "usage: " + name + " [--help] [--version] [--lang ru|en]\n");
         return 2;
     }
     if (parser.Found("version")) {
@@ -68,7 +81,7 @@ int HandleCommandLine(int argc, char** argv)
 
 wxString SheetCaption()
 {
-    return wxString::FromUTF8("OpenGL: фрагменты кода с примерами");
+    return Tr("OpenGL: фрагменты кода с примерами");
 }
 
 wxAssertHandler_t InstallAssertHandler()
@@ -92,6 +105,7 @@ bool CSamplesApp::OnInit()
     // main read the command line before wx started; the base would read it
     // again. Returning false here would end the program with a failure status.
     InstallNoticeBox();
+    SetUpLanguage(s_language);
     return true;
 }
 

@@ -10,9 +10,9 @@
 
 namespace {
 
-const char kUnknownFormat[] = "Unknown DIB file format.";
-const char kConversionError[] = "Image file conversion error.";
-const char kOutOfMemory[] = "Out of memory.";
+const char kUnknownFormat[] = N_("Unknown DIB file format.");
+const char kConversionError[] = N_("Image file conversion error.");
+const char kOutOfMemory[] = N_("Out of memory.");
 
 }  // namespace
 

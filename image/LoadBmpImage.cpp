@@ -13,8 +13,6 @@ namespace {
 
 // The open-failure text is composed in a buffer of this size.
 constexpr size_t kTextSize = 256;
-const char kOpenFailurePrefix[] = "Failed to open DIB file ";
-const char kOpenFailureSuffix[] = ".\n";
 const char kEllipsis[] = "...";
 // Name bytes that fit whole beside the prefix, the suffix and the NUL (229).
 constexpr size_t kMaxWholeName = kTextSize - (sizeof kOpenFailurePrefix - 1) - (sizeof kOpenFailureSuffix - 1) - 1;

@@ -5,6 +5,7 @@
 #include "PageBuilder.h"
 #include "ResourceIds.h"
 #include "Resources.h"
+#include "Texts.h"
 
 #include <wx/radiobut.h>
 #include <wx/slider.h>
@@ -51,7 +52,7 @@ bool CPageFrame::OnKillActive()
 
 wxString CPageFrame::Caption() const
 {
-    return wxString::FromUTF8(FindPageTemplate(m_templateId)->caption);
+    return Tr(FindPageTemplate(m_templateId)->caption);
 }
 
 void CPageFrame::OnHScroll(wxCommandEvent&)

@@ -4,6 +4,7 @@
 #include "DialogColours.h"
 #include "ResourceIds.h"
 #include "Resources.h"
+#include "Texts.h"
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
@@ -56,7 +57,7 @@ wxSize AtLeast(const wxSize& a, const wxSize& b)
 Placed Create(wxWindow* page, const ControlTemplate& c, bool startsRadioGroup)
 {
     const wxRect r = DialogRect(page, c);
-    const wxString text = wxString::FromUTF8(c.text);
+    const wxString text = Tr(c.text);
     Placed placed{&c, nullptr, r};
     wxColour textColour, background;
 

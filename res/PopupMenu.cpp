@@ -3,12 +3,12 @@
 
 namespace {
 const MenuItem kSizeItems[] = {
-    {ID_SIZE_INCREASE, "&Increase\tCtrl +", nullptr, 0},
-    {ID_SIZE_DECREASE, "&Decrease\tCtrl -", nullptr, 0},
+    {ID_SIZE_INCREASE, N_("&Increase\tCtrl +"), nullptr, 0},
+    {ID_SIZE_DECREASE, N_("&Decrease\tCtrl -"), nullptr, 0},
 };
 const MenuItem kPopupItems[] = {
-    {ID_VIEW_ROTATE, "&Rotate", nullptr, 0},
-    {0, "&Size", kSizeItems, 2},
+    {ID_VIEW_ROTATE, N_("&Rotate"), nullptr, 0},
+    {0, N_("&Size"), kSizeItems, 2},
 };
 // The top-level item's text is never shown: the window opens the pop-up behind it.
 const MenuItem kPopup = {0, "_POPUP_", kPopupItems, 2};

@@ -4,6 +4,11 @@
 
 #include <cstddef>
 
+// Marks a text for the catalogue (po/); it is translated where it is shown.
+#ifndef N_
+#define N_(text) text
+#endif
+
 // Control kinds of the page templates.
 enum class ControlKind
 {

@@ -1,5 +1,7 @@
 #include "NoOpenGL.h"
 
+#include "Texts.h"
+
 #include <wx/app.h>
 #include <wx/dc.h>
 
@@ -7,7 +9,7 @@
 
 wxString NoOpenGLText()
 {
-    return wxString::FromUTF8("Дисплей не поддерживает OpenGL:\nкартинки не будет.");
+    return Tr("Дисплей не поддерживает OpenGL:\nкартинки не будет.");
 }
 
 void PaintNoOpenGLNotice(wxDC& dc, const wxSize& size, const wxColour& background, const wxColour& text)

@@ -1,6 +1,7 @@
 #include "ViewMenu.h"
 
 #include "Resources.h"
+#include "Texts.h"
 
 #include <wx/menu.h>
 
@@ -21,7 +22,7 @@ void AppendItems(wxMenu& menu, const MenuItem& popup)
 {
     for (std::size_t i = 0; i < popup.count; ++i) {
         const MenuItem& item = popup.items[i];
-        const wxString text = ParseableHint(wxString::FromUTF8(item.text));
+        const wxString text = ParseableHint(Tr(item.text));
         if (item.items) {
             auto* sub = new wxMenu;
             AppendItems(*sub, item);

@@ -1,0 +1,93 @@
+#include "Language.h"
+
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+#include <wx/tokenzr.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
+#include <wx/utils.h>
+
+#include <clocale>
+#include <cstdlib>
+
+namespace {
+
+// The catalogue's domain; po/ holds its translations.
+const char kDomain[] = "opengl-samples";
+
+bool IsCLocale(const wxString& name)
+{
+    return name.empty() || name == "C" || name == "POSIX" || name.StartsWith("C.");
+}
+
+wxString LanguageCode(wxLanguage language)
+{
+    return language == wxLANGUAGE_ENGLISH ? "en" : "ru";
+}
+
+// GTK's dialogs take their texts from gettext, which reads LC_MESSAGES and
+// then LANGUAGE; under C it ignores LANGUAGE.
+void LetGtkSpeak(wxLanguage language)
+{
+    wxSetEnv("LANGUAGE", LanguageCode(language));
+#ifdef LC_MESSAGES
+    const char* messages = std::setlocale(LC_MESSAGES, nullptr);
+    if (language == wxLANGUAGE_RUSSIAN && IsCLocale(messages ? messages : ""))
+        std::setlocale(LC_MESSAGES, "ru_RU.UTF-8");
+#endif
+}
+
+}
+
+wxLanguage LanguageNamed(const wxString& code)
+{
+    if (code == "ru")
+        return wxLANGUAGE_RUSSIAN;
+    if (code == "en")
+        return wxLANGUAGE_ENGLISH;
+    return wxLANGUAGE_UNKNOWN;
+}
+
+wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv)
+{
+    wxString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = getenv(name);
+        if (value && *value) {
+            locale = value;
+            break;
+        }
+    }
+    if (IsCLocale(locale))
+        return wxLANGUAGE_RUSSIAN;
+    const char* list = getenv("LANGUAGE");
+    wxStringTokenizer wanted(wxString(list ? list : "") + ":" + locale, ":", wxTOKEN_STRTOK);
+    while (wanted.HasMoreTokens()) {
+        const wxLanguage language = LanguageNamed(wanted.GetNextToken().BeforeFirst('_').BeforeFirst('.').BeforeFirst('@'));
+        if (language != wxLANGUAGE_UNKNOWN)
+            return language;
+    }
+    return wxLANGUAGE_RUSSIAN;
+}
+
+void SetUpLanguage(wxLanguage language)
+{
+    wxUILocale::UseDefault();
+    // The code window writes C source: "0.5f" under any locale, never "0,5f".
+    std::setlocale(LC_NUMERIC, "C");
+    if (language == wxLANGUAGE_DEFAULT)
+        language = DesktopLanguage([](const char* name) { return std::getenv(name); });
+    LetGtkSpeak(language);
+
+    // Beside the program in the build tree and the Windows folder; the
+    // installed share/locale from its bin folder.
+    const wxString bin = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(bin + "/locale");
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(bin + "/" SAMPLES_LOCALE_FROM_BIN);
+
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations);
+    translations->SetLanguage(LanguageCode(language));
+    translations->AddStdCatalog();
+    translations->AddCatalog(kDomain, wxLANGUAGE_RUSSIAN);
+}

@@ -1,0 +1,21 @@
+// The language the program speaks: Russian, its own (the texts in the code),
+// or English from the catalogue po/en.po; wx's own texts follow it.
+#pragma once
+
+#include <wx/language.h>
+#include <wx/string.h>
+
+#include <functional>
+
+// "ru" or "en" as given to --lang, else wxLANGUAGE_UNKNOWN.
+wxLanguage LanguageNamed(const wxString& code);
+
+// The language a desktop with this environment asks for, read as gettext
+// reads it: LANGUAGE's list, then LC_ALL, LC_MESSAGES or LANG. The first of
+// them that we speak wins; none of them, C or POSIX: Russian.
+wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv);
+
+// Takes the desktop's locale, keeps numbers in C for the code the program
+// writes, and shows every text in language (wxLANGUAGE_DEFAULT: the
+// desktop's), GTK's own dialogs included where the system has the locale.
+void SetUpLanguage(wxLanguage language);

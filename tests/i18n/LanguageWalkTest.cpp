@@ -1,0 +1,260 @@
+// The program in the language its desktop asks for, walked as a user walks
+// it: every page, the context menu and the code window, with real keys and
+// clicks; then the code, copied to the clipboard and read by another
+// process, still compiles. SAMPLES_EXPECT says which language the run's
+// environment asks for: "ru" or "en".
+#include "CAllSheets.h"
+#include "CCodeWindow.h"
+#include "COpenGLWnd.h"
+#include "CPageFrame.h"
+#include "CSamplesApp.h"
+#include "Notice.h"
+#include "WxTestMain.h"
+
+#include <gtest/gtest.h>
+#include <wx/bookctrl.h>
+#include <wx/button.h>
+#include <wx/menu.h>
+#include <wx/textentry.h>
+#include <wx/timer.h>
+#include <wx/toplevel.h>
+#include <wx/translation.h>
+#include <wx/uiaction.h>
+
+#include <libintl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kExpected = std::getenv("SAMPLES_EXPECT") ? std::getenv("SAMPLES_EXPECT") : "";
+const bool kEnglish = kExpected == "en";
+
+struct Seen
+{
+    std::string where, text;
+};
+
+std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
+
+// What a window shows: a frame's title, a text entry's value (code), a
+// control's label; its children's too.
+void Collect(wxWindow* w, const std::string& where, std::vector<Seen>& seen)
+{
+    if (auto* top = dynamic_cast<wxTopLevelWindow*>(w))
+        seen.push_back({where + " title", Utf8(top->GetTitle())});
+    else if (auto* entry = dynamic_cast<wxTextEntryBase*>(w))
+        seen.push_back({where + " code", Utf8(entry->GetValue())});
+    else
+        seen.push_back({where, Utf8(wxControl::RemoveMnemonics(w->GetLabel()))});
+    for (wxWindow* child : w->GetChildren())
+        if (!child->IsTopLevel())
+            Collect(child, where, seen);
+}
+
+void CollectMenu(const wxMenu& menu, std::vector<Seen>& seen)
+{
+    for (const wxMenuItem* item : menu.GetMenuItems()) {
+        seen.push_back({"menu", Utf8(item->GetItemLabelText())});
+        if (item->GetSubMenu())
+            CollectMenu(*item->GetSubMenu(), seen);
+    }
+}
+
+// C code is Latin by nature: only its comments are words for the reader.
+std::string Comments(const std::string& code)
+{
+    std::string words;
+    static const std::regex comment(R"(/\*[\s\S]*?\*/|//[^\n]*)");
+    for (std::sregex_iterator i(code.begin(), code.end(), comment), end; i != end; ++i)
+        words += i->str() + "\n";
+    return words;
+}
+
+// Latin words a Russian run may show: OpenGL's names, file names, and the
+// texts that are the program's own in English (the menu, the loader's box).
+bool AllowedInRussian(const std::string& word)
+{
+    static const std::regex allowed(
+        R"((gl|GL|glu|GLU|wgl)\w*|OpenGL|[A-Za-z]|min|max|Rotate|Size|Increase|Decrease|Ctrl|Error|logo|bmp|png|PNG|c)");
+    return std::regex_match(word, allowed);
+}
+
+// Every word of the texts in the expected language; the offenders otherwise.
+std::string Offenders(const std::vector<Seen>& seen)
+{
+    static const std::regex latin(R"([A-Za-z][A-Za-z0-9_]*)");
+    std::string found;
+    for (const Seen& s : seen) {
+        const std::string text = s.where.find(" code") != std::string::npos && !kEnglish ? Comments(s.text) : s.text;
+        if (kEnglish) {
+            // Cyrillic letters are U+0400 to U+04FF: 0xD0 to 0xD3 lead bytes in UTF-8.
+            for (unsigned char c : text)
+                if (c >= 0xD0 && c <= 0xD3) {
+                    found += s.where + ": \"" + text.substr(0, 200) + "\"\n";
+                    break;
+                }
+            continue;
+        }
+        for (std::sregex_iterator i(text.begin(), text.end(), latin), end; i != end; ++i)
+            if (!AllowedInRussian(i->str()))
+                found += s.where + ": " + i->str() + " in \"" + text.substr(0, 120) + "\"\n";
+    }
+    return found;
+}
+
+template <class T> T* ModalWindow()
+{
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* t = dynamic_cast<T*>(w); t && t->IsModal())
+            return t;
+    return nullptr;
+}
+
+// The view's context menu opened with a real right-click, its texts taken
+// while it is open, closed with Escape.
+void WalkMenu(COpenGLWnd* view, std::vector<Seen>& seen)
+{
+    size_t before = seen.size();
+    view->Bind(wxEVT_MENU_OPEN, [&seen](wxMenuEvent& e) {
+        if (e.GetMenu() && !e.GetMenu()->GetParent())
+            CollectMenu(*e.GetMenu(), seen);
+        e.Skip();
+    });
+    wxTimer escape;
+    escape.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
+    escape.StartOnce(400);
+    ClickOn(view, wxPoint(120, 120), wxMOUSE_BTN_RIGHT);
+    PumpEvents(3000, [&] { return seen.size() > before && !escape.IsRunning(); });
+    PumpEvents(200);
+    EXPECT_GT(seen.size(), before) << "no menu opened on the right-click";
+}
+
+// The clipboard as another process reads it.
+std::string ClipboardFromOutside()
+{
+    const std::string out = testing::TempDir() + "i18n-clip.txt", done = out + ".done";
+    std::remove(done.c_str());
+    std::system(("(timeout 10 xclip -o -selection clipboard > '" + out + "'; touch '" + done + "') &").c_str());
+    PumpEvents(12000, [&] { return std::ifstream(done).good(); });
+    std::ifstream in(out, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Builds the fragment with the harness that runs it; the compiler's complaint, or "".
+std::string Compile(const std::string& fragment)
+{
+    const std::string dir = testing::TempDir(), c = dir + "i18n-fragment.c", log = dir + "i18n-build.log";
+    std::ofstream(c) << fragment;
+    const std::string build = "cc -std=c99 -Wall -Werror -o " + dir + "i18n-run " FRAGMENT_MAIN_C " " + c +
+                              " -lGL -lGLU -lX11 2> " + log;
+    if (std::system(build.c_str()) == 0)
+        return "";
+    std::ifstream in(log);
+    return "does not compile:\n" + std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct Walk
+{
+    std::vector<Seen> seen;
+    std::string buttons[3];
+    std::string copied;
+    bool shown = false;
+};
+
+void WalkSheet(CAllSheets* sheet, Walk& walk)
+{
+    walk.shown = true;
+    const wxWindowID ids[] = {wxID_OK, wxID_CANCEL, wxID_HELP};
+    for (int i = 0; i < 3; ++i)
+        if (auto* b = dynamic_cast<wxButton*>(sheet->FindWindow(ids[i])))
+            walk.buttons[i] = Utf8(b->GetLabelText());
+    Collect(sheet, "sheet", walk.seen);
+    wxBookCtrlBase* book = sheet->GetBookCtrl();
+    for (size_t page = 0; page < book->GetPageCount(); ++page) {
+        if (page > 0) {
+            sheet->SetFocus();
+            wxUIActionSimulator().Char(WXK_PAGEDOWN, wxMOD_CONTROL);
+            PumpEvents(3000, [&] { return size_t(book->GetSelection()) == page; });
+        }
+        ASSERT_EQ(size_t(book->GetSelection()), page) << "Ctrl+PageDown did not reach the page";
+        COpenGLWnd* view = sheet->Page(page)->View();
+        PumpEvents(10000, [view] { return view->IsSetUp(); });
+        const std::string where = "page " + std::to_string(page + 1);
+        walk.seen.push_back({where + " tab", Utf8(book->GetPageText(page))});
+        Collect(sheet->Page(page), where, walk.seen);
+        WalkMenu(view, walk.seen);
+    }
+
+    // The lighting page's code: the fog and its decimals on.
+    book->SetSelection(1);
+    PumpEvents(500);
+    sheet->SetFocus();
+    wxUIActionSimulator().Char(WXK_F1);
+    CCodeWindow* code = nullptr;
+    PumpEvents(3000, [&] { return (code = CCodeWindow::Find(sheet)) && code->IsShown(); });
+    ASSERT_NE(code, nullptr) << "F1 opened no code window";
+    PumpEvents(1500);   // its timer brings it up to date
+    Collect(code, "code window", walk.seen);
+    if (auto* copy = code->FindWindow(wxID_COPY)) {
+        ClickOn(copy, wxPoint(copy->GetSize().x / 2, copy->GetSize().y / 2));
+        walk.copied = ClipboardFromOutside();
+    }
+    code->Close();
+    PumpEvents(200);
+}
+
+// The application as the program makes it: OnInit chooses the language from
+// the environment; the sheet runs modally and is walked, then closed.
+TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCodeCompiles)
+{
+    ASSERT_TRUE(kExpected == "ru" || kEnglish) << "SAMPLES_EXPECT must be ru or en";
+    wxAppConsole* const testApp = wxApp::GetInstance();
+    const wxAssertHandler_t fatal = wxTheAssertHandler;
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(SAMPLES_LOCALE_DIR);
+    auto app = std::make_unique<CSamplesApp>();
+    wxApp::SetInstance(testApp);
+    ASSERT_TRUE(app->OnInit());
+
+    Walk walk;
+    wxTheApp->CallAfter([&walk] {
+        if (auto* sheet = ModalWindow<CAllSheets>()) {
+            WalkSheet(sheet, walk);
+            sheet->EndModal(wxID_CANCEL);
+        }
+    });
+    RunDemoSheet();
+    app.reset();
+    wxApp::SetInstance(testApp);
+    wxSetAssertHandler(fatal);
+    SetNoticeHandler(nullptr);
+    ASSERT_TRUE(walk.shown) << "no modal sheet";
+
+    // wx's own texts and GTK's (the file dialog's) follow the program.
+    const std::vector<std::string> stock = kEnglish ? std::vector<std::string>{"OK", "Cancel", "Help"}
+                                                    : std::vector<std::string>{"ОК", "Отмена", "Справка"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(walk.buttons[i], stock[i]);
+    EXPECT_STREQ(dgettext("gtk30", "_Cancel"), kEnglish ? "_Cancel" : "_Отмена");
+
+    std::string pages;
+    for (const Seen& s : walk.seen)
+        if (s.where.find(" tab") != std::string::npos)
+            pages += s.text + "|";
+    EXPECT_EQ(pages, kEnglish ? "Lines in Space|Lighting|Texture Mapping|"
+                              : "Линии в пространстве|Освещение|Наложение текстуры|");
+    EXPECT_EQ(Offenders(walk.seen), "");
+
+    // The code as copied: C numbers, "0.5f" and never "0,5f", and it builds.
+    ASSERT_NE(walk.copied.find("glEnable(GL_LIGHTING)"), std::string::npos) << "nothing copied:\n" << walk.copied;
+    EXPECT_FALSE(std::regex_search(walk.copied, std::regex(R"(\d,\d)"))) << walk.copied;
+    EXPECT_EQ(Compile(walk.copied), "");
+}
+
+}

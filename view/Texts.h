@@ -1,0 +1,11 @@
+// The program's texts are Russian, in UTF-8, and are the catalogue's msgids:
+// every text a user sees goes through Tr, which gives it in the language the
+// program runs in (app/Language.h) and as it is when there is no catalogue.
+#pragma once
+
+#include <wx/translation.h>
+
+inline wxString Tr(const char* text)
+{
+    return wxGetTranslation(wxString::FromUTF8(text));
+}
