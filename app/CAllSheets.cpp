@@ -1,6 +1,7 @@
 #include "CAllSheets.h"
 
 #include "CCodeWindow.h"
+#include "Language.h"
 #include "SheetKeys.h"
 
 #include "CCubeDlg.h"
@@ -86,6 +87,8 @@ void CAllSheets::InitSheet(int selectPage)
     Bind(wxEVT_CHAR_HOOK, &CAllSheets::OnCharHook, this);
 
     LayoutDialog();
+    for (wxWindowID id : {wxID_OK, wxID_CANCEL, wxID_HELP})
+        NameStockButton(FindWindow(id));
 }
 
 bool CAllSheets::Show(bool show)

@@ -1,6 +1,7 @@
 #include "CNoticeBox.h"
 
 #include "DialogColours.h"
+#include "Language.h"
 #include "LoadBmpImage.h"
 #include "Notice.h"
 #include "Texts.h"
@@ -36,6 +37,7 @@ CNoticeBox::CNoticeBox(wxWindow* owner, const wxString& caption, const wxString&
     // A file name may hold "&", which a label would take for a mnemonic.
     m_text = new wxStaticText(this, wxID_ANY, wxControl::EscapeMnemonics(text));
     auto* ok = new wxButton(this, wxID_OK);
+    NameStockButton(ok);
     ok->SetDefault();
     SetAffirmativeId(wxID_OK);
     SetEscapeId(wxID_OK);

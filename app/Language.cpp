@@ -1,6 +1,8 @@
 #include "Language.h"
 
 #include <wx/filename.h>
+#include <wx/stockitem.h>
+#include <wx/window.h>
 #include <wx/stdpaths.h>
 #include <wx/tokenzr.h>
 #include <wx/translation.h>
@@ -14,6 +16,8 @@ namespace {
 
 // The catalogue's domain; po/ holds its translations.
 const char kDomain[] = "opengl-samples";
+
+wxLanguage s_language = wxLANGUAGE_RUSSIAN;
 
 bool IsCLocale(const wxString& name)
 {
@@ -70,6 +74,25 @@ wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv
     return wxLANGUAGE_RUSSIAN;
 }
 
+wxLanguage ProgramLanguage()
+{
+    return s_language;
+}
+
+void NameStockButton(wxWindow* button)
+{
+    if (!button || s_language == wxLANGUAGE_ENGLISH)
+        return;
+    const wxWindowID id = button->GetId();
+    wxString words = wxStripMenuCodes(wxGetStockLabel(id));
+    // wx hands a label equal to its stock one, with or without the mnemonic,
+    // back to GTK: this one has its mnemonic on the second letter, as GTK's
+    // Russian "О_тменить" has.
+    if (words == wxGetStockLabel(id, wxSTOCK_NOFLAGS) && words.length() > 1)
+        words = words.Left(1) + "&" + words.Mid(1);
+    button->SetLabel(words);
+}
+
 void SetUpLanguage(wxLanguage language)
 {
     wxUILocale::UseDefault();
@@ -77,6 +100,7 @@ void SetUpLanguage(wxLanguage language)
     std::setlocale(LC_NUMERIC, "C");
     if (language == wxLANGUAGE_DEFAULT)
         language = DesktopLanguage([](const char* name) { return std::getenv(name); });
+    s_language = language;
     LetGtkSpeak(language);
 
     // Beside the program in the build tree and the Windows folder; the

@@ -15,6 +15,16 @@ wxLanguage LanguageNamed(const wxString& code);
 // them that we speak wins; none of them, C or POSIX: Russian.
 wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv);
 
+// The language SetUpLanguage chose; Russian before it runs.
+wxLanguage ProgramLanguage();
+
+// GTK names a stock button (OK, Cancel, Help) in its own words, "Отменить"
+// and "OK" in Russian; this gives it wx's, the program's: "ОК", "Отмена",
+// "Справка", with no mnemonic that two of them would share. In English GTK's
+// words are right and stay. Null is ignored.
+class wxWindow;
+void NameStockButton(wxWindow* button);
+
 // Takes the desktop's locale, keeps numbers in C for the code the program
 // writes, and shows every text in language (wxLANGUAGE_DEFAULT: the
 // desktop's), GTK's own dialogs included where the system has the locale.

@@ -2,11 +2,13 @@
 // angles and saves the sheet's picture, one PNG per page, for the README.
 // Grabs the screen with xwd and convert (ImageMagick).
 //
-// Usage: take-screenshots OUTDIR    (under an X display)
+// Usage: take-screenshots OUTDIR [en]    (under an X display)
+// In Russian every page; with "en" the lighting page in English, page-2-lighting-en.png.
 #include "CAllSheets.h"
 #include "CPageFrame.h"
 #include "CSamplesApp.h"
 #include "COpenGLWnd.h"
+#include "Language.h"
 
 #include <wx/app.h>
 #include <wx/bookctrl.h>
@@ -45,11 +47,13 @@ class ShotsApp : public wxApp
 public:
     bool OnInit() override
     {
-        if (argc != 2) {
-            std::fprintf(stderr, "usage: take-screenshots OUTDIR\n");
+        m_english = argc == 3 && argv[2] == "en";
+        if (argc != 2 && !m_english) {
+            std::fprintf(stderr, "usage: take-screenshots OUTDIR [en]\n");
             return false;
         }
         InstallAssertHandler();
+        SetUpLanguage(m_english ? wxLANGUAGE_ENGLISH : wxLANGUAGE_RUSSIAN);
         m_outDir = argv[1].ToStdString();
         return true;
     }
@@ -66,14 +70,15 @@ private:
     void TakeAll()
     {
         auto* sheet = dynamic_cast<CAllSheets*>(GetTopWindow());
-        for (size_t i = 0; sheet && i < 3; ++i) {
+        for (size_t i = m_english ? 1 : 0; sheet && i < (m_english ? 2u : 3u); ++i) {
             sheet->GetBookCtrl()->SetSelection(i);
             COpenGLWnd* view = sheet->Page(i)->View();
             if (!Pump(5000, [view] { return view->IsSetUp(); }))
                 std::fprintf(stderr, "page %zu: the OpenGL window was never set up\n", i + 1);
             view->SetAngles(kAngleX, kAngleY);
             Pump(300, [] { return false; });
-            const std::string file = m_outDir + "/page-" + std::to_string(i + 1) + "-" + kNames[i] + ".png";
+            const std::string file = m_outDir + "/page-" + std::to_string(i + 1) + "-" + kNames[i] +
+                                     (m_english ? "-en" : "") + ".png";
             if (!Grab(sheet->GetScreenRect(), file))
                 m_failed = true;
             else
@@ -85,6 +90,7 @@ private:
     }
 
     std::string m_outDir;
+    bool m_english = false;
     bool m_failed = false;
 };
 

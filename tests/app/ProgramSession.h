@@ -64,11 +64,12 @@ inline Window ShownWindow(const std::string& display, pid_t pid)
     return window;
 }
 
-// The program started in its own directory, where its logo.bmp lies; killed
-// if it is still running when the test ends.
+// The program started in its own directory, where its logo.bmp lies, in
+// language lang (empty: the desktop's); killed if it is still running when
+// the test ends.
 struct Program
 {
-    explicit Program(const std::string& display = "") : pid(fork())
+    explicit Program(const std::string& display = "", const std::string& lang = "") : pid(fork())
     {
         if (pid != 0)
             return;
@@ -80,7 +81,8 @@ struct Program
         dup2(out, 1);
         dup2(out, 2);
         if (chdir(kProgramDir.c_str()) == 0)
-            execl(SAMPLES_PROGRAM, SAMPLES_PROGRAM, static_cast<char*>(nullptr));
+            execl(SAMPLES_PROGRAM, SAMPLES_PROGRAM, lang.empty() ? nullptr : "--lang", lang.c_str(),
+                  static_cast<char*>(nullptr));
         _exit(127);
     }
     ~Program()
@@ -135,7 +137,8 @@ struct PrivateServer
 // The program's display (empty: the test's own) opened, and its sheet once shown.
 struct Session
 {
-    explicit Session(const std::string& displayName = "") : name(displayName), program(displayName)
+    explicit Session(const std::string& displayName = "", const std::string& lang = "")
+        : name(displayName), program(displayName, lang)
     {
         // A busy or starting display now and then refuses a connection: try again.
         WaitUntil([&] { return (display = XOpenDisplay(name.empty() ? nullptr : name.c_str())) != nullptr; });

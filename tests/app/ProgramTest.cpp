@@ -17,22 +17,27 @@ namespace {
 
 using namespace programtest;
 
-using Closing = std::pair<std::string, std::string>;   // name, keys
+struct Closing
+{
+    std::string name, keys, lang;
+};
+void PrintTo(const Closing& c, std::ostream* os) { *os << c.name; }
 using ProgramExit = testing::TestWithParam<Closing>;
 
-// The stock buttons' mnemonics are Alt+O for OK and Alt+C for Cancel.
+// The stock buttons' mnemonics are Alt+O for OK and Alt+C for Cancel in
+// English; in Russian "Отмена" has Alt+т, and "ОК" none.
 TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 {
-    Session s;
+    Session s("", GetParam().lang);
     ASSERT_NE(s.display, nullptr) << "no X display (run under scripts/with-display)";
     ASSERT_NE(s.sheet, None) << "the sheet never showed (wait status " << s.program.status << "); output:\n"
                              << ReadFile(s.program.outPath);
-    if (GetParam().second.empty()) {
+    if (GetParam().keys.empty()) {
         s.PressCloseBox();
     } else {
-        ASSERT_TRUE(s.Type(GetParam().second)) << GetParam().second;
+        ASSERT_TRUE(s.Type(GetParam().keys)) << GetParam().keys;
     }
-    EXPECT_TRUE(s.EndsWithStatusZero(GetParam().first));
+    EXPECT_TRUE(s.EndsWithStatusZero(GetParam().name));
     EXPECT_EQ(ReadFile(s.program.outPath).find("assertion"), std::string::npos) << ReadFile(s.program.outPath);
 }
 
@@ -68,9 +73,10 @@ TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWayOut, ProgramExit,
-                         testing::Values(Closing{"Ok", "alt+o"}, Closing{"Cancel", "alt+c"},
+                         testing::Values(Closing{"Ok", "alt+o", "en"}, Closing{"Cancel", "alt+c", "en"},
+                                         Closing{"CancelInRussian", "alt+Cyrillic_te", "ru"},
                                          Closing{"Escape", "Escape"}, Closing{"CloseBox", ""}),
-                         [](const testing::TestParamInfo<Closing>& info) { return info.param.first; });
+                         [](const testing::TestParamInfo<Closing>& info) { return info.param.name; });
 
 // The texture picture: copied beside the program, committed as its generator
 // draws it, and shaped so that a mirrored or upside-down mapping shows.

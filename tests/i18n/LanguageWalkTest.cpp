@@ -21,8 +21,11 @@
 #include <wx/translation.h>
 #include <wx/uiaction.h>
 
+#include <dlfcn.h>
 #include <libintl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -42,6 +45,29 @@ struct Seen
 };
 
 std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
+
+// The words GTK shows on a button, read from the GTK widget: its label, or
+// for a GTK stock button ("gtk-cancel") the stock item's translated label.
+std::string ShownOnButton(wxWindow* button)
+{
+    const auto label = reinterpret_cast<const char* (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_button_get_label"));
+    const auto stock = reinterpret_cast<int (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_button_get_use_stock"));
+    if (!button || !label || !stock || !label(button->GetHandle()))
+        return "(no GTK button)";
+    std::string text = label(button->GetHandle());
+    if (stock(button->GetHandle()) && text.rfind("gtk-", 0) == 0) {
+        std::string item = "_" + text.substr(4);
+        item[1] = char(std::toupper(item[1]));
+        if (item == "_Ok")
+            item = "_OK";
+        const std::string key = "Stock label\004" + item;
+        text = dgettext("gtk30", key.c_str());
+        if (text == key)
+            text = item;
+    }
+    text.erase(std::remove(text.begin(), text.end(), '_'), text.end());
+    return text;
+}
 
 // What a window shows: a frame's title, a text entry's value (code), a
 // control's label; its children's too.
@@ -74,7 +100,8 @@ std::string Comments(const std::string& code)
     static const std::regex comment(R"(/\*[\s\S]*?\*/|//[^\n]*)");
     for (std::sregex_iterator i(code.begin(), code.end(), comment), end; i != end; ++i)
         words += i->str() + "\n";
-    return words;
+    // Names of the code itself, as "DrawScene()", are code too.
+    return std::regex_replace(words, std::regex(R"(\w+\(\))"), "");
 }
 
 // Latin words a Russian run may show: OpenGL's names, file names, and the
@@ -174,7 +201,7 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
     const wxWindowID ids[] = {wxID_OK, wxID_CANCEL, wxID_HELP};
     for (int i = 0; i < 3; ++i)
         if (auto* b = dynamic_cast<wxButton*>(sheet->FindWindow(ids[i])))
-            walk.buttons[i] = Utf8(b->GetLabelText());
+            walk.buttons[i] = ShownOnButton(b);
     Collect(sheet, "sheet", walk.seen);
     wxBookCtrlBase* book = sheet->GetBookCtrl();
     for (size_t page = 0; page < book->GetPageCount(); ++page) {
