@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "Texts.h"
+
 #include <wx/filename.h>
 #include <wx/stockitem.h>
 #include <wx/window.h>
@@ -13,9 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The catalogue's domain; po/ holds its translations.
-const char kDomain[] = "opengl-samples";
 
 wxLanguage s_language = wxLANGUAGE_RUSSIAN;
 
@@ -113,5 +112,5 @@ void SetUpLanguage(wxLanguage language)
     wxTranslations::Set(translations);
     translations->SetLanguage(LanguageCode(language));
     translations->AddStdCatalog();
-    translations->AddCatalog(kDomain, wxLANGUAGE_RUSSIAN);
+    translations->AddCatalog(kTextDomain, wxLANGUAGE_RUSSIAN);
 }

@@ -5,7 +5,10 @@
 
 #include <wx/translation.h>
 
+// The program's catalogue: wx's own would turn "Error" into "Ошибка".
+inline constexpr char kTextDomain[] = "opengl-samples";
+
 inline wxString Tr(const char* text)
 {
-    return wxGetTranslation(wxString::FromUTF8(text));
+    return wxGetTranslation(wxString::FromUTF8(text), kTextDomain);
 }
