@@ -78,18 +78,24 @@ wxLanguage ProgramLanguage()
     return s_language;
 }
 
-void NameStockButton(wxWindow* button)
+wxString StockButtonWords(int id)
 {
-    if (!button || s_language == wxLANGUAGE_ENGLISH)
-        return;
-    const wxWindowID id = button->GetId();
+    if (s_language == wxLANGUAGE_ENGLISH)
+        return wxString();
     wxString words = wxStripMenuCodes(wxGetStockLabel(id));
     // wx hands a label equal to its stock one, with or without the mnemonic,
     // back to GTK: this one has its mnemonic on the second letter, as GTK's
     // Russian "О_тменить" has.
     if (words == wxGetStockLabel(id, wxSTOCK_NOFLAGS) && words.length() > 1)
         words = words.Left(1) + "&" + words.Mid(1);
-    button->SetLabel(words);
+    return words;
+}
+
+void NameStockButton(wxWindow* button)
+{
+    const wxString words = button ? StockButtonWords(button->GetId()) : wxString();
+    if (!words.empty())
+        button->SetLabel(words);
 }
 
 void SetUpLanguage(wxLanguage language)

@@ -24,6 +24,8 @@ wxLanguage ProgramLanguage();
 // words are right and stay. Null is ignored.
 class wxWindow;
 void NameStockButton(wxWindow* button);
+// The words NameStockButton gives the button id; empty in English.
+wxString StockButtonWords(int id);
 
 // Takes the desktop's locale, keeps numbers in C for the code the program
 // writes, and shows every text in language (wxLANGUAGE_DEFAULT: the
