@@ -5,10 +5,18 @@
 
 #include <wx/translation.h>
 
+#include <string>
+
 // The program's catalogue: wx's own would turn "Error" into "Ошибка".
 inline constexpr char kTextDomain[] = "opengl-samples";
 
 inline wxString Tr(const char* text)
 {
     return wxGetTranslation(wxString::FromUTF8(text), kTextDomain);
+}
+
+// The same in UTF-8, for the code the program writes as plain text.
+inline std::string TrUtf8(const char* text)
+{
+    return std::string(Tr(text).utf8_str());
 }
