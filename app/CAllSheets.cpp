@@ -12,6 +12,7 @@
 #include "DialogColours.h"
 #include "ResourceIds.h"
 #include "Resources.h"
+#include "Texts.h"
 
 #include <wx/bookctrl.h>
 #include <wx/button.h>
@@ -75,7 +76,7 @@ void CAllSheets::InitSheet(int selectPage)
         m_tabs[i] = new wxPanel(book);
         ApplyDialogColours(m_tabs[i]);
         m_tabs[i]->SetMinSize(m_tabs[i]->ConvertDialogToPixels(wxSize(tmpl.w, tmpl.h)));
-        book->AddPage(m_tabs[i], wxString::FromUTF8(tmpl.caption));
+        book->AddPage(m_tabs[i], Tr(tmpl.caption));
     }
     if (selectPage >= 0 && static_cast<size_t>(selectPage) < book->GetPageCount())
         book->ChangeSelection(selectPage);

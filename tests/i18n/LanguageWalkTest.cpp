@@ -145,22 +145,39 @@ template <class T> T* ModalWindow()
 }
 
 // The view's context menu opened with a real right-click, its texts taken
-// while it is open, closed with Escape.
+// while it is open, then closed with Escape (only then: an Escape before it
+// opens would close the sheet).
+struct MenuSeen
+{
+    std::vector<Seen> texts;
+    bool open = false;
+};
+MenuSeen g_menu;   // the handlers outlive WalkMenu
+
 void WalkMenu(COpenGLWnd* view, std::vector<Seen>& seen)
 {
-    size_t before = seen.size();
-    view->Bind(wxEVT_MENU_OPEN, [&seen](wxMenuEvent& e) {
-        if (e.GetMenu() && !e.GetMenu()->GetParent())
-            CollectMenu(*e.GetMenu(), seen);
+    g_menu = MenuSeen();
+    view->Bind(wxEVT_MENU_OPEN, [](wxMenuEvent& e) {
+        if (e.GetMenu() && !e.GetMenu()->GetParent() && !g_menu.open) {
+            CollectMenu(*e.GetMenu(), g_menu.texts);
+            g_menu.open = true;
+        }
         e.Skip();
     });
     wxTimer escape;
-    escape.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
-    escape.StartOnce(400);
+    escape.Bind(wxEVT_TIMER, [&escape](wxTimerEvent&) {
+        if (g_menu.open)
+            wxUIActionSimulator().Char(WXK_ESCAPE);
+        else
+            escape.StartOnce(100);
+    });
+    escape.StartOnce(300);
     ClickOn(view, wxPoint(120, 120), wxMOUSE_BTN_RIGHT);
-    PumpEvents(3000, [&] { return seen.size() > before && !escape.IsRunning(); });
+    PumpEvents(5000, [&] { return g_menu.open && !escape.IsRunning(); });
+    escape.Stop();
     PumpEvents(200);
-    EXPECT_GT(seen.size(), before) << "no menu opened on the right-click";
+    EXPECT_TRUE(g_menu.open) << "no menu opened on the right-click";
+    seen.insert(seen.end(), g_menu.texts.begin(), g_menu.texts.end());
 }
 
 // The clipboard as another process reads it.
@@ -213,6 +230,7 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
         ASSERT_EQ(size_t(book->GetSelection()), page) << "Ctrl+PageDown did not reach the page";
         COpenGLWnd* view = sheet->Page(page)->View();
         PumpEvents(10000, [view] { return view->IsSetUp(); });
+        PumpEvents(200);   // shown and painted before the pointer comes
         const std::string where = "page " + std::to_string(page + 1);
         walk.seen.push_back({where + " tab", Utf8(book->GetPageText(page))});
         Collect(sheet->Page(page), where, walk.seen);
