@@ -2,7 +2,9 @@
 
 #include "CCodeView.h"
 #include "CodeFiles.h"
+#include "Language.h"
 #include "PlaceBeside.h"
+#include "Texts.h"
 #include "ViewCode.h"
 
 #include <wx/button.h>
@@ -20,20 +22,26 @@
 namespace {
 
 // What the window says itself, in one place.
-const char* const kTitle = "Код OpenGL";
-const char* const kCopy = "Копировать";
-const char* const kSave = "Сохранить…";
-const char* const kSaveCaption = "Сохранить кадр и код";
-const char* const kPngFiles = "Картинка PNG (*.png)|*.png";
-const char* const kError = "Ошибка";
-const char* const kNoClipboard = "Не удалось положить код в буфер обмена.";
+const char* const kTitle = N_("Код OpenGL");
+const char* const kTitleOfPage = N_("Код OpenGL: %s");
+const char* const kCopy = N_("Копировать");
+const char* const kSave = N_("Сохранить…");
+const char* const kSaveCaption = N_("Сохранить кадр и код");
+const char* const kPngFiles = N_("Картинка PNG (*.png)|*.png");
+const char* const kError = N_("Ошибка");
+const char* const kNoClipboard = N_("Не удалось положить код в буфер обмена.");
 
 const wxSize kWanted(640, 620), kSmallest(360, 300);   // in DIPs
 constexpr int kGap = 8;
 
+// GTK's own OK would read "OK" in Russian; the program's reads "ОК".
 int StockMessageBox(const wxString& message, const wxString& caption, int style, wxWindow* parent)
 {
-    return wxMessageBox(message, caption, style, parent);
+    wxMessageDialog box(parent, message, caption, style);
+    const wxString ok = StockButtonWords(wxID_OK);
+    if (!ok.empty())
+        box.SetOKLabel(ok);
+    return box.ShowModal() == wxID_OK ? wxOK : wxCANCEL;
 }
 
 CCodeWindow::MessageBoxFunc g_messageBox = StockMessageBox;
@@ -69,14 +77,14 @@ CCodeWindow::MessageBoxFunc CCodeWindow::SetMessageBox(MessageBoxFunc f)
 }
 
 CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
-    : wxFrame(parent, wxID_ANY, wxString::FromUTF8(kTitle), wxDefaultPosition, parent->FromDIP(kWanted)),
+    : wxFrame(parent, wxID_ANY, Tr(kTitle), wxDefaultPosition, parent->FromDIP(kWanted)),
       m_shownPage(std::move(shownPage))
 {
     auto* panel = new wxPanel(this);
     m_hints = new wxStaticText(panel, wxID_ANY, wxString());
     m_code = new CCodeView(panel);
-    auto* copy = new wxButton(panel, wxID_COPY, wxString::FromUTF8(kCopy));
-    auto* save = new wxButton(panel, wxID_SAVE, wxString::FromUTF8(kSave));
+    auto* copy = new wxButton(panel, wxID_COPY, Tr(kCopy));
+    auto* save = new wxButton(panel, wxID_SAVE, Tr(kSave));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(copy, 0, wxRIGHT, 8);
     buttons->Add(save);
@@ -157,7 +165,7 @@ void CCodeWindow::Follow()
     if (newPage) {
         m_hintText = CodeHints(in.kind);
         WrapHints(GetClientSize().x);
-        SetTitle(wxString::FromUTF8(kTitle) + ": " + page.caption);
+        SetTitle(wxString::Format(Tr(kTitleOfPage), page.caption));
     }
     m_code->ShowText(wxString::FromUTF8(CodeFragment(in)),
                      wxString::FromUTF8(newPage ? std::string() : TurnedOnly(m_last, in)));
@@ -171,14 +179,14 @@ wxString CCodeWindow::Fragment() const { return m_code->GetText(); }
 
 void CCodeWindow::Report(const wxString& message)
 {
-    g_messageBox(message, wxString::FromUTF8(kError), wxOK | wxICON_ERROR, this);
+    g_messageBox(message, Tr(kError), wxOK | wxICON_ERROR, this);
 }
 
 bool CCodeWindow::CopyFragment()
 {
     wxClipboardLocker open;
     if (!open || !wxTheClipboard->SetData(new wxTextDataObject(Fragment()))) {
-        Report(wxString::FromUTF8(kNoClipboard));
+        Report(Tr(kNoClipboard));
         return false;
     }
     wxTheClipboard->Flush();   // stays there after the program ends
@@ -200,9 +208,9 @@ void CCodeWindow::OnCopy(wxCommandEvent&) { CopyFragment(); }
 
 void CCodeWindow::OnSave(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, wxString::FromUTF8(kSaveCaption),
+    wxFileDialog dialog(this, Tr(kSaveCaption),
                         wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Pictures), "opengl-frame.png",
-                        wxString::FromUTF8(kPngFiles), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                        Tr(kPngFiles), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() == wxID_OK)
         SaveTo(dialog.GetPath());
 }

@@ -1,5 +1,7 @@
 #include "CodeFiles.h"
 
+#include "Texts.h"
+
 #include <wx/filename.h>
 #include <wx/log.h>
 
@@ -11,21 +13,21 @@ namespace {
 
 const char* const kHints[] = {
     // The wire frame
-    "Белый куб из линий вращается сам. Снимите «сглаживание» и посмотрите на края: "
-    "линии станут тоньше и ступенчатыми, а в коде glEnable(GL_LINE_SMOOTH) и glEnable(GL_BLEND) "
-    "сменятся на glDisable. "
-    "Переключите проекцию на перспективную, подвигайте ползунок размера или нажмите "
-    "Ctrl+плюс и Ctrl+минус. Потяните куб мышью: вращение остановится, а матрица "
-    "модели в коде будет меняться; двойной щелчок снова запускает вращение.",
+    N_("Белый куб из линий вращается сам. Снимите «сглаживание» и посмотрите на края: "
+       "линии станут тоньше и ступенчатыми, а в коде glEnable(GL_LINE_SMOOTH) и glEnable(GL_BLEND) "
+       "сменятся на glDisable. "
+       "Переключите проекцию на перспективную, подвигайте ползунок размера или нажмите "
+       "Ctrl+плюс и Ctrl+минус. Потяните куб мышью: вращение остановится, а матрица "
+       "модели в коде будет меняться; двойной щелчок снова запускает вращение."),
     // The lit cube
-    "Белый куб освещен тремя цветными лампами. Включайте лампы по одной: грани, "
-    "повернутые к лампе, принимают ее цвет, блики остаются белыми. Отметьте «туман» и "
-    "двигайте его ползунок: в коде видно, какая доля цвета куба остается у ближнего и "
-    "дальнего угла. Потяните куб мышью: лампы стоят на месте, поворачивается только куб.",
+    N_("Белый куб освещен тремя цветными лампами. Включайте лампы по одной: грани, "
+       "повернутые к лампе, принимают ее цвет, блики остаются белыми. Отметьте «туман» и "
+       "двигайте его ползунок: в коде видно, какая доля цвета куба остается у ближнего и "
+       "дальнего угла. Потяните куб мышью: лампы стоят на месте, поворачивается только куб."),
     // The textured cube
-    "На каждой грани куба картинка logo.bmp. Белая лампа горит всегда, цветные включаются "
-    "флажками: режим GL_MODULATE умножает цвет освещенной грани на цвет картинки. "
-    "Отметьте «туман» и двигайте его ползунок, переключите проекцию, потяните куб мышью.",
+    N_("На каждой грани куба картинка logo.bmp. Белая лампа горит всегда, цветные включаются "
+       "флажками: режим GL_MODULATE умножает цвет освещенной грани на цвет картинки. "
+       "Отметьте «туман» и двигайте его ползунок, переключите проекцию, потяните куб мышью."),
 };
 
 // A name in folder that no one else uses for a while.
@@ -64,9 +66,9 @@ void Remove(const wxString& path)
 
 wxString CannotWrite(const wxString& what, const wxString& path)
 {
-    return wxString::Format(wxString::FromUTF8("Не удалось записать %s в файл\n%s\n\n"
-                                               "Проверьте, что папка существует, доступна для "
-                                               "записи и на диске есть место."),
+    return wxString::Format(Tr("Не удалось записать %s в файл\n%s\n\n"
+                               "Проверьте, что папка существует, доступна для "
+                               "записи и на диске есть место."),
                             what, path);
 }
 
@@ -75,9 +77,9 @@ wxString CannotWrite(const wxString& what, const wxString& path)
 wxString CodeHints(SceneKind kind)
 {
     switch (kind) {
-    case SceneKind::WireCube: return wxString::FromUTF8(kHints[0]);
-    case SceneKind::LitCube: return wxString::FromUTF8(kHints[1]);
-    case SceneKind::TexCube: return wxString::FromUTF8(kHints[2]);
+    case SceneKind::WireCube: return Tr(kHints[0]);
+    case SceneKind::LitCube: return Tr(kHints[1]);
+    case SceneKind::TexCube: return Tr(kHints[2]);
     case SceneKind::Bare: break;
     }
     return wxString();
@@ -93,7 +95,7 @@ wxString FragmentPathFor(const wxString& pngPath)
 wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment, const wxString& pngPath)
 {
     if (!frame.IsOk())
-        return wxString::FromUTF8("Кадр недоступен: окно OpenGL этой страницы не показано.");
+        return Tr("Кадр недоступен: окно OpenGL этой страницы не показано.");
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxImage::AddHandler(new wxPNGHandler);
     const wxString cPath = FragmentPathFor(pngPath);
@@ -102,14 +104,14 @@ wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment,
     wxLogNull quiet;   // the failure gets a message box of its own
     wxString failure;
     if (!frame.SaveFile(pngPart, wxBITMAP_TYPE_PNG))
-        failure = CannotWrite(wxString::FromUTF8("кадр"), pngPath);
+        failure = CannotWrite(Tr("кадр"), pngPath);
     else if (!WriteText(cPart, fragment))
-        failure = CannotWrite(wxString::FromUTF8("код"), cPath);
+        failure = CannotWrite(Tr("код"), cPath);
     else if (!Rename(pngPart, pngPath))
-        failure = CannotWrite(wxString::FromUTF8("кадр"), pngPath);
+        failure = CannotWrite(Tr("кадр"), pngPath);
     else if (!Rename(cPart, cPath)) {
         Remove(pngPath);   // both or neither
-        failure = CannotWrite(wxString::FromUTF8("код"), cPath);
+        failure = CannotWrite(Tr("код"), cPath);
     }
     if (!failure.empty()) {
         Remove(pngPart);

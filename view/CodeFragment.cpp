@@ -1,15 +1,17 @@
 #include "CodeFragment.h"
 
 #include "SceneTables.h"
+#include "Texts.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-const char* const kLampName[3] = {"Красная лампа (1)", "Зеленая лампа (2)", "Синяя лампа (3)"};
+const char* const kLampName[3] = {N_("Красная лампа (1)"), N_("Зеленая лампа (2)"), N_("Синяя лампа (3)")};
 
 // Fixed-point with the fewest decimals that read back exactly; %g for the
 // rare number that needs more.
@@ -47,6 +49,17 @@ std::string Switch(bool on, const char* cap)
 
 }
 
+std::string Said(const char* format, ...)
+{
+    const std::string translated = TrUtf8(format);
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, translated.c_str(), args);
+    va_end(args);
+    return text;
+}
+
 std::string CodeMatrix(const char* title, const float m[16])
 {
     std::string s = std::string("     * ") + title + ":\n";
@@ -66,7 +79,7 @@ bool Lit(SceneKind k) { return k == SceneKind::LitCube || k == SceneKind::TexCub
 std::string Projection(const FragmentInputs& in)
 {
     const ViewState& s = in.state;
-    std::string t = "    /* Окно и проекция. */\n";
+    std::string t = "    /* " + Said("Окно и проекция.") + " */\n";
     t += "    glViewport(0, 0, " + std::to_string(s.width) + ", " + std::to_string(s.height) + ");\n";
     t += "    glMatrixMode(GL_PROJECTION);\n    glLoadIdentity();\n";
     if (s.perspective)
@@ -82,7 +95,7 @@ std::string Projection(const FragmentInputs& in)
 std::string Switches(const FragmentInputs& in)
 {
     const bool lit = Lit(in.kind), smooth = in.state.lineSmoothing;
-    std::string t = "    /* Что включено и что выключено. */\n";
+    std::string t = "    /* " + Said("Что включено и что выключено.") + " */\n";
     t += Switch(smooth, "GL_LINE_SMOOTH");
     if (smooth)
         t += "    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);\n";
@@ -102,7 +115,7 @@ std::string Switches(const FragmentInputs& in)
 std::string Lamp(const char* title, const char* light, const float* diffuse, const float* position)
 {
     using namespace scenetables;
-    std::string t = std::string("    /* ") + title + ": включена. */\n    {\n";
+    std::string t = "    /* " + Said("%s: включена.", TrUtf8(title).c_str()) + " */\n    {\n";
     t += "        const GLfloat diffuse[4] = " + Array(diffuse, 4) + ";\n";
     t += "        const GLfloat specular[4] = " + Array(kWhite, 4) + ";\n";
     if (position) {
@@ -121,15 +134,15 @@ std::string Lamp(const char* title, const char* light, const float* diffuse, con
 std::string Lamps(const FragmentInputs& in)
 {
     using namespace scenetables;
-    std::string t = "    /* Лампы: их положения заданы при единичной матрице, они не вращаются с кубом. */\n";
+    std::string t = "    /* " + Said("Лампы: их положения заданы при единичной матрице, они не вращаются с кубом.") + " */\n";
     if (in.kind == SceneKind::TexCube)
-        t += Lamp("Белая лампа, всегда", "GL_LIGHT4", kWhite, nullptr);
+        t += Lamp(N_("Белая лампа, всегда"), "GL_LIGHT4", kWhite, nullptr);
     static const char* const light[3] = {"GL_LIGHT0", "GL_LIGHT1", "GL_LIGHT2"};
     for (int i = 0; i < 3; ++i) {
         if (in.state.lamp[i])
             t += Lamp(kLampName[i], light[i], kLampDiffuse[i], kLampPosition[i]);
         else
-            t += std::string("    /* ") + kLampName[i] + ": выключена. */\n" + Switch(false, light[i]);
+            t += "    /* " + Said("%s: выключена.", TrUtf8(kLampName[i]).c_str()) + " */\n" + Switch(false, light[i]);
     }
     return t + "\n";
 }
@@ -139,23 +152,20 @@ std::string FogNote(const FragmentInputs& in)
     double nearest = 0, farthest = 0;
     CubeDepthRange(in.modelView, in.halfSize, nearest, farthest);
     const double d = in.state.fogDensity;
-    std::string t = "    /* Экспоненциальный туман: f = e^(-плотность * z), цвет = f * цвет куба\n"
-                    "     * + (1 - f) * цвет тумана. Сейчас плотность " + Number(in.state.fogDensity) + ":\n";
-    char line[160];
-    for (const auto& [name, z] : {std::pair("ближний", nearest), std::pair("дальний", farthest)}) {
-        const double f = FogFactor(d, z);
-        std::snprintf(line, sizeof line,
-                      "     *   %s угол куба, z = %.2f: f = %.3f, куба %.1f %%, тумана %.1f %%\n", name, z, f,
-                      100 * f, 100 * (1 - f));
-        t += line;
-    }
+    std::string t = "    /* " + Said("Экспоненциальный туман: f = e^(-плотность * z), цвет = f * цвет куба") +
+                    "\n     * " + Said("+ (1 - f) * цвет тумана. Сейчас плотность %s:", Number(in.state.fogDensity).c_str()) + "\n";
+    const double fNear = FogFactor(d, nearest), fFar = FogFactor(d, farthest);
+    t += "     *   " + Said("ближний угол куба, z = %.2f: f = %.3f, куба %.1f %%, тумана %.1f %%", nearest, fNear,
+                              100 * fNear, 100 * (1 - fNear)) + "\n";
+    t += "     *   " + Said("дальний угол куба, z = %.2f: f = %.3f, куба %.1f %%, тумана %.1f %%", farthest, fFar,
+                              100 * fFar, 100 * (1 - fFar)) + "\n";
     return t + "     */\n";
 }
 
 std::string Fog(const FragmentInputs& in)
 {
     if (!in.state.fog)
-        return "    /* Туман выключен. */\n" + Switch(false, "GL_FOG") + "\n";
+        return "    /* " + Said("Туман выключен.") + " */\n" + Switch(false, "GL_FOG") + "\n";
     std::string t = FogNote(in) + "    {\n";
     t += "        const GLfloat colour[4] = " + Array(kFogColour, 4) + ";\n";
     t += "        glFogfv(GL_FOG_COLOR, colour);\n";
@@ -166,7 +176,7 @@ std::string Fog(const FragmentInputs& in)
 std::string Material()
 {
     using namespace scenetables;
-    return "    /* Материал: фоновый и рассеянный цвет следуют за glColor, блики белые. */\n"
+    return "    /* " + Said("Материал: фоновый и рассеянный цвет следуют за glColor, блики белые.") + " */\n"
            "    {\n        const GLfloat specular[4] = " + Array(kWhite, 4) + ";\n"
            "        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);\n    }\n"
            "    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, " + FloatLiteral(kShininess) + ");\n"
@@ -176,9 +186,9 @@ std::string Material()
 std::string Texture(const FragmentInputs& in)
 {
     if (in.pictureWidth <= 0 || in.pictureHeight <= 0)
-        return "    /* Картинку logo.bmp прочесть не удалось: куб без текстуры. */\n";
-    return "    /* Текстура: картинка logo.bmp, " + std::to_string(in.pictureWidth) + " x " +
-           std::to_string(in.pictureHeight) + " точек, RGB, нижняя строка первой. */\n"
+        return "    /* " + Said("Картинку logo.bmp прочесть не удалось: куб без текстуры.") + " */\n";
+    return "    /* " + Said("Текстура: картинка logo.bmp, %d x %d точек, RGB, нижняя строка первой.", in.pictureWidth,
+                        in.pictureHeight) + " */\n"
            "    glGenTextures(1, &texture);\n"
            "    glBindTexture(GL_TEXTURE_2D, texture);\n"
            "    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);\n"

@@ -62,3 +62,7 @@ std::string Number(float v);
 std::string Number(double v);
 // Number(v) as a C float literal: "1.5f".
 std::string FloatLiteral(float v);
+
+// A comment's words: format (Russian, printf-style) in the program's
+// language, filled in. Numbers in C's form, as the program keeps LC_NUMERIC.
+std::string Said(const char* format, ...);

@@ -2,6 +2,7 @@
 #include "CodeFragment.h"
 
 #include "SceneTables.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,17 +13,17 @@ namespace {
 const char* PageTitle(SceneKind k)
 {
     switch (k) {
-    case SceneKind::WireCube: return "Линии в пространстве";
-    case SceneKind::LitCube: return "Освещение";
-    case SceneKind::TexCube: return "Наложение текстуры";
+    case SceneKind::WireCube: return N_("Линии в пространстве");
+    case SceneKind::LitCube: return N_("Освещение");
+    case SceneKind::TexCube: return N_("Наложение текстуры");
     case SceneKind::Bare: break;
     }
-    return "Оси";
+    return N_("Оси");
 }
 
 std::string Axes(bool perspective)
 {
-    std::string t = "    /* Оси: красные, с постоянным наклоном, куб их не вращает. */\n    glPushMatrix();\n";
+    std::string t = "    /* " + Said("Оси: красные, с постоянным наклоном, куб их не вращает.") + " */\n    glPushMatrix();\n";
     t += perspective ? "    glTranslatef(0.0f, 0.0f, -9.6f);\n" : "    glTranslatef(0.5f, -0.5f, 0.0f);\n";
     t += "    glRotatef(20.0f, 1.0f, 0.0f, 0.0f);\n    glRotatef(-30.0f, 0.0f, 1.0f, 0.0f);\n";
     t += "    glBegin(GL_LINES);\n";
@@ -72,7 +73,7 @@ std::string Cube(const FragmentInputs& in)
         t += "    glColor3ub(255, 255, 255);\n";
     else
         t += "    glShadeModel(GL_SMOOTH);\n    glColor3f(1.0f, 1.0f, 1.0f);\n";
-    t += "    /* Вершины куба: 6 граней по 4 вершины, полуребро " + Number(in.halfSize) + ". */\n";
+    t += "    /* " + Said("Вершины куба: 6 граней по 4 вершины, полуребро %s.", Number(in.halfSize).c_str()) + " */\n";
     t += Faces(in, textured);
     if (textured)
         t += "    glDisable(GL_TEXTURE_2D);\n";
@@ -87,18 +88,18 @@ std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded)
     const float k = s.perspective ? 0.5f : 1.0f;
     std::string t = "void DrawScene(void)\n{\n    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);\n\n";
     t += Axes(s.perspective);
-    t += "    /* Куб: сдвиг, повороты на текущие углы, размер";
-    t += s.perspective ? " (в перспективе половина множителей). */\n" : ". */\n";
+    t += "    /* " + (s.perspective ? Said("Куб: сдвиг, повороты на текущие углы, размер (в перспективе половина множителей).")
+                                : Said("Куб: сдвиг, повороты на текущие углы, размер.")) + " */\n";
     t += "    glPushMatrix();\n    glTranslated(0.0, 0.0, -8.0);\n";
     t += "    glRotated(" + Number(s.angleX) + ", 1.0, 0.0, 0.0);\n";
     t += "    glRotated(" + Number(s.angleY) + ", 0.0, 1.0, 0.0);\n";
     if (scaleBounded)
-        t += "    /* Множитель размера вышел за то, что берут float и OpenGL: он ограничен пределами " +
-             Number(kScaleBounds[0]) + " .. " + Number(kScaleBounds[1]) + ". */\n";
+        t += "    /* " + Said("Множитель размера вышел за то, что берут float и OpenGL: он ограничен пределами %s .. %s.",
+                          Number(kScaleBounds[0]).c_str(), Number(kScaleBounds[1]).c_str()) + " */\n";
     t += "    glScalef(" + FloatLiteral(s.scaleX * k) + ", " + FloatLiteral(s.scaleY * k) + ", " + FloatLiteral(s.scaleZ * k) + ");\n";
-    t += "    /* Матрицы сейчас, glGetFloatv, по строкам:\n";
+    t += "    /* " + Said("Матрицы сейчас, glGetFloatv, по строкам:") + "\n";
     t += CodeMatrix("GL_PROJECTION_MATRIX", in.projection);
-    t += CodeMatrix("GL_MODELVIEW_MATRIX (для куба)", in.modelView);
+    t += CodeMatrix(Said("GL_MODELVIEW_MATRIX (для куба)").c_str(), in.modelView);
     t += "     */\n    DrawCube();\n    glPopMatrix();\n}\n";
     return t;
 }
@@ -130,9 +131,9 @@ std::string CodeFragment(const FragmentInputs& raw)
     bool bounded = false;
     const FragmentInputs in = AsDrawn(raw, bounded);
     const bool picture = in.kind == SceneKind::TexCube && in.pictureWidth > 0 && in.pictureHeight > 0;
-    std::string t = std::string("/* «") + PageTitle(in.kind) + "»: этот кадр в вызовах OpenGL 1.1 и GLU.\n"
-                    " * " + (picture ? "SetUpScene(picture)" : "SetUpScene()") +
-                    " - один раз при текущем контексте, DrawScene() - на каждый кадр. */\n"
+    std::string t = "/* " + Said("«%s»: этот кадр в вызовах OpenGL 1.1 и GLU.", TrUtf8(PageTitle(in.kind)).c_str()) +
+                    "\n * " + Said("%s - один раз при текущем контексте, DrawScene() - на каждый кадр.",
+                                   picture ? "SetUpScene(picture)" : "SetUpScene()") + " */\n"
                     "#ifdef _WIN32\n#include <windows.h>\n#endif\n"
                     "#include <GL/gl.h>\n#include <GL/glu.h>\n\n"
                     "static void DrawCube(void);\n";

@@ -3,6 +3,8 @@
 // program runs in (app/Language.h) and as it is when there is no catalogue.
 #pragma once
 
+#include "Resources.h"   // N_, for texts in data
+
 #include <wx/translation.h>
 
 #include <string>

@@ -298,8 +298,9 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
 
     // The code as shown and as copied: C numbers, "0.5f" and never "0,5f", and it builds.
     for (const Seen& s : walk.seen)
-        if (s.where == "code window code")
+        if (s.where == "code window code") {
             EXPECT_FALSE(std::regex_search(s.text, std::regex(R"(\d,\d)"))) << s.text;
+        }
     ASSERT_NE(walk.copied.find("glEnable(GL_LIGHTING)"), std::string::npos) << "nothing copied:\n" << walk.copied;
     EXPECT_FALSE(std::regex_search(walk.copied, std::regex(R"(\d,\d)"))) << walk.copied;
     EXPECT_EQ(Compile(walk.copied), "");
