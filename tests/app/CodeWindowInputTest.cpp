@@ -3,6 +3,7 @@
 // program, a saved file read from disk, the text and marks read back from
 // the code view itself.
 #include "ControlEvents.h"
+#include "OtherProgram.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 
@@ -24,28 +25,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// What command prints, run in another process while this one keeps serving
-// its events (it owns the clipboard, and its dialogs wait for input).
-std::string OutputOf(const std::string& command)
-{
-    std::string out;
-    std::atomic<bool> done{false};
-    std::thread runner([&] {
-        if (FILE* p = popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
-                out.append(buffer, n);
-            pclose(p);
-        }
-        done = true;
-    });
-    PumpEvents(20000, [&] { return done.load(); });
-    runner.join();
-    return out;
-}
-
-std::string OtherProgramsClipboard() { return OutputOf("timeout 5 xclip -o -selection clipboard 2>/dev/null"); }
 
 struct CodeWindowInputTest : ShownSheet
 {
@@ -140,13 +119,8 @@ TEST_F(CodeWindowInputTest, SaveButtonAsksForANameAndWritesBothFiles)
     // process that was not there before.
     const std::string pid = std::to_string(getpid()), script = (dir / "answer.sh").string();
     const std::string before = OutputOf("xdotool search --onlyvisible --pid " + pid + " | tr '\\n' ' '");
-    std::ofstream(script) << "before=' " << before << " '\n"
-                          << "for i in $(seq 200); do\n"
-                          << "  for w in $(xdotool search --onlyvisible --pid " << pid << "); do\n"
-                          << "    case \"$before\" in *\" $w \"*) continue;; esac\n"
-                          << "    sleep 0.5; xdotool windowfocus --sync $w key ctrl+a type --delay 20 '" << png.string() << "'\n"
-                          << "    xdotool key Return; exit 0\n"
-                          << "  done; sleep 0.1\ndone; exit 1\n";
+    std::ofstream(script) << AnswerNewWindow(pid, before, "xdotool windowfocus --sync $w key ctrl+a type --delay 20 '" +
+                                                              png.string() + "'; xdotool key Return");
     std::atomic<int> status{-1};
     std::thread answering([&] { status = std::system(("timeout 30 sh " + script).c_str()); });
     ClickOn(Button(w, wxID_SAVE));

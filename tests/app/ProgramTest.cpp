@@ -75,7 +75,7 @@ TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
 INSTANTIATE_TEST_SUITE_P(EveryWayOut, ProgramExit,
                          testing::Values(Closing{"Ok", "alt+o", "en"}, Closing{"Cancel", "alt+c", "en"},
                                          Closing{"CancelInRussian", "alt+Cyrillic_te", "ru"},
-                                         Closing{"Escape", "Escape"}, Closing{"CloseBox", ""}),
+                                         Closing{"Escape", "Escape", ""}, Closing{"CloseBox", "", ""}),
                          [](const testing::TestParamInfo<Closing>& info) { return info.param.name; });
 
 // The texture picture: copied beside the program, committed as its generator

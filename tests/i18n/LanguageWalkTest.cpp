@@ -1,13 +1,15 @@
 // The program in the language its desktop asks for, walked as a user walks
 // it: every page, the context menu and the code window, with real keys and
-// clicks; then the code the code window shows still compiles. SAMPLES_EXPECT says which language the run's
-// environment asks for: "ru" or "en".
+// clicks; then the code its Copy button puts on the clipboard still compiles.
+// SAMPLES_EXPECT says which language the run's environment asks for: "ru" or "en".
 #include "CAllSheets.h"
 #include "CCodeWindow.h"
 #include "COpenGLWnd.h"
 #include "CPageFrame.h"
 #include "CSamplesApp.h"
 #include "Notice.h"
+#include "ViewState.h"
+#include "OtherProgram.h"
 #include "WxTestMain.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@
 
 #include <dlfcn.h>
 #include <libintl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -99,16 +102,16 @@ std::string Comments(const std::string& code)
     static const std::regex comment(R"(/\*[\s\S]*?\*/|//[^\n]*)");
     for (std::sregex_iterator i(code.begin(), code.end(), comment), end; i != end; ++i)
         words += i->str() + "\n";
-    // Names of the code itself, as "DrawScene()", are code too.
-    return std::regex_replace(words, std::regex(R"(\w+\(\))"), "");
+    // Names of the code itself, as "DrawScene()" or "SetUpScene(picture)", are code too.
+    return std::regex_replace(words, std::regex(R"(\w+\(\w*\))"), "");
 }
 
-// Latin words a Russian run may show: OpenGL's names, file names, and the
+// Latin words a Russian run may show: OpenGL's and C's names, file names, and the
 // texts that are the program's own in English (the menu, the loader's box).
 bool AllowedInRussian(const std::string& word)
 {
     static const std::regex allowed(
-        R"((gl|GL|glu|GLU|wgl)\w*|OpenGL|[A-Za-z]|min|max|Rotate|Size|Increase|Decrease|Ctrl|Error|logo|bmp|png|PNG|c)");
+        R"((gl|GL|glu|GLU|wgl)\w*|OpenGL|[A-Za-z]|float|min|max|Rotate|Size|Increase|Decrease|Ctrl|Error|logo|bmp|png|PNG|c)");
     return std::regex_match(word, allowed);
 }
 
@@ -133,14 +136,6 @@ std::string Offenders(const std::vector<Seen>& seen)
                 found += s.where + ": " + i->str() + " in \"" + text.substr(0, 120) + "\"\n";
     }
     return found;
-}
-
-template <class T> T* ModalWindow()
-{
-    for (wxWindow* w : wxTopLevelWindows)
-        if (auto* t = dynamic_cast<T*>(w); t && t->IsModal())
-            return t;
-    return nullptr;
 }
 
 // The view's context menu opened with a real right-click, its texts taken
@@ -196,9 +191,25 @@ struct Walk
 {
     std::vector<Seen> seen;
     std::string buttons[3];
-    std::string code;
+    std::string code, saveTitle;
     bool shown = false;
 };
+
+// Copy clicked, the code read back by another program; Save clicked, the
+// file dialog's title read by another program, which then cancels it.
+void WalkCodeWindow(CCodeWindow* code, Walk& walk)
+{
+    OutputOf("printf x | xclip -selection clipboard > /dev/null 2>&1");
+    ClickOn(code->FindWindow(wxID_COPY));
+    walk.code = OtherProgramsClipboard();
+
+    const std::string pid = std::to_string(getpid()), script = testing::TempDir() + "i18n-answer.sh";
+    const std::string before = OutputOf("xdotool search --onlyvisible --pid " + pid + " | tr '\\n' ' '");
+    std::ofstream(script) << AnswerNewWindow(pid, before, "xdotool getwindowname $w; xdotool windowfocus --sync $w key Escape");
+    const std::string title = OutputOf("timeout 30 sh " + script, [code] { ClickOn(code->FindWindow(wxID_SAVE)); });
+    walk.saveTitle = title.substr(0, title.find('\n'));
+    walk.seen.push_back({"file dialog title", walk.saveTitle});
+}
 
 void WalkSheet(CAllSheets* sheet, Walk& walk)
 {
@@ -225,25 +236,25 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
         WalkMenu(view, walk.seen);
     }
 
-    // The lighting page's code: the fog and its decimals on.
+    // The lighting page's code: the fog and its decimals on, and the size past
+    // what a float takes, which a comment says.
     book->SetSelection(1);
+    sheet->Page(1)->View()->ScaleBySteps(800, kScaleLarger);
     PumpEvents(500);
     sheet->SetFocus();
     wxUIActionSimulator().Char(WXK_F1);
     CCodeWindow* code = nullptr;
-    PumpEvents(3000, [&] { return (code = CCodeWindow::Find(sheet)) && code->IsShown(); });
+    PumpEvents(3000, [&] { return (code = sheet->CodeWindow()) && code->IsShown(); });
     ASSERT_NE(code, nullptr) << "F1 opened no code window";
     PumpEvents(1500);   // its timer brings it up to date
     Collect(code, "code window", walk.seen);
-    for (const Seen& s : walk.seen)
-        if (s.where == "code window code")
-            walk.code = s.text;
+    WalkCodeWindow(code, walk);
     code->Close();
     PumpEvents(200);
 }
 
 // The application as the program makes it: OnInit chooses the language from
-// the environment; the sheet runs modally and is walked, then closed.
+// the environment; the sheet is shown as the program shows it, walked, then closed.
 TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCodeCompiles)
 {
     ASSERT_TRUE(kExpected == "ru" || kEnglish) << "SAMPLES_EXPECT must be ru or en";
@@ -256,9 +267,9 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
 
     Walk walk;
     wxTheApp->CallAfter([&walk] {
-        if (auto* sheet = ModalWindow<CAllSheets>()) {
+        if (auto* sheet = dynamic_cast<CAllSheets*>(wxTheApp->GetTopWindow()); sheet && sheet->IsShown()) {
             WalkSheet(sheet, walk);
-            sheet->EndModal(wxID_CANCEL);
+            sheet->Hide();
         }
     });
     RunDemoSheet();
@@ -266,7 +277,7 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
     wxApp::SetInstance(testApp);
     wxSetAssertHandler(fatal);
     SetNoticeHandler(nullptr);
-    ASSERT_TRUE(walk.shown) << "no modal sheet";
+    ASSERT_TRUE(walk.shown) << "no sheet shown";
 
     // wx's own texts and GTK's (the file dialog's) follow the program.
     const std::vector<std::string> stock = kEnglish ? std::vector<std::string>{"OK", "Cancel", "Help"}
@@ -283,9 +294,12 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
                               : "Линии в пространстве|Освещение|Наложение текстуры|");
     EXPECT_EQ(Offenders(walk.seen), "");
 
-    // The code as the code window shows it: C numbers, "0.5f" and never
-    // "0,5f", and it builds.
+    EXPECT_EQ(walk.saveTitle, kEnglish ? "Save the frame and the code" : "Сохранить кадр и код");
+
+    // The code as Copy gives it: C numbers, "0.5f" and never "0,5f", and it builds.
     ASSERT_NE(walk.code.find("glEnable(GL_LIGHTING)"), std::string::npos) << "no code shown:\n" << walk.code;
+    EXPECT_NE(walk.code.find(kEnglish ? "it is held within 1e-30 .. " : "он ограничен пределами 1e-30 .. "),
+              std::string::npos) << walk.code;
     EXPECT_FALSE(std::regex_search(walk.code, std::regex(R"(\d,\d)"))) << walk.code;
     EXPECT_EQ(Compile(walk.code), "");
 }
