@@ -98,23 +98,34 @@ struct Program
     int status = 0;
 };
 
-// A private X server without the GLX extension, stopped with the test.
+// A private X server without the GLX extension, ready when made (the
+// program must not start before it, or it finds no display and ends at
+// once), stopped with the test. It picks a free number itself.
 struct ServerWithoutGlx
 {
     ServerWithoutGlx()
     {
-        for (int n = 130; n < 160 && name.empty(); ++n)
-            if (access(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), F_OK) != 0 &&
-                access(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), F_OK) != 0)
-                name = ":" + std::to_string(n);
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
         if ((pid = fork()) == 0) {
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, 1);
             dup2(null, 2);
-            execlp("Xvfb", "Xvfb", name.c_str(), "-extension", "GLX", "-screen", "0", "1024x768x24", "-nolisten",
-                   "tcp", static_cast<char*>(nullptr));
+            close(ready[0]);
+            execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(ready[1]).c_str(), "-extension", "GLX", "-screen",
+                   "0", "1024x768x24", "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
+        close(ready[1]);
+        // The server writes its number and a newline once it takes
+        // connections; closing the pipe before the newline would end it.
+        std::string number;
+        for (char c; pid > 0 && read(ready[0], &c, 1) == 1 && c != '\n';)
+            number += c;
+        if (!number.empty())
+            name = ":" + number;
+        close(ready[0]);
     }
     ~ServerWithoutGlx()
     {
@@ -204,6 +215,7 @@ TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
 {
     ServerWithoutGlx server;
+    ASSERT_FALSE(server.name.empty()) << "Xvfb did not start";
     Session s(server.name);
     ASSERT_NE(s.sheet, None) << "the sheet never showed on " << server.name << "; output:\n"
                              << ReadFile(s.program.outPath);

@@ -10,6 +10,10 @@
 // Returns whether done() held (always true without a condition).
 bool PumpEvents(int ms, const std::function<bool()>& done = nullptr);
 
+// Returns once the display has handled the input sent so far and the events
+// it caused have been dispatched, so what a real action does has been done.
+void Settle();
+
 // The real pointer over w, at `at` of its client area, or near its left edge.
 void PointAt(wxWindow* w, wxPoint at = wxDefaultPosition);
 // A real click, or double-click, of button there.
