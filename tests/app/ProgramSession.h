@@ -1,0 +1,153 @@
+// The program as the user starts it: a child process on an X display, its
+// sheet found, typed into and closed from outside, as a desktop would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <utility>
+
+inline const std::string kProgram = SAMPLES_PROGRAM, kProgramDir = kProgram.substr(0, kProgram.rfind('/'));
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Polls until done() holds, for at most a bound that only guards against a hang.
+template <class Done> bool WaitUntil(Done done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+    return true;
+}
+
+// A shell command run on display (empty: the test's own).
+inline std::string On(const std::string& display, const std::string& command)
+{
+    return (display.empty() ? "" : "DISPLAY=" + display + " ") + command;
+}
+
+// The shown top-level window of process pid on display, or None.
+inline Window ShownWindow(const std::string& display, pid_t pid)
+{
+    const std::string command = On(display, "xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
+    FILE* out = popen(command.c_str(), "r");
+    unsigned long window = None;
+    if (out && std::fscanf(out, "%lu", &window) != 1)
+        window = None;
+    if (out)
+        pclose(out);
+    return window;
+}
+
+// The program started in its own directory, where its logo.bmp lies; killed
+// if it is still running when the test ends.
+struct Program
+{
+    explicit Program(const std::string& display = "") : pid(fork())
+    {
+        if (pid != 0)
+            return;
+        if (!display.empty())
+            setenv("DISPLAY", display.c_str(), 1);
+        // Both outputs to a file: a child that outlived the test must not
+        // hold the test runner's pipe open.
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(out, 2);
+        if (chdir(kProgramDir.c_str()) == 0)
+            execl(SAMPLES_PROGRAM, SAMPLES_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ~Program()
+    {
+        if (Running() && kill(pid, SIGKILL) == 0)
+            waitpid(pid, nullptr, 0);
+        std::remove(outPath.c_str());
+    }
+    bool Running()
+    {
+        exited = exited || pid <= 0 || waitpid(pid, &status, WNOHANG) == pid;
+        return !exited;
+    }
+
+    const std::string outPath = testing::TempDir() + "opengl-samples-" + std::to_string(getpid()) + ".out";
+    const pid_t pid;
+    bool exited = false;
+    int status = 0;
+};
+
+// The program's display (empty: the test's own) opened, and its sheet once shown.
+struct Session
+{
+    explicit Session(const std::string& displayName = "") : name(displayName), program(displayName)
+    {
+        // A busy or starting display now and then refuses a connection: try again.
+        WaitUntil([&] { return (display = XOpenDisplay(name.empty() ? nullptr : name.c_str())) != nullptr; });
+        if (!display)
+            return;
+        WaitUntil([&] {
+            sheet = ShownWindow(name, program.pid);
+            return sheet != None || !program.Running();
+        });
+    }
+    ~Session()
+    {
+        if (display)
+            XCloseDisplay(display);
+    }
+    // Types keys into the sheet, which is given the focus first (there may
+    // be no window manager to give it).
+    bool Type(const std::string& keys)
+    {
+        const std::string command = "timeout 10 xdotool windowfocus --sync " + std::to_string(sheet) + " key --delay 100 " + keys;
+        return std::system(On(name, command).c_str()) == 0;
+    }
+    // What a window manager sends when the close box is clicked.
+    void PressCloseBox()
+    {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = sheet;
+        e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, sheet, False, NoEventMask, &e);
+        XFlush(display);
+    }
+    testing::AssertionResult EndsWithStatusZero(const std::string& how)
+    {
+        if (!WaitUntil([&] { return !program.Running(); }))
+            return testing::AssertionFailure() << how << " did not end it";
+        if (!WIFEXITED(program.status) || WEXITSTATUS(program.status) != 0)
+            return testing::AssertionFailure() << how << " left wait status " << program.status;
+        return testing::AssertionSuccess();
+    }
+
+    const std::string name;
+    Program program;
+    Display* display = nullptr;
+    Window sheet = None;
+};
