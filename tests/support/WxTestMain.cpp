@@ -61,15 +61,10 @@ void Settle()
         wxTheApp->Yield(true);
 }
 
-namespace {
-
-// One for the whole run: each new one waits 50 ms.
 wxUIActionSimulator& Input()
 {
     static wxUIActionSimulator input;
     return input;
-}
-
 }
 
 void PointAt(wxWindow* w, wxPoint at)
