@@ -49,8 +49,20 @@ function(samples_add_suite target name)
       add_test(NAME ${test} COMMAND ${command})
     endif()
     set_tests_properties(${test} PROPERTIES TIMEOUT ${S_TIMEOUT})
+    samples_test_environment(${test})
     if(S_GUI AND WIN32)
       set_tests_properties(${test} PROPERTIES RESOURCE_LOCK display)
     endif()
   endforeach()
+endfunction()
+
+# The sanitizers' settings for a test of the sanitizer build: leaks that
+# tests/lsan-suppressions.txt names are the platform's own; any other
+# finding fails the test.
+function(samples_test_environment test)
+  if(SAMPLES_SANITIZE)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt:print_suppressions=0"
+      "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  endif()
 endfunction()
