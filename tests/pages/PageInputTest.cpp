@@ -34,14 +34,15 @@ TEST(PageInput, AfterADragTheArrowKeysStillMoveTheTrackbar)
     auto* size = p.Find<wxSlider>(IDC_SIZE);
     ASSERT_TRUE(size);
     size->SetFocus();
-    wxUIActionSimulator mouse;
     PointAt(p.view, wxPoint(100, 100));
-    mouse.MouseDown();
+    Input().MouseDown();
+    ASSERT_TRUE(PumpEvents(2000, [&p] { return p.view->IsDragging(); })) << "no press";
     PointAt(p.view, wxPoint(130, 110));
-    mouse.MouseUp();
-    PumpEvents(100);
+    // GTK hands motion on at its next frame: wait for the turn.
+    EXPECT_TRUE(PumpEvents(2000, [&p] { return p.view->State().angleY != 0.0; })) << "no drag";
+    Input().MouseUp();
+    EXPECT_TRUE(PumpEvents(2000, [&p] { return !p.view->IsDragging(); }));
     EXPECT_EQ(wxWindow::FindFocus(), size) << "the cube took the focus";
-    EXPECT_NE(p.view->State().angleY, 0.0) << "no drag";
     Key(WXK_RIGHT);
     EXPECT_EQ(size->GetValue(), 6);
     EXPECT_EQ(p.view->State().scaleX, 1.1f);
