@@ -37,9 +37,14 @@ TEST(PageInput, AfterADragTheArrowKeysStillMoveTheTrackbar)
     PointAt(p.view, wxPoint(100, 100));
     Input().MouseDown();
     ASSERT_TRUE(PumpEvents(2000, [&p] { return p.view->IsDragging(); })) << "no press";
-    PointAt(p.view, wxPoint(130, 110));
-    // GTK hands motion on at its next frame: wait for the turn.
-    EXPECT_TRUE(PumpEvents(2000, [&p] { return p.view->State().angleY != 0.0; })) << "no drag";
+    // A drag of a few steps, as a hand makes it; GTK hands motion on at its
+    // next frame, so each step waits for the turn a while.
+    const auto turned = [&p] { return p.view->State().angleY != 0.0; };
+    for (int dx = 10; dx <= 50 && !turned(); dx += 10) {
+        PointAt(p.view, wxPoint(100 + dx, 100 + dx / 3));
+        PumpEvents(400, turned);
+    }
+    EXPECT_TRUE(turned()) << "no drag";
     Input().MouseUp();
     EXPECT_TRUE(PumpEvents(2000, [&p] { return !p.view->IsDragging(); }));
     EXPECT_EQ(wxWindow::FindFocus(), size) << "the cube took the focus";
