@@ -6,6 +6,7 @@
 #include "CCubeDlg.h"
 #include "CLightDlg.h"
 #include "CPageFrame.h"
+#include "COpenGLWnd.h"
 #include "CTexDlg.h"
 #include "DialogColours.h"
 #include "ResourceIds.h"
@@ -82,7 +83,7 @@ void CAllSheets::InitSheet(int selectPage)
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CAllSheets::OnPageChanging, this);
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CAllSheets::OnPageChanged, this);
     Bind(wxEVT_BUTTON, &CAllSheets::OnHelp, this, wxID_HELP);
-    BindSheetKeys(this);
+    Bind(wxEVT_CHAR_HOOK, &CAllSheets::OnCharHook, this);
 
     LayoutDialog();
 }
@@ -159,5 +160,28 @@ void CAllSheets::OnPageChanged(wxBookCtrlEvent& event)
 // Help shows the visible page's code window.
 void CAllSheets::OnHelp(wxCommandEvent&)
 {
-    CCodeWindow::Open(this);
+    OpenCodeWindow();
+}
+
+CCodeWindow* CAllSheets::OpenCodeWindow()
+{
+    if (!m_codeWindow)
+        m_codeWindow = new CCodeWindow(this, [this] {
+            CPageFrame* page = ActivePage();
+            return page ? CCodeWindow::ShownPage{page->View(), page->Caption()} : CCodeWindow::ShownPage{};
+        });
+    m_codeWindow->Open();
+    return m_codeWindow;
+}
+
+void CAllSheets::OnCharHook(wxKeyEvent& event)
+{
+    const SheetKey key = SheetKeyOf(event);
+    COpenGLWnd* view = m_activePage ? m_activePage->View() : nullptr;
+    if (key == SheetKey::Help)
+        OpenCodeWindow();
+    else if (key != SheetKey::None && view)
+        view->StepSize(key == SheetKey::Increase);
+    else
+        event.Skip();
 }

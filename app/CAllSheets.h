@@ -8,6 +8,8 @@
 
 class wxBookCtrlEvent;
 class wxPanel;
+class wxKeyEvent;
+class CCodeWindow;
 class CPageFrame;
 
 class CAllSheets : public wxPropertySheetDialog
@@ -27,6 +29,11 @@ public:
     // The page whose window holds the rendering context and the timer, if any.
     CPageFrame* ActivePage() const { return m_activePage; }
 
+    // The code window for the shown page, made on first use, shown and raised.
+    CCodeWindow* OpenCodeWindow();
+    // The code window, or nullptr before the first Help.
+    CCodeWindow* CodeWindow() const { return m_codeWindow; }
+
 private:
     void InitSheet(int selectPage);
     void ActivateSelection();
@@ -34,6 +41,7 @@ private:
     void OnPageChanging(wxBookCtrlEvent& event);
     void OnPageChanged(wxBookCtrlEvent& event);
     void OnHelp(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
     // The book control's pages, one per tab, and the page each holds once
     // built: wx owns both as child windows.
@@ -42,4 +50,5 @@ private:
     wxIconBundle m_hIcon;
 
     CPageFrame* m_activePage = nullptr;
+    CCodeWindow* m_codeWindow = nullptr;   // a child window: wx destroys it with the sheet
 };

@@ -1,25 +1,35 @@
 #include "CCodeWindow.h"
 
-#include "CAllSheets.h"
+#include "CCodeView.h"
 #include "CodeFiles.h"
-#include "COpenGLWnd.h"
-#include "CPageFrame.h"
+#include "PlaceBeside.h"
 #include "ViewCode.h"
 
 #include <wx/button.h>
 #include <wx/clipbrd.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/stdpaths.h>
-#include <wx/textctrl.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
+
+// What the window says itself, in one place.
+const char* const kTitle = "Код OpenGL";
+const char* const kCopy = "Копировать";
+const char* const kSave = "Сохранить…";
+const char* const kSaveCaption = "Сохранить кадр и код";
+const char* const kPngFiles = "Картинка PNG (*.png)|*.png";
+const char* const kError = "Ошибка";
+const char* const kNoClipboard = "Не удалось положить код в буфер обмена.";
+
+const wxSize kWanted(640, 620), kSmallest(360, 300);   // in DIPs
+constexpr int kGap = 8;
 
 int StockMessageBox(const wxString& message, const wxString& caption, int style, wxWindow* parent)
 {
@@ -36,10 +46,17 @@ bool SameInputs(const FragmentInputs& a, const FragmentInputs& b)
            std::memcmp(a.modelView, b.modelView, sizeof a.modelView) == 0;
 }
 
-COpenGLWnd* VisibleView(CAllSheets* sheet)
+// What the code window would show had only the cube turned from before to
+// now; "" when nothing else changed. Its lines are the ones a switch did not change.
+std::string TurnedOnly(const FragmentInputs& before, const FragmentInputs& now)
 {
-    CPageFrame* page = sheet->ActivePage();
-    return page ? page->View() : nullptr;
+    FragmentInputs turned = before;
+    turned.state.angleX = now.state.angleX;
+    turned.state.angleY = now.state.angleY;
+    // A new size changes the matrix too: that change is the switch's.
+    if (turned.state.scaleX == now.state.scaleX && turned.state.perspective == now.state.perspective)
+        std::memcpy(turned.modelView, now.modelView, sizeof turned.modelView);
+    return SameInputs(turned, now) ? std::string() : CodeFragment(turned);
 }
 
 }
@@ -51,39 +68,15 @@ CCodeWindow::MessageBoxFunc CCodeWindow::SetMessageBox(MessageBoxFunc f)
     return old;
 }
 
-CCodeWindow* CCodeWindow::Find(CAllSheets* sheet)
-{
-    for (wxWindow* child : sheet->GetChildren())
-        if (auto* w = dynamic_cast<CCodeWindow*>(child); w && !w->IsBeingDeleted())
-            return w;
-    return nullptr;
-}
-
-CCodeWindow* CCodeWindow::Open(CAllSheets* sheet)
-{
-    CCodeWindow* window = Find(sheet);
-    if (!window) {
-        window = new CCodeWindow(sheet);
-        const wxRect at = sheet->GetScreenRect();
-        window->Move(at.GetRight() + 8, at.GetTop());
-    }
-    window->Follow();
-    window->Show();
-    window->Raise();
-    return window;
-}
-
-CCodeWindow::CCodeWindow(CAllSheets* sheet)
-    : wxFrame(sheet, wxID_ANY, wxString::FromUTF8("Код OpenGL"), wxDefaultPosition, wxSize(640, 620)),
-      m_sheet(sheet)
+CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
+    : wxFrame(parent, wxID_ANY, wxString::FromUTF8(kTitle), wxDefaultPosition, parent->FromDIP(kWanted)),
+      m_shownPage(std::move(shownPage))
 {
     auto* panel = new wxPanel(this);
     m_hints = new wxStaticText(panel, wxID_ANY, wxString());
-    m_code = new wxTextCtrl(panel, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
-                            wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
-    m_code->SetFont(wxFont(wxFontInfo(9).Family(wxFONTFAMILY_TELETYPE)));
-    auto* copy = new wxButton(panel, wxID_COPY, wxString::FromUTF8("Копировать"));
-    auto* save = new wxButton(panel, wxID_SAVE, wxString::FromUTF8("Сохранить…"));
+    m_code = new CCodeView(panel);
+    auto* copy = new wxButton(panel, wxID_COPY, wxString::FromUTF8(kCopy));
+    auto* save = new wxButton(panel, wxID_SAVE, wxString::FromUTF8(kSave));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(copy, 0, wxRIGHT, 8);
     buttons->Add(save);
@@ -92,64 +85,100 @@ CCodeWindow::CCodeWindow(CAllSheets* sheet)
     column->Add(m_code, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
     column->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
     panel->SetSizer(column);
+    SetMinSize(FromDIP(kSmallest));
 
-    // Not the text: its blinking cursor would redraw the window all along.
-    copy->SetFocus();
     copy->Bind(wxEVT_BUTTON, &CCodeWindow::OnCopy, this);
     save->Bind(wxEVT_BUTTON, &CCodeWindow::OnSave, this);
+    Bind(wxEVT_CHAR_HOOK, &CCodeWindow::OnCharHook, this);
+    // The close box hides: F1 or Help brings the window back as it was.
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) { e.CanVeto() ? (e.Veto(), Dismiss()) : e.Skip(); });
+    // The hints wrap to the window's width, also when the user resizes it.
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
+        WrapHints(e.GetSize().x);
+        e.Skip();
+    });
     m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Follow(); });
+}
+
+void CCodeWindow::WrapHints(int width)
+{
+    m_hints->SetLabel(m_hintText);
+    m_hints->Wrap(width - FromDIP(2 * 8 + 4));
+    if (!GetChildren().empty())
+        GetChildren().front()->Layout();
+}
+
+void CCodeWindow::Open()
+{
+    if (!m_placed) {
+        PlaceBesideParent();
+        m_placed = true;
+    }
+    Follow();
+    Show();
+    Raise();
     m_timer.Start(kRefreshMs);
+}
+
+void CCodeWindow::Dismiss()
+{
+    m_timer.Stop();
+    Hide();
+}
+
+void CCodeWindow::PlaceBesideParent()
+{
+    wxWindow* parent = GetParent();
+    const int index = wxDisplay::GetFromWindow(parent);
+    const wxRect area = wxDisplay(index == wxNOT_FOUND ? 0u : unsigned(index)).GetClientArea();
+    const Placement at = PlaceBeside(parent->GetScreenRect(), FromDIP(kWanted), FromDIP(kSmallest), area,
+                                     FromDIP(kGap));
+    if (at.first.GetPosition() != parent->GetScreenPosition())
+        parent->Move(at.first.GetPosition());
+    SetSize(at.second);
+}
+
+void CCodeWindow::OnCharHook(wxKeyEvent& event)
+{
+    // Escape closes this window only; the sheet would take it for Cancel.
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE)
+        Dismiss();
+    else
+        event.Skip();
 }
 
 void CCodeWindow::Follow()
 {
-    COpenGLWnd* view = VisibleView(m_sheet);
+    const ShownPage page = m_shownPage();
     FragmentInputs in;
-    if (!view || !ReadFragmentInputs(*view, in) || (m_shown && SameInputs(in, m_last)))
+    if (!page.view || !ReadFragmentInputs(*page.view, in) || (m_shown && SameInputs(in, m_last)))
         return;
-    if (!m_shown || in.kind != m_last.kind) {
-        m_hints->SetLabel(CodeHints(in.kind));
-        m_hints->Wrap(FromDIP(600));
-        SetTitle(wxString::FromUTF8("Код OpenGL: ") + m_sheet->ActivePage()->Caption());
-        GetChildren().front()->Layout();
+    const bool newPage = !m_shown || in.kind != m_last.kind;
+    if (newPage) {
+        m_hintText = CodeHints(in.kind);
+        WrapHints(GetClientSize().x);
+        SetTitle(wxString::FromUTF8(kTitle) + ": " + page.caption);
     }
-    ReplaceChanged(wxString::FromUTF8(CodeFragment(in)));
+    m_code->ShowText(wxString::FromUTF8(CodeFragment(in)),
+                     wxString::FromUTF8(newPage ? std::string() : TurnedOnly(m_last, in)));
     m_last = in;
     m_shown = true;
 }
 
-// Only the stretch that differs is replaced: the text control lays out only
-// those lines again, and the reader keeps the place.
-void CCodeWindow::ReplaceChanged(const wxString& text)
-{
-    const size_t most = std::min(text.length(), m_text.length());
-    size_t head = 0, tail = 0;
-    while (head < most && text[head] == m_text[head])
-        ++head;
-    while (tail < most - head && text[text.length() - 1 - tail] == m_text[m_text.length() - 1 - tail])
-        ++tail;
-    if (head == text.length() && head == m_text.length())
-        return;
-    const long at = m_code->GetInsertionPoint();
-    m_code->Replace(long(head), long(m_text.length() - tail), text.Mid(head, text.length() - tail - head));
-    m_code->SetInsertionPoint(std::min(at, long(text.length())));
-    m_text = text;
-}
-
 wxString CCodeWindow::Hints() const { return m_hints->GetLabel(); }
 
-wxString CCodeWindow::Fragment() const { return m_text; }
+wxString CCodeWindow::Fragment() const { return m_code->GetText(); }
 
 void CCodeWindow::Report(const wxString& message)
 {
-    g_messageBox(message, wxString::FromUTF8("Ошибка"), wxOK | wxICON_ERROR, this);
+    g_messageBox(message, wxString::FromUTF8(kError), wxOK | wxICON_ERROR, this);
 }
 
 bool CCodeWindow::CopyFragment()
 {
     wxClipboardLocker open;
     if (!open || !wxTheClipboard->SetData(new wxTextDataObject(Fragment()))) {
-        Report(wxString::FromUTF8("Не удалось положить код в буфер обмена."));
+        Report(wxString::FromUTF8(kNoClipboard));
         return false;
     }
     wxTheClipboard->Flush();   // stays there after the program ends
@@ -158,7 +187,7 @@ bool CCodeWindow::CopyFragment()
 
 bool CCodeWindow::SaveTo(const wxString& pngPath)
 {
-    COpenGLWnd* view = VisibleView(m_sheet);
+    COpenGLWnd* view = m_shownPage().view;
     Follow();
     const wxImage frame = view ? ReadFrame(*view) : wxImage();
     const wxString failure = SaveFrameAndFragment(frame, std::string(Fragment().utf8_str()), pngPath);
@@ -171,9 +200,9 @@ void CCodeWindow::OnCopy(wxCommandEvent&) { CopyFragment(); }
 
 void CCodeWindow::OnSave(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, wxString::FromUTF8("Сохранить кадр и код"),
+    wxFileDialog dialog(this, wxString::FromUTF8(kSaveCaption),
                         wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Pictures), "opengl-frame.png",
-                        wxString::FromUTF8("Картинка PNG (*.png)|*.png"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                        wxString::FromUTF8(kPngFiles), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() == wxID_OK)
         SaveTo(dialog.GetPath());
 }

@@ -1,6 +1,7 @@
-// The code window: beside the sheet, for the page that is showing, a few
+// The code window: beside its parent, for the page that is showing, a few
 // sentences on what to try and the OpenGL code of the picture as it is now,
-// with buttons to copy it and to save it with the frame.
+// with buttons to copy it and to save it with the frame. It asks for the
+// shown page through a function and knows nothing else of its parent.
 #pragma once
 
 #include "CodeFragment.h"
@@ -8,29 +9,41 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
-class CAllSheets;
+#include <functional>
+
+class CCodeView;
+class COpenGLWnd;
 class wxStaticText;
-class wxTextCtrl;
 
 class CCodeWindow : public wxFrame
 {
 public:
-    // The sheet's code window, made on the first call; shown, raised and
-    // brought up to date with the visible page.
-    static CCodeWindow* Open(CAllSheets* sheet);
-    // The sheet's code window, or nullptr when there is none yet.
-    static CCodeWindow* Find(CAllSheets* sheet);
+    struct ShownPage
+    {
+        COpenGLWnd* view = nullptr;
+        wxString caption;
+    };
+    using ShownPageFunc = std::function<ShownPage()>;
 
-    // Reads the visible page's window again and shows its fragment if the
-    // record, the matrices or the page changed. The timer calls it twice a second.
+    CCodeWindow(wxWindow* parent, ShownPageFunc shownPage);
+
+    // Shows, raises and brings the window up to date with the shown page; the
+    // first time it is placed beside its parent, wholly on the display.
+    void Open();
+
+    // Reads the shown page's window again and shows its fragment if the
+    // record, the matrices or the page changed; a change other than the
+    // turning marks the lines it changed. The timer calls it twice a second.
     void Follow();
 
     wxString Hints() const;
+    // The text the code view shows.
     wxString Fragment() const;
+    CCodeView* CodeView() const { return m_code; }
     // The fragment onto the clipboard; false, after a message box, when it
     // cannot be had.
     bool CopyFragment();
-    // The visible page's frame as a PNG at pngPath and the fragment beside
+    // The shown page's frame as a PNG at pngPath and the fragment beside
     // it; false, after a message box, on any failure.
     bool SaveTo(const wxString& pngPath);
 
@@ -42,17 +55,20 @@ public:
     static constexpr int kRefreshMs = 500;
 
 private:
-    explicit CCodeWindow(CAllSheets* sheet);
-    void ReplaceChanged(const wxString& text);
+    void PlaceBesideParent();
+    void WrapHints(int width);
+    void Dismiss();
     void Report(const wxString& message);
     void OnCopy(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
-    CAllSheets* m_sheet;
+    ShownPageFunc m_shownPage;
     wxStaticText* m_hints = nullptr;
-    wxTextCtrl* m_code = nullptr;
-    wxString m_text;          // what m_code shows
+    wxString m_hintText;      // the shown page's hints, unwrapped
+    CCodeView* m_code = nullptr;
     wxTimer m_timer;
+    bool m_placed = false;
     bool m_shown = false;     // m_last holds what the text shows
     FragmentInputs m_last;
 };

@@ -8,6 +8,7 @@
 #include "Notice.h"
 
 #include <wx/cmdline.h>
+#include <wx/evtloop.h>
 
 #include <cstdio>
 
@@ -106,9 +107,25 @@ void RunDemoSheet()
     SetDialogBkColor(ToColour(kDialogBackground), ToColour(kDialogText));
 
     CAllSheets sheet(SheetCaption(), nullptr, 0);
-    wxTheApp->SetTopWindow(&sheet);
-    sheet.ShowModal();   // OK, Cancel and a failure end the program alike
+    // OK, Cancel, Escape and the close box all hide a modeless sheet, which
+    // ends the loop; the notice boxes still run modally over it.
+    wxGUIEventLoop loop;
+    sheet.Bind(wxEVT_SHOW, [&loop](wxShowEvent& event) {
+        if (!event.IsShown() && loop.IsRunning())
+            loop.ScheduleExit();
+        event.Skip();
+    });
+    ShowDemoSheet(sheet);
+    if (sheet.IsShown())
+        loop.Run();
     wxTheApp->SetTopWindow(nullptr);
+}
+
+void ShowDemoSheet(CAllSheets& sheet)
+{
+    wxTheApp->SetTopWindow(&sheet);
+    sheet.Centre();
+    sheet.Show();
 }
 
 bool CSamplesApp::InitInstance()

@@ -1,5 +1,6 @@
 // The application object: sets the dialog colours and the notice box up,
-// then runs the demo sheet modally as the program's only main loop.
+// then shows the demo sheet and runs the program's one event loop until the
+// sheet is closed.
 #pragma once
 
 #include <wx/app.h>
@@ -25,9 +26,14 @@ wxString SheetCaption();
 // error (2).
 int HandleCommandLine(int argc, char** argv);
 
-// Sets the application's dialog colours, then shows the demo sheet modally
-// and returns when it is closed, whichever way.
+class CAllSheets;
+
+// Sets the application's dialog colours, then shows the demo sheet and
+// returns when it is closed, whichever way.
 void RunDemoSheet();
+// Shows sheet as RunDemoSheet does: centred, the application's top window,
+// and modeless, so that the code window beside it gets input too.
+void ShowDemoSheet(CAllSheets& sheet);
 
 // wx assertions go to standard error, never to a dialog that waits for a
 // click. Returns the handler it replaces.

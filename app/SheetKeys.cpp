@@ -1,12 +1,5 @@
 #include "SheetKeys.h"
 
-#include "CAllSheets.h"
-#include "CCodeWindow.h"
-#include "COpenGLWnd.h"
-#include "CPageFrame.h"
-#include "ResourceIds.h"
-#include "ViewMenu.h"
-
 #include <wx/event.h>
 
 SheetKey SheetKeyOf(const wxKeyEvent& event)
@@ -25,22 +18,4 @@ SheetKey SheetKeyOf(const wxKeyEvent& event)
     default:
         return SheetKey::None;
     }
-}
-
-void BindSheetKeys(CAllSheets* sheet)
-{
-    sheet->Bind(wxEVT_CHAR_HOOK, [sheet](wxKeyEvent& event) {
-        const SheetKey key = SheetKeyOf(event);
-        CPageFrame* page = sheet->ActivePage();
-        if (key == SheetKey::Help) {
-            CCodeWindow::Open(sheet);
-        } else if (key != SheetKey::None && page && page->View()) {
-            // The menu's own command, so that the keys scale exactly as it does.
-            wxCommandEvent command(wxEVT_MENU, ViewMenuItemId(key == SheetKey::Increase ? ID_SIZE_INCREASE
-                                                                                        : ID_SIZE_DECREASE));
-            page->View()->ProcessWindowEvent(command);
-        } else {
-            event.Skip();
-        }
-    });
 }

@@ -2,13 +2,9 @@
 // window, Ctrl and plus or minus size the visible page's cube as the menu does.
 #pragma once
 
-class CAllSheets;
 class wxKeyEvent;
 
 enum class SheetKey { None, Help, Increase, Decrease };
 
 // What a key press means to the sheet.
 SheetKey SheetKeyOf(const wxKeyEvent& event);
-
-// Hooks the keys into the sheet.
-void BindSheetKeys(CAllSheets* sheet);

@@ -251,6 +251,8 @@ void COpenGLWnd::OnKeyDown(wxKeyEvent& event) { event.Skip(); }
 
 void COpenGLWnd::OnViewRotate(wxCommandEvent&) { StartTimer(); }
 
-void COpenGLWnd::OnSizeIncrease(wxCommandEvent&) { MultiplyScale(kIncrease); }
+void COpenGLWnd::OnSizeIncrease(wxCommandEvent&) { StepSize(true); }
 
-void COpenGLWnd::OnSizeDecrease(wxCommandEvent&) { MultiplyScale(kDecrease); }
+void COpenGLWnd::OnSizeDecrease(wxCommandEvent&) { StepSize(false); }
+
+void COpenGLWnd::StepSize(bool larger) { MultiplyScale(larger ? kIncrease : kDecrease); }

@@ -36,6 +36,9 @@ public:
     // kFogOff, or kFogOn with density steps * 0.1.
     void SetFog(unsigned char mode, signed char steps);
     void SetLineSmoothing(bool on);
+    // The context menu's Size > Increase (larger true) or Decrease: one step
+    // of the menu's own factors, also taken by the keys.
+    void StepSize(bool larger);
 
     // Draws one frame into the back buffer of the current context; no swap.
     void DrawScene();

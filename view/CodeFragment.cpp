@@ -179,11 +179,13 @@ std::string Texture(const FragmentInputs& in)
         return "    /* Картинку logo.bmp прочесть не удалось: куб без текстуры. */\n";
     return "    /* Текстура: картинка logo.bmp, " + std::to_string(in.pictureWidth) + " x " +
            std::to_string(in.pictureHeight) + " точек, RGB, нижняя строка первой. */\n"
+           "    glGenTextures(1, &texture);\n"
+           "    glBindTexture(GL_TEXTURE_2D, texture);\n"
            "    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);\n"
            "    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);\n"
-           "    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);\n"
            "    glTexImage2D(GL_TEXTURE_2D, 0, 3, " + std::to_string(in.pictureWidth) + ", " +
-           std::to_string(in.pictureHeight) + ", 0, GL_RGB, GL_UNSIGNED_BYTE, picture);\n";
+           std::to_string(in.pictureHeight) + ", 0, GL_RGB, GL_UNSIGNED_BYTE, picture);\n"
+           "    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);\n";
 }
 
 }
@@ -212,6 +214,21 @@ void CubeDepthRange(const float m[16], double h, double& nearest, double& farthe
         nearest = std::min(nearest, eye);
         farthest = std::max(farthest, eye);
     }
+}
+
+void CubeModelView(const ViewState& s, float m[16])
+{
+    const double pi = 3.14159265358979323846, a = s.angleX * pi / 180, b = s.angleY * pi / 180;
+    const double k = s.perspective ? 0.5 : 1.0, ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+    // Translate(0, 0, -8) * RotateX(a) * RotateY(b) * Scale, column by column.
+    const double columns[3][3] = {{cb, sa * sb, -ca * sb}, {0, ca, sa}, {sb, -sa * cb, ca * cb}};
+    const double scale[3] = {s.scaleX * k, s.scaleY * k, s.scaleZ * k};
+    for (int c = 0; c < 3; ++c) {
+        for (int r = 0; r < 3; ++r)
+            m[4 * c + r] = float(columns[c][r] * scale[c]);
+        m[4 * c + 3] = 0;
+    }
+    m[12] = 0, m[13] = 0, m[14] = -8, m[15] = 1;
 }
 
 std::string CodeFragmentSetUp(const FragmentInputs& in)

@@ -26,15 +26,33 @@ struct FragmentInputs
     double halfSize = 2.5;
 };
 
+// The fragment as a whole. Its numbers are those the window draws with: the
+// angles modulo 360, and the size factors bound to kScaleBounds (a comment
+// says so when a bound is hit), with the model-view matrix then worked out
+// from them; no inf or NaN is ever printed.
 std::string CodeFragment(const FragmentInputs& in);
-// Its two functions, SetUpScene and DrawScene with the cube's own function.
+// Smallest and largest size factor the fragment prints: a cube corner scaled
+// by either and turned by the projection stays a finite float.
+constexpr float kScaleBounds[2] = {1e-30f, 1e30f};
+// in as the fragment prints it (see CodeFragment); bounded tells whether a
+// size factor was brought within kScaleBounds.
+FragmentInputs AsDrawn(const FragmentInputs& in, bool& bounded);
+// The record's angles as the window draws them: modulo 360.
+ViewState AnglesAsDrawn(ViewState s);
+
+// Its two functions, SetUpScene and DrawScene with the cube's own function,
+// of inputs already AsDrawn.
 std::string CodeFragmentSetUp(const FragmentInputs& in);
-std::string CodeFragmentDraw(const FragmentInputs& in);
+std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded);
 // A matrix as glGetFloatv gives it, row by row in a C comment.
 std::string CodeMatrix(const char* title, const float m[16]);
 
 // Exponential fog's share of the object's own colour at eye distance z.
 double FogFactor(double density, double z);
+
+// The model-view matrix the cube is drawn under at the angles and size of s,
+// worked out as glTranslated, glRotated and glScalef would.
+void CubeModelView(const ViewState& s, float modelView[16]);
 
 // The cube's nearest and farthest eye distance under modelView.
 void CubeDepthRange(const float modelView[16], double halfSize, double& nearest, double& farthest);

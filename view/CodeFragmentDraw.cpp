@@ -3,6 +3,8 @@
 
 #include "SceneTables.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -65,7 +67,7 @@ std::string Cube(const FragmentInputs& in)
     if (in.kind == SceneKind::Bare)
         return t + "}\n";
     if (textured)
-        t += "    glEnable(GL_TEXTURE_2D);\n";
+        t += "    glBindTexture(GL_TEXTURE_2D, texture);\n    glEnable(GL_TEXTURE_2D);\n";
     if (in.kind == SceneKind::WireCube)
         t += "    glColor3ub(255, 255, 255);\n";
     else
@@ -79,7 +81,7 @@ std::string Cube(const FragmentInputs& in)
 
 }
 
-std::string CodeFragmentDraw(const FragmentInputs& in)
+std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded)
 {
     const ViewState& s = in.state;
     const float k = s.perspective ? 0.5f : 1.0f;
@@ -90,6 +92,9 @@ std::string CodeFragmentDraw(const FragmentInputs& in)
     t += "    glPushMatrix();\n    glTranslated(0.0, 0.0, -8.0);\n";
     t += "    glRotated(" + Number(s.angleX) + ", 1.0, 0.0, 0.0);\n";
     t += "    glRotated(" + Number(s.angleY) + ", 0.0, 1.0, 0.0);\n";
+    if (scaleBounded)
+        t += "    /* Множитель размера вышел за то, что берут float и OpenGL: он ограничен пределами " +
+             Number(kScaleBounds[0]) + " .. " + Number(kScaleBounds[1]) + ". */\n";
     t += "    glScalef(" + FloatLiteral(s.scaleX * k) + ", " + FloatLiteral(s.scaleY * k) + ", " + FloatLiteral(s.scaleZ * k) + ");\n";
     t += "    /* Матрицы сейчас, glGetFloatv, по строкам:\n";
     t += CodeMatrix("GL_PROJECTION_MATRIX", in.projection);
@@ -98,11 +103,40 @@ std::string CodeFragmentDraw(const FragmentInputs& in)
     return t;
 }
 
-std::string CodeFragment(const FragmentInputs& in)
+ViewState AnglesAsDrawn(ViewState s)
 {
+    s.angleX = std::fmod(s.angleX, 360.0);
+    s.angleY = std::fmod(s.angleY, 360.0);
+    return s;
+}
+
+FragmentInputs AsDrawn(const FragmentInputs& in, bool& bounded)
+{
+    FragmentInputs out = in;
+    out.state = AnglesAsDrawn(in.state);
+    bounded = false;
+    for (float* f : {&out.state.scaleX, &out.state.scaleY, &out.state.scaleZ}) {
+        const float b = std::isnan(*f) ? 1.0f : std::clamp(*f, kScaleBounds[0], kScaleBounds[1]);
+        bounded = bounded || b != *f;
+        *f = b;
+    }
+    if (bounded)
+        CubeModelView(out.state, out.modelView);
+    return out;
+}
+
+std::string CodeFragment(const FragmentInputs& raw)
+{
+    bool bounded = false;
+    const FragmentInputs in = AsDrawn(raw, bounded);
+    const bool picture = in.kind == SceneKind::TexCube && in.pictureWidth > 0 && in.pictureHeight > 0;
     std::string t = std::string("/* «") + PageTitle(in.kind) + "»: этот кадр в вызовах OpenGL 1.1 и GLU.\n"
-                    " * SetUpScene() - один раз при текущем контексте, DrawScene() - на каждый кадр. */\n"
+                    " * " + (picture ? "SetUpScene(picture)" : "SetUpScene()") +
+                    " - один раз при текущем контексте, DrawScene() - на каждый кадр. */\n"
+                    "#ifdef _WIN32\n#include <windows.h>\n#endif\n"
                     "#include <GL/gl.h>\n#include <GL/glu.h>\n\n"
-                    "static void DrawCube(void);\n\n";
-    return t + CodeFragmentSetUp(in) + "\n" + CodeFragmentDraw(in) + "\n" + Cube(in);
+                    "static void DrawCube(void);\n";
+    if (picture)
+        t += "static GLuint texture;\n";
+    return t + "\n" + CodeFragmentSetUp(in) + "\n" + CodeFragmentDraw(in, bounded) + "\n" + Cube(in);
 }

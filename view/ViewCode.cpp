@@ -12,12 +12,12 @@ bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in)
     if (!w.IsContextCurrent())
         return false;
     in.kind = w.Kind();
-    in.state = w.State();
+    in.state = AnglesAsDrawn(w.State());
     glframe::ReadSceneMatrices(in.state, in.projection, in.modelView);
     glGetFloatv(GL_LINE_WIDTH, &in.lineWidth);
     in.pictureWidth = in.pictureHeight = 0;
-    if (in.kind == SceneKind::TexCube) {
-        if (const RgbImage* picture = static_cast<const CTexWnd&>(w).Image()) {
+    if (auto* tex = dynamic_cast<const CTexWnd*>(&w)) {
+        if (const RgbImage* picture = tex->Image()) {
             in.pictureWidth = picture->width;
             in.pictureHeight = picture->height;
         }

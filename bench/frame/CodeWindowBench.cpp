@@ -1,12 +1,16 @@
 // What the open code window costs the picture: each page of the real sheet
 // with the code window closed and open, in interleaved rounds. Prints drawn
 // frames per second and the process's CPU time per frame of both, and their
-// ratio; the goal is a difference within 5 %. Argument: seconds per
-// measurement in all rounds, 6 by default.
+// ratio; the goal is a difference within 5 %. Then the cost of one update
+// of the open window: a turn (the angle and matrix lines) and a switch (the
+// smoothing lines, marked). Argument: seconds per measurement in all rounds,
+// 6 by default.
 #include "CAllSheets.h"
+#include "CCodeView.h"
 #include "CCodeWindow.h"
 #include "COpenGLWnd.h"
 #include "CPageFrame.h"
+#include "CSamplesApp.h"
 
 #include "BenchLoop.h"
 
@@ -53,6 +57,29 @@ void Measure(CAllSheets& sheet, int ms, Totals& totals)
     view->Unbind(wxEVT_PAINT, count);
 }
 
+// Wall and CPU milliseconds of one Follow after change(i), with the drawing
+// of what changed, over n updates: the loop with updates against the same
+// loop without them (the process's CPU clock moves in ticks, too coarse for one).
+template <class Change>
+void TimeUpdates(const char* what, CCodeWindow& w, int n, Change change)
+{
+    double wall[2] = {}, cpu[2] = {};
+    for (int follow = 0; follow < 2; ++follow) {
+        wxStopWatch clock;
+        const double cpu0 = CpuSeconds();
+        for (int i = 0; i < n; ++i) {
+            change(i);
+            if (follow)
+                w.Follow();
+            RunFor(5);   // the control draws what changed
+        }
+        cpu[follow] = CpuSeconds() - cpu0;
+        wall[follow] = clock.TimeInMicro().ToDouble() * 1e-6;
+    }
+    std::printf("one update, %-38s %8.3f ms wall %8.3f ms CPU\n", what, (wall[1] - wall[0]) * 1000 / n,
+                (cpu[1] - cpu[0]) * 1000 / n);
+}
+
 }
 
 int main(int argc, char** argv)
@@ -63,8 +90,8 @@ int main(int argc, char** argv)
 
     bool met = true;
     {
-        CAllSheets sheet("code window bench");
-        sheet.Show();
+        CAllSheets sheet(SheetCaption());
+        ShowDemoSheet(sheet);
         const int rounds = 5, ms = static_cast<int>(seconds * 1000 / rounds);
         std::printf("%-22s %16s %16s %16s %16s\n", "page", "closed frames/s", "open frames/s",
                     "closed CPU ms/fr", "open CPU ms/fr");
@@ -72,10 +99,10 @@ int main(int argc, char** argv)
             sheet.GetBookCtrl()->SetSelection(page);
             Totals closed, open;
             for (int round = 0; round < rounds; ++round) {
-                if (CCodeWindow* w = CCodeWindow::Find(&sheet))
-                    w->Destroy();
+                if (CCodeWindow* w = sheet.CodeWindow())
+                    w->Close();   // hidden, as its close box does
                 Measure(sheet, ms, closed);
-                CCodeWindow::Open(&sheet);
+                sheet.OpenCodeWindow();
                 Measure(sheet, ms, open);
             }
             std::printf("%-22s %16.1f %16.1f %16.3f %16.3f\n",
@@ -86,6 +113,15 @@ int main(int argc, char** argv)
         }
         std::printf("goal (open within 5 %% of closed in frames/s and CPU per frame): %s\n",
                     met ? "met" : "MISSED");
+        sheet.GetBookCtrl()->SetSelection(0);
+        CCodeWindow* w = sheet.OpenCodeWindow();
+        COpenGLWnd* view = sheet.ActivePage()->View();
+        RunFor(500);
+        // The lines that change in sight, so that their drawing counts.
+        CCodeView* text = w->CodeView();
+        text->SetFirstVisibleLine(text->LineFromPosition(text->FindText(0, text->GetLength(), "void DrawScene")));
+        TimeUpdates("turned (2 angles, 2 x 4 matrix rows)", *w, 200, [view](int i) { view->SetAngles(i, -i); });
+        TimeUpdates("switched (smoothing, marked)", *w, 200, [view](int i) { view->SetLineSmoothing(i % 2); });
         sheet.Show(false);
     }
     wxTheApp->OnExit();

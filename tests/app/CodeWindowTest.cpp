@@ -1,20 +1,15 @@
-// The code window over a real sheet: Help and F1 open it for the visible
-// page, its fragment follows every control and agrees with the context,
-// Copy and Save work and report failures; Ctrl and plus or minus scale.
-#include "CAllSheets.h"
-#include "CCodeWindow.h"
+// The code window over the sheet as the program shows it: Help and F1 open
+// it for the visible page, its fragment follows every control and agrees
+// with the context, Save reports failures; Ctrl and plus or minus scale.
 #include "CodeFiles.h"
-#include "COpenGLWnd.h"
-#include "CPageFrame.h"
 #include "ControlEvents.h"
 #include "ResourceIds.h"
+#include "ShownSheet.h"
 #include "ViewMenu.h"
-#include "WxTestMain.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
-#include <wx/clipbrd.h>
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/uiaction.h>
@@ -94,57 +89,26 @@ void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
     ExpectPrinted(f, "GL_MODELVIEW_MATRIX (для куба):", modelView);
 }
 
-std::vector<wxString> g_boxes;   // the messages the window's boxes would show
-
-struct CodeWindowTest : testing::Test
-{
-    CodeWindowTest() { g_boxes.clear(), sheet.Show(); }
-    ~CodeWindowTest() override { CCodeWindow::SetMessageBox(oldBox); }
-
-    // Shows tab index and waits for its window's set-up.
-    COpenGLWnd* ShowPage(size_t index)
-    {
-        sheet.GetBookCtrl()->SetSelection(index);
-        COpenGLWnd* view = sheet.Page(index)->View();
-        EXPECT_TRUE(PumpEvents(10000, [view] { return view->IsSetUp() && view->IsContextCurrent(); }));
-        return view;
-    }
-    CCodeWindow* Help()
-    {
-        wxCommandEvent click(wxEVT_BUTTON, wxID_HELP);
-        sheet.ProcessWindowEvent(click);
-        return CCodeWindow::Find(&sheet);
-    }
-    std::string Fragment(CCodeWindow* w)
-    {
-        w->Follow();
-        return std::string(w->Fragment().utf8_str());
-    }
-    template <class T> T* Control(size_t page, int id) { return dynamic_cast<T*>(sheet.Page(page)->FindWindow(id)); }
-
-    CCodeWindow::MessageBoxFunc oldBox = CCodeWindow::SetMessageBox([](auto& message, auto& caption, int, wxWindow*) {
-        return g_boxes.push_back(caption + ": " + message), int(wxOK);
-    });
-    CAllSheets sheet{"sheet"};
-};
+using CodeWindowTest = ShownSheet;
 
 TEST_F(CodeWindowTest, HelpAndF1ShowTheVisiblePagesTextsAndTheWindowFollowsTheTab)
 {
     const SceneKind kinds[] = {SceneKind::WireCube, SceneKind::LitCube, SceneKind::TexCube};
     for (size_t page : {0u, 1u, 2u}) {
         ShowPage(page);
-        if (CCodeWindow* open = CCodeWindow::Find(&sheet))
-            open->Hide();
+        if (CCodeWindow* open = sheet.CodeWindow())
+            open->Close();
         if (page == 0) {
-            Help();
+            ClickOn(sheet.FindWindow(wxID_HELP));
+            PumpEvents(3000, [this] { return sheet.CodeWindow() && sheet.CodeWindow()->IsShown(); });
         } else {   // F1 with the focus on a control of the page
             Control<wxWindow>(page, IDC_SIZE)->SetFocus();
             wxUIActionSimulator keys;
             keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
             keys.Char(WXK_F1);
-            PumpEvents(3000, [this] { return CCodeWindow::Find(&sheet) && CCodeWindow::Find(&sheet)->IsShown(); });
+            PumpEvents(3000, [this] { return sheet.CodeWindow()->IsShown(); });
         }
-        CCodeWindow* w = CCodeWindow::Find(&sheet);
+        CCodeWindow* w = sheet.CodeWindow();
         ASSERT_TRUE(w) << page;
         EXPECT_TRUE(w->IsShown());
         wxString hints = w->Hints();
@@ -155,7 +119,7 @@ TEST_F(CodeWindowTest, HelpAndF1ShowTheVisiblePagesTextsAndTheWindowFollowsTheTa
         EXPECT_TRUE(w->Fragment().StartsWith(wxString::FromUTF8("/* «") + caption + wxString::FromUTF8("»")));
     }
     // Live: the turning shows in the text within a few refreshes.
-    CCodeWindow* w = CCodeWindow::Find(&sheet);
+    CCodeWindow* w = sheet.CodeWindow();
     const wxString before = w->Fragment();
     EXPECT_TRUE(PumpEvents(3 * CCodeWindow::kRefreshMs, [&] { return w->Fragment() != before; }));
 }
@@ -182,7 +146,7 @@ TEST_F(CodeWindowTest, FragmentFollowsEveryControlAndAgreesWithTheContext)
 
     for (size_t page : {0u, 1u, 2u}) {
         COpenGLWnd* view = ShowPage(page);
-        CCodeWindow* w = Help();
+        CCodeWindow* w = sheet.OpenCodeWindow();
         std::vector<Step> steps = page == 0 ? lines : lamps;
         steps.insert(steps.end(), common.begin(), common.end());
         for (const Step& step : steps) {
@@ -196,24 +160,10 @@ TEST_F(CodeWindowTest, FragmentFollowsEveryControlAndAgreesWithTheContext)
     }
 }
 
-TEST_F(CodeWindowTest, CopyPutsTheFragmentOnTheClipboard)
-{
-    ShowPage(0);
-    CCodeWindow* window = CCodeWindow::Open(&sheet);
-    ASSERT_TRUE(window->CopyFragment());
-    wxTextDataObject text;
-    {
-        wxClipboardLocker open;
-        ASSERT_TRUE(!!open && wxTheClipboard->GetData(text));
-    }
-    EXPECT_EQ(text.GetText(), window->Fragment());
-    EXPECT_TRUE(g_boxes.empty());
-}
-
 TEST_F(CodeWindowTest, SaveWritesTheFrameAndTheFragmentOrReportsAndLeavesNothing)
 {
     const ViewState& s = ShowPage(0)->State();
-    CCodeWindow* window = CCodeWindow::Open(&sheet);
+    CCodeWindow* window = sheet.OpenCodeWindow();
     char name[] = "/tmp/codefiles-XXXXXX";
     const fs::path dir = mkdtemp(name), png = dir / "cube.png";
     const auto files = [&dir] {

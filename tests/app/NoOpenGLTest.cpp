@@ -8,45 +8,9 @@
 
 namespace {
 
-struct Box { int x = 0, y = 0, width = 0, height = 0; };
+using namespace programtest;
 
-// A private X server without the GLX extension, ready when made (the
-// program must not start before it, or it finds no display and ends at
-// once), stopped with the test. It picks a free number itself.
-struct ServerWithoutGlx
-{
-    ServerWithoutGlx()
-    {
-        int ready[2];
-        if (pipe(ready) != 0)
-            return;
-        if ((pid = fork()) == 0) {
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, 1);
-            dup2(null, 2);
-            close(ready[0]);
-            execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(ready[1]).c_str(), "-extension", "GLX", "-screen",
-                   "0", "1024x768x24", "-nolisten", "tcp", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(ready[1]);
-        // The server writes its number and a newline once it takes
-        // connections; closing the pipe before the newline would end it.
-        std::string number;
-        for (char c; pid > 0 && read(ready[0], &c, 1) == 1 && c != '\n';)
-            number += c;
-        if (!number.empty())
-            name = ":" + number;
-        close(ready[0]);
-    }
-    ~ServerWithoutGlx()
-    {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-    std::string name;
-    pid_t pid = -1;
-};
+struct Box { int x = 0, y = 0, width = 0, height = 0; };
 
 // The sheet as the screen shows it.
 struct Picture
@@ -115,7 +79,7 @@ int TextPixels(const Picture& p, const Box& place)
 // still change and the program ends as usual.
 TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
 {
-    ServerWithoutGlx server;
+    PrivateServer server(false);
     ASSERT_FALSE(server.name.empty()) << "Xvfb did not start";
     Session s(server.name);
     ASSERT_NE(s.sheet, None) << "the sheet never showed on " << server.name << "; output:\n"

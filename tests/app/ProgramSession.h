@@ -1,5 +1,5 @@
-// The program as the user starts it: a child process on an X display, its
-// sheet found, typed into and closed from outside, as a desktop would.
+// The program started as a child process on an X display, its shown
+// windows found, keys typed and the close box pressed through the X server.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,8 +23,11 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
-inline const std::string kProgram = SAMPLES_PROGRAM, kProgramDir = kProgram.substr(0, kProgram.rfind('/'));
+namespace programtest {
+
+const std::string kProgram = SAMPLES_PROGRAM, kProgramDir = kProgram.substr(0, kProgram.rfind('/'));
 
 inline std::string ReadFile(const std::string& path)
 {
@@ -98,6 +101,48 @@ struct Program
     int status = 0;
 };
 
+// A private X server of the given screen size, with or without the GLX
+// extension, ready when made (a program started before it would find no
+// display and end at once), stopped with the test. It picks a free number.
+struct PrivateServer
+{
+    explicit PrivateServer(bool glx, const char* screen = "1024x768x24")
+    {
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
+        if ((pid = fork()) == 0) {
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            close(ready[0]);
+            const std::string fd = std::to_string(ready[1]);
+            std::vector<const char*> args{"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp"};
+            if (!glx)
+                args.insert(args.end(), {"-extension", "GLX"});
+            args.push_back(nullptr);
+            execvp("Xvfb", const_cast<char* const*>(args.data()));
+            _exit(127);
+        }
+        close(ready[1]);
+        // The server writes its number and a newline once it takes
+        // connections; closing the pipe before the newline would end it.
+        std::string number;
+        for (char c; pid > 0 && read(ready[0], &c, 1) == 1 && c != '\n';)
+            number += c;
+        if (!number.empty())
+            name = ":" + number;
+        close(ready[0]);
+    }
+    ~PrivateServer()
+    {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+    std::string name;
+    pid_t pid = -1;
+};
+
 // The program's display (empty: the test's own) opened, and its sheet once shown.
 struct Session
 {
@@ -124,17 +169,19 @@ struct Session
         const std::string command = "timeout 10 xdotool windowfocus --sync " + std::to_string(sheet) + " key --delay 100 " + keys;
         return std::system(On(name, command).c_str()) == 0;
     }
-    // What a window manager sends when the close box is clicked.
-    void PressCloseBox()
+    // What a window manager sends when the close box of window (the sheet's
+    // by default) is clicked.
+    void PressCloseBox(Window window = None)
     {
+        window = window == None ? sheet : window;
         XEvent e{};
         e.xclient.type = ClientMessage;
-        e.xclient.window = sheet;
+        e.xclient.window = window;
         e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
         e.xclient.format = 32;
         e.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
         e.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, sheet, False, NoEventMask, &e);
+        XSendEvent(display, window, False, NoEventMask, &e);
         XFlush(display);
     }
     testing::AssertionResult EndsWithStatusZero(const std::string& how)
@@ -151,3 +198,5 @@ struct Session
     Display* display = nullptr;
     Window sheet = None;
 };
+
+}

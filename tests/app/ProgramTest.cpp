@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace programtest;
+
 using Closing = std::pair<std::string, std::string>;   // name, keys
 using ProgramExit = testing::TestWithParam<Closing>;
 

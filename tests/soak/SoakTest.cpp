@@ -1,9 +1,13 @@
-// The real sheet under random use for about a minute: tab changes, clicks on
-// every control, keys, drags, double-clicks and menu commands, through the X
-// server. After every frame no OpenGL error may be pending, and only the
-// shown page's window may have its context current or its timer running.
+// The real sheet, shown as the program shows it, under random use for about a
+// minute: tab changes, clicks on every control, keys, drags, double-clicks,
+// menu commands, Help, and the open code window clicked, scrolled and closed,
+// through the X server. After every frame no OpenGL error may be pending,
+// and only the shown page's window may have its context current or its
+// timer running.
 // SOAK_SEED replays a run; SOAK_SECONDS sets its length.
 #include "CAllSheets.h"
+#include "CCodeView.h"
+#include "CCodeWindow.h"
 #include "CPageFrame.h"
 #include "CSamplesApp.h"
 
@@ -36,7 +40,7 @@ struct Soak
     wxBookCtrlBase* book = sheet.GetBookCtrl();
     std::mt19937 random;
     wxUIActionSimulator input;
-    long events = 0, frames = 0, errors = 0, menus = 0;
+    long events = 0, frames = 0, errors = 0, menus = 0, helps = 0, codeActions = 0;
     wxTimer chooser;   // runs while a menu is open
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
@@ -92,11 +96,33 @@ struct Soak
         input.MouseMove(p);
         PumpEvents(5);
     }
+    // Help or F1, or in the code window: a click, the wheel, or Escape.
+    void UseHelpOrCodeWindow()
+    {
+        CCodeWindow* code = sheet.CodeWindow();
+        if (Pick(2) || !code->IsShown()) {
+            ++helps;
+            if (Pick(2)) {
+                MoveTo(AtRandomIn(sheet.FindWindow(wxID_HELP)));
+                input.MouseClick();
+            } else {
+                input.Char(WXK_F1);
+            }
+            return;
+        }
+        ++codeActions;
+        MoveTo(AtRandomIn(code->CodeView()));
+        switch (Pick(3)) {
+        case 0: input.MouseClick(); break;
+        case 1: std::system(Pick(2) ? "xdotool click --repeat 3 4" : "xdotool click --repeat 3 5"); break;
+        default: input.MouseClick(), input.Char(WXK_ESCAPE);
+        }
+    }
     // One random action of a user.
     void Act()
     {
         COpenGLWnd* view = Shown()->View();
-        switch (const int n = Pick(7)) {
+        switch (const int n = Pick(8)) {
         case 0: {   // one to three tab changes in one turn of the event loop
             std::vector<size_t> pages(1 + Pick(3));
             for (size_t& page : pages)
@@ -131,6 +157,9 @@ struct Soak
             MoveTo(AtRandomIn(view));
             n == 4 ? input.MouseDblClick() : input.MouseClick(wxMOUSE_BTN_RIGHT);
             break;
+        case 6:
+            UseHelpOrCodeWindow();
+            break;
         default:
             PumpEvents(Pick(100));   // the picture turns on its own
         }
@@ -155,13 +184,13 @@ TEST(Soak, RandomUseKeepsOnlyTheShownPageLiveAndNoOpenGLErrors)
     Soak soak;
     soak.random.seed(seed);
     // The sheet stays open whatever is clicked or typed.
-    for (int id : {wxID_OK, wxID_CANCEL, wxID_HELP})
+    for (int id : {wxID_OK, wxID_CANCEL})
         soak.sheet.Bind(wxEVT_BUTTON, [](wxCommandEvent&) {}, id);
     soak.sheet.Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& e) { e.Veto(); });
     soak.chooser.Bind(wxEVT_TIMER, [&soak](wxTimerEvent&) { soak.ChooseFromMenu(); });
     COpenGLWnd::ObserveFrames([&soak](COpenGLWnd& w) { soak.AfterFrame(w); });
-    soak.sheet.SetPosition(wxPoint(0, 0));
-    soak.sheet.Show();
+    ShowDemoSheet(soak.sheet);
+    soak.sheet.OpenCodeWindow();
     PumpEvents(300);
 
     wxStopWatch clock;
@@ -173,8 +202,9 @@ TEST(Soak, RandomUseKeepsOnlyTheShownPageLiveAndNoOpenGLErrors)
     const double took = clock.Time() / 1000.0;
     COpenGLWnd::ObserveFrames(nullptr);
     soak.sheet.Show(false);
-    std::printf("soak: %.1f s, %ld events (%ld menus), %ld frames, %ld errors (seed %lu)\n", took, soak.events,
-                soak.menus, soak.frames, soak.errors, seed);
+    std::printf("soak: %.1f s, %ld events (%ld menus, %ld Help, %ld in the code window), %ld frames, %ld errors "
+                "(seed %lu)\n", took, soak.events, soak.menus, soak.helps, soak.codeActions, soak.frames, soak.errors,
+                seed);
     EXPECT_EQ(soak.errors, 0);
     EXPECT_GT(soak.frames, 100) << "the pictures hardly moved";
 }

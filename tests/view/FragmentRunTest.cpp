@@ -1,5 +1,7 @@
 // The fragment is the truth: each page's fragment, compiled with the system's
-// C compiler and run in an offscreen context, draws what the window draws.
+// C compiler and run in an offscreen context, draws what the window draws;
+// and the fragment of any state of the controls compiles, with no number a
+// compiler would not take.
 #include "CCubeWnd.h"
 #include "CLightWnd.h"
 #include "CTexWnd.h"
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -99,6 +102,97 @@ TEST(FragmentRunTest, EachPagesFragmentDrawsWhatItsWindowDraws)
         w->SwitchLamp(kLampRed, 1);
         w->SetProjection(kPerspective);
     }, 30, -40, faces});
+}
+
+// Whether word stands in text on its own, in any case (as printf spells
+// an infinity or a NaN).
+bool HasWord(std::string text, const std::string& word)
+{
+    for (char& c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    const auto alnum = [&text](size_t i) { return i < text.size() && std::isalnum(static_cast<unsigned char>(text[i])); };
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        if ((at == 0 || !alnum(at - 1)) && !alnum(at + word.size()))
+            return true;
+    return false;
+}
+
+// Fragments of random states of the controls, the size at and past its
+// bounds among them: each compiles without a warning, for Linux and, with
+// the MinGW compiler where there is one, for Windows; none prints inf or
+// NaN; a bound hit is said in a comment; the printed matrix is the one the
+// window would draw under.
+TEST(FragmentRunTest, TheFragmentOfAnyStateCompiles)
+{
+    std::mt19937 random(20261208);
+    const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const float scales[] = {1.0f, 1e-45f, 0.0f, 1e-31f, kScaleBounds[0], kScaleBounds[1], 2e30f, 3.4e38f,
+                            INFINITY, NAN, 0.9090909f, 1.1f * 1.1f * 1.1f};
+    const SceneKind kinds[] = {SceneKind::WireCube, SceneKind::LitCube, SceneKind::TexCube, SceneKind::Bare};
+    ScratchDir scratch;
+    std::string files, windowsFiles;
+    for (int i = 0; i < 48; ++i) {
+        FragmentInputs in;
+        in.kind = kinds[i % 4];
+        ViewState& s = in.state;
+        s.perspective = pick(2), s.lineSmoothing = pick(2), s.fog = pick(2);
+        s.lamp[0] = pick(2), s.lamp[1] = pick(2), s.lamp[2] = pick(2);
+        s.fogDensity = 0.1f * pick(11);
+        s.angleX = std::uniform_real_distribution<double>(-1e9, 1e9)(random);
+        s.angleY = pick(2) ? -3.0 * pick(1000) : 1e15;
+        s.scaleX = s.scaleY = s.scaleZ = scales[i % std::size(scales)];
+        s.width = 1 + pick(2000), s.height = 1 + pick(2000);
+        s.aspect = double(s.width) / s.height;
+        in.lineWidth = pick(2) ? 1.0f : 1.5f;
+        in.pictureWidth = in.pictureHeight = pick(2) ? 256 : 0;
+        for (int k = 0; k < 16; ++k)
+            in.projection[k] = k % 5 == 0 ? 1.0f : 0.0f;
+        CubeModelView(AnglesAsDrawn(s), in.modelView);   // as the window reads it
+
+        const std::string f = CodeFragment(in);
+        const bool bounded = !(s.scaleX >= kScaleBounds[0] && s.scaleX <= kScaleBounds[1]);
+        SCOPED_TRACE("state " + std::to_string(i) + ", scale " + std::to_string(s.scaleX));
+        EXPECT_FALSE(HasWord(f, "inf") || HasWord(f, "nan")) << f;
+        // MSVC's <GL/gl.h> needs <windows.h> first; MinGW's does not, so no compile here can tell.
+        EXPECT_LT(f.find("#include <windows.h>"), f.find("#include <GL/gl.h>"));
+        EXPECT_EQ(f.find("ограничен пределами") != std::string::npos, bounded);
+        bool hit = false;
+        FragmentInputs drawn = AsDrawn(in, hit);
+        float expected[16];
+        CubeModelView(drawn.state, expected);
+        for (int k = 0; k < 16; ++k)
+            EXPECT_FLOAT_EQ(drawn.modelView[k], expected[k]) << k;
+        const std::string name = "state" + std::to_string(i) + ".c";
+        std::ofstream(name) << f;
+        files += " " + name;
+        if (i < 8)   // every page, and the size in and out of bounds; <windows.h> is slow to read
+            windowsFiles += " " + name;
+    }
+    const std::string flags = " -std=c99 -Wall -Wextra -Werror -fsyntax-only";
+    EXPECT_EQ(std::system(("cc" + flags + files + " 2> build.log").c_str()), 0) << std::ifstream("build.log").rdbuf();
+    if (std::system("command -v x86_64-w64-mingw32-gcc > /dev/null") == 0) {
+        EXPECT_EQ(std::system(("x86_64-w64-mingw32-gcc -DWIN32_LEAN_AND_MEAN" + flags + windowsFiles + " 2> build.log").c_str()), 0)
+            << std::ifstream("build.log").rdbuf();
+    } else {
+        std::printf("no MinGW compiler: the fragments were not compiled for Windows\n");
+    }
+}
+
+// The matrix the fragment works out for a bounded size is the one OpenGL makes.
+TEST(FragmentRunTest, WorkedOutModelViewMatrixIsOpenGLs)
+{
+    Shown<CCubeWnd> shown;
+    for (bool perspective : {false, true}) {
+        shown.wnd->SetProjection(perspective ? kPerspective : kOrthographic);
+        shown.wnd->ScaleBySteps(3, kScaleLarger);
+        shown.Draw(-107, 33.5);
+        FragmentInputs in;
+        ASSERT_TRUE(ReadFragmentInputs(*shown.wnd, in));
+        float worked[16];
+        CubeModelView(in.state, worked);
+        for (int k = 0; k < 16; ++k)
+            EXPECT_NEAR(worked[k], in.modelView[k], 1e-5) << k << (perspective ? " perspective" : "");
+    }
 }
 
 }

@@ -58,6 +58,12 @@ int main(int argc, char **argv)
             return 5;
         SetUpScene(picture);
     }
+    {
+        /* The rest of a program uses textures too: the frame must bind its own. */
+        static const unsigned char magenta[3] = {255, 0, 255};
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, magenta);
+    }
 #else
     (void)ReadAll;
     SetUpScene();

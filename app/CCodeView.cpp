@@ -1,0 +1,243 @@
+#include "CCodeView.h"
+
+#include <wx/settings.h>
+#include <wx/tokenzr.h>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+enum Marker { kMarkerMargin, kMarkerTint };
+enum Margin { kMarginNumbers, kMarginMarks };
+
+const char* const kKeywords = "void static const unsigned char int float double return if else "
+                              "GLfloat GLdouble GLint GLuint GLenum GLubyte";
+
+std::vector<wxString> Lines(const wxString& text)
+{
+    // Every '\n' ends a line, and what follows the last one is a line too,
+    // as the control counts them.
+    const wxArrayString lines = wxSplit(text, '\n', '\0');
+    return lines.empty() ? std::vector<wxString>{wxString()} : std::vector<wxString>(lines.begin(), lines.end());
+}
+
+bool IsWordChar(wxUniChar c) { return wxIsalnum(c) || c == '_'; }
+
+}
+
+CCodeView::CCodeView(wxWindow* parent)
+    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME)
+{
+    SetUpStyles();
+    SetReadOnly(true);
+    SetUndoCollection(false);
+    // A steady caret: a blinking one would redraw the window all along.
+    SetCaretPeriod(0);
+    // Every line keeps its layout: an update lays out only the lines it changed.
+    SetLayoutCache(wxSTC_CACHE_DOCUMENT);
+    SetScrollWidthTracking(true);
+    SetScrollWidth(1);
+    m_unmark.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Unmark(); });
+}
+
+void CCodeView::SetUpStyles()
+{
+    const int size = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetPointSize();
+    StyleSetFont(wxSTC_STYLE_DEFAULT, wxFont(wxFontInfo(size).Family(wxFONTFAMILY_TELETYPE)));
+    StyleClearAll();
+    SetLexer(wxSTC_LEX_CPP);
+    // Both sides of "#ifdef _WIN32" are code to read, not code switched off.
+    SetProperty("lexer.cpp.track.preprocessor", "0");
+    SetKeyWords(0, kKeywords);
+    const struct { int style; wxColour colour; bool bold; } styles[] = {
+        {wxSTC_C_COMMENT, wxColour(0x5f, 0x7f, 0x5f), false},
+        {wxSTC_C_COMMENTLINE, wxColour(0x5f, 0x7f, 0x5f), false},
+        {wxSTC_C_NUMBER, wxColour(0xa0, 0x40, 0x00), false},
+        {wxSTC_C_WORD, wxColour(0x00, 0x00, 0x90), true},
+        {wxSTC_C_WORD2, wxColour(0x00, 0x50, 0xb0), true},        // the calls
+        {wxSTC_C_GLOBALCLASS, wxColour(0x80, 0x00, 0x80), false},  // the GL constants
+        {wxSTC_C_PREPROCESSOR, wxColour(0x80, 0x60, 0x00), false},
+        {wxSTC_C_OPERATOR, wxColour(0x30, 0x30, 0x30), false},
+    };
+    for (const auto& s : styles) {
+        StyleSetForeground(s.style, s.colour);
+        StyleSetBold(s.style, s.bold);
+    }
+
+    SetMarginType(kMarginNumbers, wxSTC_MARGIN_NUMBER);
+    SetMarginWidth(kMarginNumbers, TextWidth(wxSTC_STYLE_LINENUMBER, "_999"));
+    SetMarginType(kMarginMarks, wxSTC_MARGIN_SYMBOL);
+    SetMarginMask(kMarginMarks, 1 << kMarkerMargin);
+    SetMarginWidth(kMarginMarks, FromDIP(10));
+    MarkerDefine(kMarkerMargin, wxSTC_MARK_LEFTRECT, wxColour(0xe0, 0x80, 0x00), wxColour(0xe0, 0x80, 0x00));
+    MarkerDefine(kMarkerTint, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(0xff, 0xf0, 0xc0));
+}
+
+// The calls (gl... and glu...) and the constants (GL_...) that text uses,
+// for the colouring; given to the control only when they change.
+void CCodeView::KeepWordLists(const wxString& text)
+{
+    std::set<wxString> calls, constants;
+    for (size_t i = 0; i < text.length();) {
+        if (!IsWordChar(text[i])) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < text.length() && IsWordChar(text[end]))
+            ++end;
+        const wxString word = text.Mid(i, end - i);
+        if (word.StartsWith("GL_"))
+            constants.insert(word);
+        else if (word.length() > 2 && word.StartsWith("gl") && (wxIsupper(word[2]) || word.StartsWith("glu")))
+            calls.insert(word);
+        i = end;
+    }
+    const auto join = [](const std::set<wxString>& words) {
+        wxString s;
+        for (const wxString& w : words)
+            s << w << ' ';
+        return s;
+    };
+    if (join(calls) != m_calls)
+        SetKeyWords(1, m_calls = join(calls));
+    if (join(constants) != m_constants)
+        SetKeyWords(3, m_constants = join(constants));
+}
+
+// The stretches where next differs from now, as [now from, now to) replaced
+// by [next from, next to), top down: a longest common subsequence of the lines.
+std::vector<CCodeView::Stretch> CCodeView::Differences(const std::vector<wxString>& now,
+                                                       const std::vector<wxString>& next)
+{
+    const size_t n = now.size(), m = next.size();
+    // common[i][j]: the longest common subsequence of now[i..] and next[j..].
+    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
+    for (size_t i = n; i-- > 0;)
+        for (size_t j = m; j-- > 0;)
+            common[i][j] = now[i] == next[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
+    std::vector<Stretch> stretches;
+    size_t i = 0, j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && now[i] == next[j]) {
+            ++i, ++j;
+            continue;
+        }
+        Stretch s{int(i), int(i), int(j), int(j)};
+        while ((i < n || j < m) && !(i < n && j < m && now[i] == next[j])) {
+            if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j]))
+                ++j;
+            else
+                ++i;
+        }
+        s.nowTo = int(i), s.nextTo = int(j);
+        stretches.push_back(s);
+    }
+    return stretches;
+}
+
+void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
+{
+    const std::vector<wxString> now = Lines(GetText()), next = Lines(text);
+    const std::vector<Stretch> stretches = Differences(now, next);
+    if (stretches.empty())
+        return;
+    KeepWordLists(text);
+    const int top = GetFirstVisibleLine(), left = GetXOffset();
+    m_replacing = true;
+    SetReadOnly(false);
+    // Bottom up, so that the lines above each stretch are still where they were.
+    for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
+        if (s->nowTo - s->nowFrom == s->nextTo - s->nextFrom) {
+            // Line by line, each within its line: its marks stay on it.
+            for (int k = 0; k < s->nowTo - s->nowFrom; ++k)
+                Replace(PositionFromLine(s->nowFrom + k), GetLineEndPosition(s->nowFrom + k), next[s->nextFrom + k]);
+            continue;
+        }
+        wxString lines;
+        for (int line = s->nextFrom; line < s->nextTo; ++line)
+            lines << next[line] << (line + 1 < int(next.size()) ? "\n" : "");
+        // At the end the line break goes before the lines, not after them.
+        if (s->nowFrom == int(now.size())) {
+            Replace(GetLength(), GetLength(), "\n" + lines);
+            continue;
+        }
+        const bool toEnd = s->nowTo == int(now.size());
+        const int from = toEnd && lines.empty() && s->nowFrom > 0 ? GetLineEndPosition(s->nowFrom - 1)
+                                                                   : PositionFromLine(s->nowFrom);
+        Replace(from, toEnd ? GetLength() : PositionFromLine(s->nowTo), lines);
+    }
+    SetReadOnly(true);
+    m_replacing = false;
+    if (GetFirstVisibleLine() != top)
+        SetFirstVisibleLine(top);
+    if (GetXOffset() != left)
+        SetXOffset(left);
+    for (const Stretch& s : stretches) {
+        // Lines that moved up or down are drawn again to the bottom.
+        const bool moved = s.nowTo - s.nowFrom != s.nextTo - s.nextFrom;
+        RefreshLines(s.nextFrom, moved ? GetLineCount() : std::max(s.nextTo, s.nextFrom + 1));
+    }
+    if (markFrom.empty())
+        return;
+    Unmark();
+    const std::vector<wxString> before = Lines(markFrom);
+    const std::set<wxString> had(before.begin(), before.end());
+    for (const Stretch& s : stretches)
+        for (int line = s.nextFrom; line < s.nextTo; ++line)
+            if (!had.count(next[line]))
+                Mark(line);
+}
+
+// The control draws the whole of itself again after any change of the text,
+// which costs more than the frames of the picture; while an update replaces
+// lines, only what they cover is drawn (RefreshLines).
+void CCodeView::Refresh(bool eraseBackground, const wxRect* rect)
+{
+    if (!m_replacing)
+        wxStyledTextCtrl::Refresh(eraseBackground, rect);
+}
+
+void CCodeView::RefreshLines(int from, int to)
+{
+    const int height = TextHeight(0), first = GetFirstVisibleLine();
+    const int top = std::max(from, first), bottom = std::min(to, first + LinesOnScreen() + 1);
+    if (top >= bottom)
+        return;
+    const wxRect lines(0, (top - first) * height, GetClientSize().x, (bottom - top) * height);
+    wxStyledTextCtrl::Refresh(false, &lines);
+}
+
+void CCodeView::Replace(int from, int to, const wxString& text)
+{
+    SetTargetStart(from);
+    SetTargetEnd(to);
+    ReplaceTarget(text);
+}
+
+void CCodeView::Mark(int line)
+{
+    MarkerAdd(line, kMarkerMargin);
+    MarkerAdd(line, kMarkerTint);
+    m_marked = true;
+    m_unmark.StartOnce(kMarkMs);
+}
+
+void CCodeView::Unmark()
+{
+    m_unmark.Stop();
+    if (!m_marked)
+        return;   // deleting draws the whole control again
+    MarkerDeleteAll(kMarkerMargin);
+    MarkerDeleteAll(kMarkerTint);
+    m_marked = false;
+}
+
+std::vector<int> CCodeView::MarkedLines()
+{
+    std::vector<int> lines;
+    for (int line = MarkerNext(0, 1 << kMarkerMargin); line >= 0; line = MarkerNext(line + 1, 1 << kMarkerMargin))
+        lines.push_back(line);
+    return lines;
+}

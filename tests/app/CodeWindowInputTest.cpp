@@ -1,0 +1,165 @@
+// The code window used as a user uses it while the sheet is up: real clicks,
+// keys and the wheel through the X server, the clipboard read by another
+// program, a saved file read from disk, the text and marks read back from
+// the code view itself.
+#include "ControlEvents.h"
+#include "ResourceIds.h"
+#include "ShownSheet.h"
+
+#include <gtest/gtest.h>
+#include <wx/image.h>
+#include <wx/uiaction.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// What command prints, run in another process while this one keeps serving
+// its events (it owns the clipboard, and its dialogs wait for input).
+std::string OutputOf(const std::string& command)
+{
+    std::string out;
+    std::atomic<bool> done{false};
+    std::thread runner([&] {
+        if (FILE* p = popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
+                out.append(buffer, n);
+            pclose(p);
+        }
+        done = true;
+    });
+    PumpEvents(20000, [&] { return done.load(); });
+    runner.join();
+    return out;
+}
+
+std::string OtherProgramsClipboard() { return OutputOf("timeout 5 xclip -o -selection clipboard 2>/dev/null"); }
+
+struct CodeWindowInputTest : ShownSheet
+{
+    CodeWindowInputTest()
+    {
+        ShowPage(0);
+        PumpEvents(100);
+        w = sheet.OpenCodeWindow();
+        view = w->CodeView();
+        PumpEvents(300);
+    }
+    // A real click into the text, which takes the focus.
+    void ClickIntoText() { ClickOn(view, wxPoint(view->GetClientSize().x / 2, 40)); }
+
+    CCodeWindow* w = nullptr;
+    CCodeView* view = nullptr;
+    wxUIActionSimulator input;
+};
+
+TEST_F(CodeWindowInputTest, CtrlACtrlCAndTheCopyButtonPutTheWholeFragmentOnTheClipboard)
+{
+    sheet.ActivePage()->View()->SetAngles(10, 20);   // the text stays as copied
+    ClickIntoText();
+    input.Char('a', wxMOD_CONTROL);
+    input.Char('c', wxMOD_CONTROL);
+    PumpEvents(200);
+    const std::string copied = OtherProgramsClipboard();
+    EXPECT_EQ(wxString::FromUTF8(copied), view->GetText());
+    EXPECT_GT(copied.find("void DrawScene(void)"), 0u);
+
+    // The clipboard emptied by another program, then the button.
+    OutputOf("printf x | xclip -selection clipboard > /dev/null 2>&1");
+    ClickOn(Button(w, wxID_COPY));
+    EXPECT_EQ(wxString::FromUTF8(OtherProgramsClipboard()), w->Fragment());
+    EXPECT_TRUE(g_boxes.empty());
+}
+
+// The wheel scrolls while the cube turns and the text follows it, and the
+// place, the caret and the selection stay through the updates.
+TEST_F(CodeWindowInputTest, WheelScrollsAndUpdatesKeepThePlaceCaretAndSelection)
+{
+    ClickIntoText();
+    ASSERT_TRUE(sheet.ActivePage()->View()->IsAnimating());
+    const wxPoint at = view->GetScreenRect().GetPosition() + wxPoint(view->GetSize().x / 2, view->GetSize().y / 2);
+    std::system(("xdotool mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) + " click --repeat 8 5").c_str());
+    PumpEvents(300);
+    const int top = view->GetFirstVisibleLine();
+    EXPECT_GT(top, 5) << "the wheel did not scroll";
+    view->SetSelection(view->PositionFromLine(top + 2), view->PositionFromLine(top + 3));
+    const wxString fragment = w->Fragment();
+    EXPECT_TRUE(PumpEvents(3000, [&] { return w->Fragment() != fragment; })) << "no update while turning";
+    PumpEvents(2 * CCodeWindow::kRefreshMs);
+    EXPECT_EQ(view->GetFirstVisibleLine(), top);
+    EXPECT_EQ(view->GetSelectionStart(), view->PositionFromLine(top + 2));
+    EXPECT_EQ(view->GetSelectionEnd(), view->PositionFromLine(top + 3));
+}
+
+// Escape in the code window closes it alone; F1 brings it back as it was.
+TEST_F(CodeWindowInputTest, EscapeClosesTheCodeWindowOnlyAndF1BringsItBack)
+{
+    ClickIntoText();
+    const wxRect was = w->GetScreenRect();
+    input.Char(WXK_ESCAPE);
+    EXPECT_TRUE(PumpEvents(2000, [&] { return !w->IsShown(); }));
+    PumpEvents(200);
+    EXPECT_TRUE(sheet.IsShown());
+    ClickOn(Control<wxWindow>(0, IDC_SMOOTH));
+    input.Char(WXK_F1);
+    EXPECT_TRUE(PumpEvents(2000, [&] { return w->IsShown(); }));
+    EXPECT_EQ(w->GetScreenRect(), was);
+}
+
+// A real click on a switch marks the lines it changed for a while, and only those.
+TEST_F(CodeWindowInputTest, ASwitchMarksTheLinesItChangedForAWhile)
+{
+    ClickOn(Control<wxWindow>(0, IDC_SMOOTH));
+    ASSERT_TRUE(PumpEvents(2000, [&] { return !view->MarkedLines().empty(); })) << "nothing marked";
+    std::set<std::string> marked;
+    for (int line : view->MarkedLines())
+        marked.insert(std::string(view->GetLine(line).Strip(wxString::both).utf8_str()));
+    EXPECT_EQ(marked, (std::set<std::string>{"glDisable(GL_LINE_SMOOTH);", "glDisable(GL_BLEND);", "glLineWidth(1.0f);"}));
+    EXPECT_TRUE(PumpEvents(CCodeView::kMarkMs + 1000, [&] { return view->MarkedLines().empty(); }));
+}
+
+// The Save button opens the file dialog; the name typed there gets the
+// frame and the code.
+TEST_F(CodeWindowInputTest, SaveButtonAsksForANameAndWritesBothFiles)
+{
+    char name[] = "/tmp/codesave-XXXXXX";
+    const fs::path dir = mkdtemp(name), png = dir / "frame.png";
+    // Another program answers the dialog once it shows: the window of this
+    // process that was not there before.
+    const std::string pid = std::to_string(getpid()), script = (dir / "answer.sh").string();
+    const std::string before = OutputOf("xdotool search --onlyvisible --pid " + pid + " | tr '\\n' ' '");
+    std::ofstream(script) << "before=' " << before << " '\n"
+                          << "for i in $(seq 200); do\n"
+                          << "  for w in $(xdotool search --onlyvisible --pid " << pid << "); do\n"
+                          << "    case \"$before\" in *\" $w \"*) continue;; esac\n"
+                          << "    sleep 0.5; xdotool windowfocus --sync $w key ctrl+a type --delay 20 '" << png.string() << "'\n"
+                          << "    xdotool key Return; exit 0\n"
+                          << "  done; sleep 0.1\ndone; exit 1\n";
+    std::atomic<int> status{-1};
+    std::thread answering([&] { status = std::system(("timeout 30 sh " + script).c_str()); });
+    ClickOn(Button(w, wxID_SAVE));
+    PumpEvents(15000, [&] { return fs::exists(png) && status >= 0; });
+    answering.join();
+    EXPECT_EQ(status, 0) << "no dialog showed";
+    ASSERT_TRUE(fs::exists(png));
+    EXPECT_TRUE(wxImage(png.string(), wxBITMAP_TYPE_PNG).IsOk());
+    std::stringstream code;
+    code << std::ifstream(dir / "frame.c").rdbuf();
+    EXPECT_TRUE(wxString::FromUTF8(code.str()).StartsWith(wxString::FromUTF8("/* «Линии в пространстве»")));
+    EXPECT_TRUE(g_boxes.empty());
+    fs::remove_all(dir);
+}
+
+}
