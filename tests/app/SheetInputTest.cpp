@@ -1,4 +1,4 @@
-// The program's own sheet, shown modally as the program shows it, under real
+// The program's own sheet, shown as the program shows it, under real
 // keys through the X server: what each page keeps, and the size keys as a
 // keyboard sends them.
 #include "CAllSheets.h"
@@ -17,23 +17,28 @@
 
 namespace {
 
-// Runs the program's sheet and, once it is up, use(sheet) within its modal
+// Runs the program's sheet and, once it is up, use(sheet) within its event
 // loop; then a real Escape closes it.
 void WithProgramSheet(const std::function<void(CAllSheets&)>& use)
 {
     bool used = false;
     wxTheApp->CallAfter([&] {
-        CAllSheets* sheet = ModalWindow<CAllSheets>();
-        if (!sheet)
-            return;
-        used = true;
-        use(*sheet);
-        Input().Char(WXK_ESCAPE);
-        if (!PumpEvents(3000, [] { return !ModalWindow<CAllSheets>(); }))
-            sheet->EndModal(wxID_ABORT);   // no test hangs
+        auto* sheet = dynamic_cast<CAllSheets*>(wxTheApp->GetTopWindow());
+        if (sheet && sheet->IsShown()) {
+            used = true;
+            // The keys go to the focused window: a window an earlier test
+            // left behind must not have the keyboard.
+            sheet->Raise();
+            PumpEvents(2000, [sheet] { return sheet->IsActive(); });
+            use(*sheet);
+            Input().Char(WXK_ESCAPE);
+        }
+        // No test hangs: the program's loop ends when its sheet hides.
+        if (!PumpEvents(3000, [] { return !wxTheApp->GetTopWindow() || !wxTheApp->GetTopWindow()->IsShown(); }))
+            wxTheApp->GetTopWindow()->Hide();
     });
     RunDemoSheet();
-    EXPECT_TRUE(used) << "no modal sheet was shown";
+    EXPECT_TRUE(used) << "the program's sheet was not shown";
 }
 
 // The shown page's window once it is set up and current.
