@@ -104,26 +104,37 @@ struct Program
 };
 
 // A private X server of the given screen size, with or without the GLX
-// extension, stopped with the test.
+// extension, ready when made (a program started before it would find no
+// display and end at once), stopped with the test. It picks a free number.
 struct PrivateServer
 {
     explicit PrivateServer(bool glx, const char* screen = "1024x768x24")
     {
-        for (int n = 130; n < 160 && name.empty(); ++n)
-            if (access(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), F_OK) != 0 &&
-                access(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), F_OK) != 0)
-                name = ":" + std::to_string(n);
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
         if ((pid = fork()) == 0) {
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, 1);
             dup2(null, 2);
-            std::vector<const char*> args{"Xvfb", name.c_str(), "-screen", "0", screen, "-nolisten", "tcp"};
+            close(ready[0]);
+            const std::string fd = std::to_string(ready[1]);
+            std::vector<const char*> args{"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp"};
             if (!glx)
                 args.insert(args.end(), {"-extension", "GLX"});
             args.push_back(nullptr);
             execvp("Xvfb", const_cast<char* const*>(args.data()));
             _exit(127);
         }
+        close(ready[1]);
+        // The server writes its number and a newline once it takes
+        // connections; closing the pipe before the newline would end it.
+        std::string number;
+        for (char c; pid > 0 && read(ready[0], &c, 1) == 1 && c != '\n';)
+            number += c;
+        if (!number.empty())
+            name = ":" + number;
+        close(ready[0]);
     }
     ~PrivateServer()
     {

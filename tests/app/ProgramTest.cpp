@@ -2,15 +2,8 @@
 // that ends with status 0 however the sheet is closed, and its picture.
 #include "ProgramSession.h"
 
-#include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
-
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -39,37 +32,6 @@ TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
     }
     EXPECT_TRUE(s.EndsWithStatusZero(GetParam().name));
     EXPECT_EQ(ReadFile(s.program.outPath).find("assertion"), std::string::npos) << ReadFile(s.program.outPath);
-}
-
-// Without GLX every OpenGL window shows a notice in its place (no black
-// square), one line on standard error says why, the tabs still change and
-// the program ends as usual.
-TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
-{
-    PrivateServer server(false);
-    Session s(server.name);
-    ASSERT_NE(s.sheet, None) << "the sheet never showed on " << server.name << "; output:\n"
-                             << ReadFile(s.program.outPath);
-    for (int page = 0; page < 3; ++page) {
-        ASSERT_TRUE(page == 0 || s.Type("ctrl+Next"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        XWindowAttributes a;
-        ASSERT_TRUE(XGetWindowAttributes(s.display, s.sheet, &a));
-        XImage* image = XGetImage(s.display, s.sheet, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
-        ASSERT_NE(image, nullptr);
-        int black = 0;
-        for (int y = 0; y < a.height; ++y)
-            for (int x = 0; x < a.width; ++x)
-                black += (XGetPixel(image, x, y) & 0xffffff) == 0;
-        XDestroyImage(image);
-        EXPECT_LT(black, 2000) << "a black square on page " << page;
-        ASSERT_TRUE(s.program.Running()) << ReadFile(s.program.outPath);
-    }
-    ASSERT_TRUE(s.Type("Escape"));
-    EXPECT_TRUE(s.EndsWithStatusZero("Escape"));
-    const std::string out = ReadFile(s.program.outPath);
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
-    EXPECT_NE(out.find("no OpenGL"), std::string::npos) << out;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWayOut, ProgramExit,

@@ -5,6 +5,7 @@
 #include "CSamplesApp.h"
 
 #include "COpenGLWnd.h"
+#include "GLBinding.h"
 #include "GLFrame.h"
 #include "CPageFrame.h"
 #include "LoadBmpImage.h"
@@ -24,14 +25,6 @@
 #include <vector>
 
 namespace {
-
-template <class T> T* ModalWindow()
-{
-    for (wxWindow* w : wxTopLevelWindows)
-        if (auto* t = dynamic_cast<T*>(w); t && t->IsModal())
-            return t;
-    return nullptr;
-}
 
 // Presses key, or OK when key is 0: whether that closed the dialog. One left
 // open is ended anyway, so that no test hangs.
@@ -121,8 +114,27 @@ TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
     lines->SetAngles(set.angleX, set.angleY);
     EXPECT_TRUE(lines->State() == set);
     EXPECT_TRUE(glframe::ReadContextState(set) == set) << "the context lost a setting";
-    sheet.Show(false);   // a closed sheet leaves no timer running
-    EXPECT_FALSE(lines->IsAnimating());
+}
+
+// Escape closes the sheet while the shown page turns: no page's timer runs
+// on and no context stays current.
+TEST(Sheet, ClosingItWhileAPageTurnsLeavesNoTimerAndNoContext)
+{
+    for (size_t shown : {0u, 2u}) {
+        CAllSheets sheet(SheetCaption());
+        sheet.GetBookCtrl()->SetSelection(shown);
+        sheet.Show();
+        COpenGLWnd* view = sheet.Page(shown)->View();
+        ASSERT_TRUE(PumpEvents(10000, [view] { return view->IsSetUp(); }));
+        const double angle = view->State().angleY;
+        ASSERT_TRUE(PumpEvents(3000, [&] { return view->State().angleY != angle; })) << "page " << shown << " stands";
+        PointAt(sheet.GetBookCtrl());
+        Input().Char(WXK_ESCAPE);
+        ASSERT_TRUE(PumpEvents(3000, [&sheet] { return !sheet.IsShown(); })) << "Escape left the sheet open";
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_FALSE(sheet.Page(i)->View()->IsAnimating()) << "page " << i << " with page " << shown << " shown";
+        EXPECT_EQ(glbinding::CurrentContext(), nullptr) << "page " << shown << " shown";
+    }
 }
 
 // Tab changes faster than a window's set-up: after a new page's first paint,

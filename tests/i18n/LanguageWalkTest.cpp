@@ -161,7 +161,7 @@ void WalkMenu(COpenGLWnd* view, std::vector<Seen>& seen)
     wxTimer escape;
     escape.Bind(wxEVT_TIMER, [&escape](wxTimerEvent&) {
         if (g_menu.open)
-            wxUIActionSimulator().Char(WXK_ESCAPE);
+            Input().Char(WXK_ESCAPE);
         else
             escape.StartOnce(100);
     });
@@ -223,7 +223,7 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
     for (size_t page = 0; page < book->GetPageCount(); ++page) {
         if (page > 0) {
             sheet->SetFocus();
-            wxUIActionSimulator().Char(WXK_PAGEDOWN, wxMOD_CONTROL);
+            Input().Char(WXK_PAGEDOWN, wxMOD_CONTROL);
             PumpEvents(3000, [&] { return size_t(book->GetSelection()) == page; });
         }
         ASSERT_EQ(size_t(book->GetSelection()), page) << "Ctrl+PageDown did not reach the page";
@@ -242,7 +242,7 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
     sheet->Page(1)->View()->ScaleBySteps(800, kScaleLarger);
     PumpEvents(500);
     sheet->SetFocus();
-    wxUIActionSimulator().Char(WXK_F1);
+    Input().Char(WXK_F1);
     CCodeWindow* code = nullptr;
     PumpEvents(3000, [&] { return (code = sheet->CodeWindow()) && code->IsShown(); });
     ASSERT_NE(code, nullptr) << "F1 opened no code window";

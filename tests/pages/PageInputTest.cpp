@@ -3,6 +3,7 @@
 #include "CCubeDlg.h"
 #include "CLightDlg.h"
 #include "CTexDlg.h"
+#include "ControlEvents.h"
 #include "GLFrame.h"
 #include "ResourceIds.h"
 #include "ShownPage.h"
@@ -14,6 +15,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -32,14 +34,20 @@ TEST(PageInput, AfterADragTheArrowKeysStillMoveTheTrackbar)
     auto* size = p.Find<wxSlider>(IDC_SIZE);
     ASSERT_TRUE(size);
     size->SetFocus();
-    wxUIActionSimulator mouse;
     PointAt(p.view, wxPoint(100, 100));
-    mouse.MouseDown();
-    PointAt(p.view, wxPoint(130, 110));
-    mouse.MouseUp();
-    PumpEvents(100);
+    Input().MouseDown();
+    ASSERT_TRUE(PumpEvents(2000, [&p] { return p.view->IsDragging(); })) << "no press";
+    // A drag of a few steps, as a hand makes it; GTK hands motion on at its
+    // next frame, so each step waits for the turn a while.
+    const auto turned = [&p] { return p.view->State().angleY != 0.0; };
+    for (int dx = 10; dx <= 50 && !turned(); dx += 10) {
+        PointAt(p.view, wxPoint(100 + dx, 100 + dx / 3));
+        PumpEvents(400, turned);
+    }
+    EXPECT_TRUE(turned()) << "no drag";
+    Input().MouseUp();
+    EXPECT_TRUE(PumpEvents(2000, [&p] { return !p.view->IsDragging(); }));
     EXPECT_EQ(wxWindow::FindFocus(), size) << "the cube took the focus";
-    EXPECT_NE(p.view->State().angleY, 0.0) << "no drag";
     Key(WXK_RIGHT);
     EXPECT_EQ(size->GetValue(), 6);
     EXPECT_EQ(p.view->State().scaleX, 1.1f);
@@ -69,10 +77,20 @@ TEST(PageInput, MenuKeyAsksTheFocusedWindowForItsMenu)
     EXPECT_EQ(at, wxDefaultPosition);
 }
 
+// The lamp boxes are the same code on both lamp pages: the lighting page
+// gets real clicks, the texture page the events a click sends.
 template <class Page>
 struct LampInput : testing::Test, ShownPage<Page>
 {
     wxWindow* Box(int i) const { return this->page->FindWindow(IDC_LAMP_RED + i); }
+    void Toggle(int i)
+    {
+        auto* box = static_cast<wxCheckBox*>(Box(i));
+        if (std::is_same_v<Page, CLightDlg>)
+            ClickOn(box);
+        else
+            Click(box, !box->IsChecked());
+    }
 };
 using LampPages = testing::Types<CLightDlg, CTexDlg>;
 TYPED_TEST_SUITE(LampInput, LampPages);
@@ -85,8 +103,8 @@ TYPED_TEST(LampInput, EachBoxSwitchesItsOwnLampWhileTheOthersStandOpposite)
         for (bool othersOn : {true, false}) {
             for (int i = 0; i < 3; ++i)   // every box as the others should stand
                 if (static_cast<wxCheckBox*>(this->Box(i))->IsChecked() != othersOn)
-                    ClickOn(this->Box(i));
-            ClickOn(this->Box(target));
+                    this->Toggle(i);
+            this->Toggle(target);
             const ViewState s = glframe::ReadContextState(this->view->State());
             std::string expected(3, "01"[othersOn]), lamps = {"01"[s.lamp[0]], "01"[s.lamp[1]], "01"[s.lamp[2]]};
             expected[target] = "10"[othersOn];

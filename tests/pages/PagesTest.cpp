@@ -164,7 +164,9 @@ TYPED_TEST(PageTest, PaintsHeadingAndLampLabelsInTheirColours)
     }
 }
 
-TYPED_TEST(PageTest, ProjectionAndSizeFollowTheirControls)
+// The frame shared by all pages does this: one page shows it.
+using LightPage = PageTest<CLightDlg>;
+TEST_F(LightPage, ProjectionAndSizeFollowTheirControls)
 {
     EXPECT_TRUE(this->ortho->GetValue() && !this->perspective->GetValue());
     EXPECT_FALSE(this->view->State().perspective);
@@ -197,14 +199,12 @@ TEST_F(CubePage, UntickingSmoothingTurnsLineSmoothingAndBlendingOff)
     EXPECT_TRUE(Enabled(GL_LINE_SMOOTH) && Enabled(GL_BLEND));
 }
 
-template <class Page>
-using LampPage = PageTest<Page>;
-using LampPages = testing::Types<CLightDlg, CTexDlg>;
-TYPED_TEST_SUITE(LampPage, LampPages);
+// The lamp pages share this code: the texture page shows it.
+using TexPage = PageTest<CTexDlg>;
 
 // The fog comes on as dense as its trackbar shows, which hides while fog is
 // off; each trackbar keeps to its own work.
-TYPED_TEST(LampPage, FogFollowsItsBoxAndTrackbarAndTheSizeTrackbarLeavesIt)
+TEST_F(TexPage, FogFollowsItsBoxAndTrackbarAndTheSizeTrackbarLeavesIt)
 {
     wxCheckBox* fog = this->template Find<wxCheckBox>(IDC_FOG);
     auto* density = this->template Find<wxSlider>(IDC_FOG_DENSITY);

@@ -8,6 +8,11 @@
 #include <wx/init.h>
 #include <wx/stopwatch.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#if defined(__WXGTK__) && defined(__UNIX__)
+#include <X11/Xlib.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,18 +49,37 @@ bool PumpEvents(int ms, const std::function<bool()>& done)
     }
 }
 
+void Settle()
+{
+#if defined(__WXGTK__) && defined(__UNIX__)
+    // A round trip: the events the server made of the input are then queued.
+    XSync(wxGetX11Display(), False);
+#else
+    PumpEvents(20);
+#endif
+    for (int i = 0; i < 3; ++i)   // and what their handlers queued in turn
+        wxTheApp->Yield(true);
+}
+
+wxUIActionSimulator& Input()
+{
+    static wxUIActionSimulator input;
+    return input;
+}
+
 void PointAt(wxWindow* w, wxPoint at)
 {
-    wxUIActionSimulator().MouseMove(w->ClientToScreen(at == wxDefaultPosition ? wxPoint(6, w->GetClientSize().y / 2) : at));
-    PumpEvents(50);
+    const wxPoint to = w->ClientToScreen(at == wxDefaultPosition ? wxPoint(6, w->GetClientSize().y / 2) : at);
+    Input().MouseMove(to);
+    PumpEvents(2000, [to] { return wxGetMousePosition() == to; });
+    Settle();
 }
 
 void ClickOn(wxWindow* w, wxPoint at, int button, bool twice)
 {
     PointAt(w, at);
-    wxUIActionSimulator mouse;
-    twice ? mouse.MouseDblClick(button) : mouse.MouseClick(button);
-    PumpEvents(100);
+    twice ? Input().MouseDblClick(button) : Input().MouseClick(button);
+    Settle();
 }
 
 int main(int argc, char** argv)
