@@ -107,15 +107,28 @@ wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment,
         failure = CannotWrite(Tr("кадр"), pngPath);
     else if (!WriteText(cPart, fragment))
         failure = CannotWrite(Tr("код"), cPath);
-    else if (!Rename(pngPart, pngPath))
-        failure = CannotWrite(Tr("кадр"), pngPath);
-    else if (!Rename(cPart, cPath)) {
-        Remove(pngPath);   // both or neither
-        failure = CannotWrite(Tr("код"), cPath);
-    }
     if (!failure.empty()) {
         Remove(pngPart);
         Remove(cPart);
+        return failure;
     }
+    // An older picture of the name waits aside until the code is in place
+    // too, so that a failure can put it back: both new files or neither.
+    const wxString pngOld = TemporaryBeside(pngPath) + ".old";
+    const bool hadOld = wxFileExists(pngPath) && Rename(pngPath, pngOld);
+    if (!Rename(pngPart, pngPath))
+        failure = CannotWrite(Tr("кадр"), pngPath);
+    else if (!Rename(cPart, cPath)) {
+        Remove(pngPath);
+        failure = CannotWrite(Tr("код"), cPath);
+    }
+    if (failure.empty()) {
+        Remove(pngOld);
+        return failure;
+    }
+    if (hadOld)
+        Rename(pngOld, pngPath);
+    Remove(pngPart);
+    Remove(cPart);
     return failure;
 }

@@ -39,6 +39,13 @@ TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)
         fs::remove(dir / blocked);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "a part was left";
     }
+    // The picture in place and then the code's name taken by a folder: the
+    // older picture comes back.
+    fs::remove(code);
+    fs::create_directories(code / "inside");
+    EXPECT_NE(SaveFrameAndFragment(newer, "newer code\n", png.string()), "");
+    EXPECT_EQ(Bytes(png), olderPng) << "the older picture was lost";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "a part was left";
     fs::remove_all(dir);
 }
 
