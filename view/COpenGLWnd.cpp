@@ -10,7 +10,6 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 
-#include <cmath>
 
 namespace {
 
@@ -129,14 +128,9 @@ void COpenGLWnd::SetUp()
 
 // ---- Drawing --------------------------------------------------------------
 
-// OpenGL turns in single precision: after a long run the angles' own size
-// would swallow a step of 3 degrees. The same angles modulo 360 turn alike.
 void COpenGLWnd::DrawScene()
 {
-    ViewState s = m_state;
-    s.angleX = std::fmod(s.angleX, 360.0);
-    s.angleY = std::fmod(s.angleY, 360.0);
-    glframe::DrawFrame(s);
+    glframe::DrawFrame(AnglesAsDrawn(m_state));
 }
 
 void COpenGLWnd::OnPaint(wxPaintEvent&)

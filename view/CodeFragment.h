@@ -37,8 +37,6 @@ constexpr float kScaleBounds[2] = {1e-30f, 1e30f};
 // in as the fragment prints it (see CodeFragment); bounded tells whether a
 // size factor was brought within kScaleBounds.
 FragmentInputs AsDrawn(const FragmentInputs& in, bool& bounded);
-// The record's angles as the window draws them: modulo 360.
-ViewState AnglesAsDrawn(ViewState s);
 
 // Its two functions, SetUpScene and DrawScene with the cube's own function,
 // of inputs already AsDrawn.

@@ -104,13 +104,6 @@ std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded)
     return t;
 }
 
-ViewState AnglesAsDrawn(ViewState s)
-{
-    s.angleX = std::fmod(s.angleX, 360.0);
-    s.angleY = std::fmod(s.angleY, 360.0);
-    return s;
-}
-
 FragmentInputs AsDrawn(const FragmentInputs& in, bool& bounded)
 {
     FragmentInputs out = in;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 // The switches' arguments, named; same types and values as the interface takes.
 constexpr int kOrthographic = 1;           // SetProjection
@@ -45,4 +46,14 @@ inline bool ViewState::operator==(const ViewState& o) const
            pixelScale == o.pixelScale &&
            aspect == o.aspect && perspective == o.perspective && lamp == o.lamp && fog == o.fog &&
            fogDensity == o.fogDensity && lineSmoothing == o.lineSmoothing;
+}
+
+// s with its angles as a frame is drawn at them: modulo 360. OpenGL turns in
+// single precision, and after a long run the angles' own size would swallow
+// a step of 3 degrees.
+inline ViewState AnglesAsDrawn(ViewState s)
+{
+    s.angleX = std::fmod(s.angleX, 360.0);
+    s.angleY = std::fmod(s.angleY, 360.0);
+    return s;
 }

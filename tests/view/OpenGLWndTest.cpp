@@ -142,8 +142,9 @@ void RecordIsTheTruthWhereverTheSetUpFalls()
             kSwitches[i](*w.wnd);
             w.wnd->SetAngles(30, 40);
             EXPECT_TRUE(w.wnd->State() == records[i]) << "set up before " << setUpAt << ", switch " << i;
-            if (w.wnd->IsSetUp())
+            if (w.wnd->IsSetUp()) {
                 EXPECT_TRUE(glframe::ReadContextState(w.wnd->State()) == w.wnd->State()) << setUpAt << ", " << i;
+            }
         }
         if (setUpAt == kSwitches.size())
             showNow();
