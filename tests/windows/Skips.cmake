@@ -8,6 +8,6 @@ set(SAMPLES_SKIPS
   "image|LoadByName.EachLoadGivesItsOwnRecordAndLeavesNoFileOpen|it counts open descriptors in /proc/self/fd, and its narrow name is UTF-8 where Windows takes the ANSI code page"
   "pages|PageInput.MenuKeyAsksTheFocusedWindowForItsMenu|under Wine the simulated Menu key never reaches the focused window"
   "app|Sheet.TabStripAndButtonRowHaveTheDialogBackground|the native Windows tab control paints its strip in the theme's colour, which wx does not change"
-  "app|Sheet.TabChangesBeforeASetUpLeaveOnlyTheShownPageLive|under Wine, after earlier tests in the same process, the shown picture stops turning after the bursts of tab changes; not yet understood, and the Linux run keeps it"
+  "app|Sheet.TabChangesBeforeASetUpLeaveOnlyTheShownPageLive|under Wine, after earlier tests in the same process, the shown picture stops turning after the bursts of tab changes (not yet understood: the Linux run keeps it)"
   "app|StartUp.RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes|under Wine the simulated key never reaches the notice box's button"
 )
