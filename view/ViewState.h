@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 
 // The switches' arguments, named; same types and values as the interface takes.
 constexpr int kOrthographic = 1;           // SetProjection
@@ -17,6 +18,8 @@ constexpr signed char kLampGreen = 2;
 constexpr signed char kLampBlue = 3;
 constexpr unsigned char kFogOff = 0;       // SetFog
 constexpr unsigned char kFogOn = 1;
+
+using Rgba = std::array<float, 4>;
 
 struct ViewState
 {
@@ -35,17 +38,45 @@ struct ViewState
     float fogDensity = 1.0f;             // OpenGL's default until the first fog
     bool lineSmoothing = false;
 
-    bool operator==(const ViewState& o) const;
+    // The rest of what the code window prints and lets the student change;
+    // the scenes start from these, so that there is one place for each.
+    bool blend = false, normalize = false, autoNormal = false, alphaTest = false;
+    bool colourMaterial = false, depthTest = false, lighting = false;
+    bool whiteLamp = false;              // GL_LIGHT4 of the texture page
+    bool filled = false;                 // GL_FILL, else GL_LINE
+    float lineWidth = 1.0f;              // in window pixels
+    std::array<double, 6> ortho{-6.0, 6.0, -6.0, 6.0, -20.0, 20.0};
+    std::array<double, 3> frustum{45.0, 1.0, 100.0};   // fovy, zNear, zFar
+    Rgba clearColour{0.24f, 0.37f, 0.49f, 1.0f};
+    Rgba fogColour{0.95f, 0.95f, 0.95f, 1.0f};
+    // The coloured lamps, then the white lamp (4th) that keeps its default position.
+    std::array<Rgba, 4> lampDiffuse{Rgba{1, 0, 0, 1}, Rgba{0, 1, 0, 1}, Rgba{0, 0, 1, 1}, Rgba{1, 1, 1, 1}};
+    std::array<Rgba, 4> lampSpecular{Rgba{1, 1, 1, 1}, Rgba{1, 1, 1, 1}, Rgba{1, 1, 1, 1}, Rgba{1, 1, 1, 1}};
+    std::array<Rgba, 3> lampPosition{Rgba{50, 50, 50, 1}, Rgba{-50, 50, 50, 1}, Rgba{0, -50, 50, 1}};
+    Rgba materialSpecular{1, 1, 1, 1};
+    float shininess = 128.0f;            // the largest exponent OpenGL 1.1 takes
+
+    auto Tie() const
+    {
+        return std::tie(angleX, angleY, scaleX, scaleY, scaleZ, width, height, pixelScale, aspect, perspective,
+                        lamp, fog, fogDensity, lineSmoothing, blend, normalize, autoNormal, alphaTest,
+                        colourMaterial, depthTest, lighting, whiteLamp, filled, lineWidth, ortho, frustum,
+                        clearColour, fogColour, lampDiffuse, lampSpecular, lampPosition, materialSpecular,
+                        shininess);
+    }
+    bool operator==(const ViewState& o) const { return Tie() == o.Tie(); }
     bool operator!=(const ViewState& o) const { return !(*this == o); }
 };
 
-inline bool ViewState::operator==(const ViewState& o) const
+// The record a lit scene starts from (whiteLamp for the texture page): the
+// lamps off, as the pages switch them.
+inline ViewState LitState(bool whiteLamp)
 {
-    return angleX == o.angleX && angleY == o.angleY && scaleX == o.scaleX &&
-           scaleY == o.scaleY && scaleZ == o.scaleZ && width == o.width && height == o.height &&
-           pixelScale == o.pixelScale &&
-           aspect == o.aspect && perspective == o.perspective && lamp == o.lamp && fog == o.fog &&
-           fogDensity == o.fogDensity && lineSmoothing == o.lineSmoothing;
+    ViewState s;
+    s.blend = s.normalize = s.autoNormal = s.alphaTest = true;
+    s.colourMaterial = s.depthTest = s.lighting = s.filled = true;
+    s.whiteLamp = whiteLamp;
+    return s;
 }
 
 // s with its angles as a frame is drawn at them: modulo 360. OpenGL turns in
