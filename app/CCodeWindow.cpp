@@ -2,6 +2,8 @@
 
 #include "CCodeView.h"
 #include "CodeFiles.h"
+#include "CodeSync.h"
+#include "COpenGLWnd.h"
 #include "Language.h"
 #include "PlaceBeside.h"
 #include "Texts.h"
@@ -17,7 +19,6 @@
 #include <wx/stattext.h>
 #include <wx/stdpaths.h>
 
-#include <cstring>
 
 namespace {
 
@@ -26,6 +27,7 @@ const char* const kTitle = N_("Код OpenGL");
 const char* const kTitleOfPage = N_("Код OpenGL: %s");
 const char* const kCopy = N_("Копировать");
 const char* const kSave = N_("Сохранить…");
+const char* const kReset = N_("Сбросить");
 const char* const kSaveCaption = N_("Сохранить кадр и код");
 const char* const kPngFiles = N_("Картинка PNG (*.png)|*.png");
 const char* const kError = N_("Ошибка");
@@ -46,27 +48,6 @@ int StockMessageBox(const wxString& message, const wxString& caption, int style,
 
 CCodeWindow::MessageBoxFunc g_messageBox = StockMessageBox;
 
-bool SameInputs(const FragmentInputs& a, const FragmentInputs& b)
-{
-    return a.kind == b.kind && a.state == b.state &&
-           a.pictureWidth == b.pictureWidth && a.pictureHeight == b.pictureHeight &&
-           std::memcmp(a.projection, b.projection, sizeof a.projection) == 0 &&
-           std::memcmp(a.modelView, b.modelView, sizeof a.modelView) == 0;
-}
-
-// What the code window would show had only the cube turned from before to
-// now; "" when nothing else changed. Its lines are the ones a switch did not change.
-std::string TurnedOnly(const FragmentInputs& before, const FragmentInputs& now)
-{
-    FragmentInputs turned = before;
-    turned.state.angleX = now.state.angleX;
-    turned.state.angleY = now.state.angleY;
-    // A new size changes the matrix too: that change is the switch's.
-    if (turned.state.scaleX == now.state.scaleX && turned.state.perspective == now.state.perspective)
-        std::memcpy(turned.modelView, now.modelView, sizeof turned.modelView);
-    return SameInputs(turned, now) ? std::string() : CodeFragment(turned);
-}
-
 }
 
 CCodeWindow::MessageBoxFunc CCodeWindow::SetMessageBox(MessageBoxFunc f)
@@ -83,20 +64,35 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     auto* panel = new wxPanel(this);
     m_hints = new wxStaticText(panel, wxID_ANY, wxString());
     m_code = new CCodeView(panel);
+    m_reason = new wxStaticText(panel, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                                wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    m_reason->SetForegroundColour(wxColour(0xb0, 0x00, 0x00));
+    m_sync = std::make_unique<CodeSync>(m_code, m_reason);
+    auto* reset = new wxButton(panel, wxID_REVERT_TO_SAVED, Tr(kReset));
     auto* copy = new wxButton(panel, wxID_COPY, Tr(kCopy));
     auto* save = new wxButton(panel, wxID_SAVE, Tr(kSave));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(reset, 0, wxRIGHT, 8);
+    buttons->AddStretchSpacer();
     buttons->Add(copy, 0, wxRIGHT, 8);
     buttons->Add(save);
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(m_hints, 0, wxEXPAND | wxALL, 8);
     column->Add(m_code, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    column->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
+    column->Add(m_reason, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
+    column->Add(buttons, 0, wxEXPAND | wxALL, 8);
     panel->SetSizer(column);
     SetMinSize(FromDIP(kSmallest));
 
+    reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Step(&COpenGLWnd::Reset); });
     copy->Bind(wxEVT_BUTTON, &CCodeWindow::OnCopy, this);
     save->Bind(wxEVT_BUTTON, &CCodeWindow::OnSave, this);
+    m_code->onEdit = [this](int group) {
+        if (COpenGLWnd* view = m_shownPage().view)
+            m_sync->Edited(*view, group);
+    };
+    m_code->onUndo = [this] { Step(&COpenGLWnd::Undo); };
+    m_code->onRedo = [this] { Step(&COpenGLWnd::Redo); };
     Bind(wxEVT_CHAR_HOOK, &CCodeWindow::OnCharHook, this);
     // The close box hides: F1 or Help brings the window back as it was.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) { e.CanVeto() ? (e.Veto(), Dismiss()) : e.Skip(); });
@@ -107,6 +103,8 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     });
     m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Follow(); });
 }
+
+CCodeWindow::~CCodeWindow() = default;
 
 void CCodeWindow::WrapHints(int width)
 {
@@ -158,19 +156,23 @@ void CCodeWindow::OnCharHook(wxKeyEvent& event)
 void CCodeWindow::Follow()
 {
     const ShownPage page = m_shownPage();
-    FragmentInputs in;
-    if (!page.view || !ReadFragmentInputs(*page.view, in) || (m_shown && SameInputs(in, m_last)))
+    // A drag of a number is an edit under way: the turning waits for it.
+    if (!page.view || m_code->IsDraggingNumber())
         return;
-    const bool newPage = !m_shown || in.kind != m_last.kind;
-    if (newPage) {
-        m_hintText = CodeHints(in.kind);
+    if (m_sync->Follow(*page.view) == CodeSync::Followed::NewPage) {
+        m_hintText = CodeHints(page.view->Kind());
         WrapHints(GetClientSize().x);
         SetTitle(wxString::Format(Tr(kTitleOfPage), page.caption));
     }
-    m_code->ShowText(wxString::FromUTF8(CodeFragment(in)),
-                     wxString::FromUTF8(newPage ? std::string() : TurnedOnly(m_last, in)));
-    m_last = in;
-    m_shown = true;
+}
+
+template <class Result>
+void CCodeWindow::Step(Result (COpenGLWnd::*step)())
+{
+    if (COpenGLWnd* view = m_shownPage().view) {
+        (view->*step)();
+        m_sync->Reprint(*view);
+    }
 }
 
 wxString CCodeWindow::Hints() const { return m_hints->GetLabel(); }

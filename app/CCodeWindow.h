@@ -1,17 +1,18 @@
 // The code window: beside its parent, for the page that is showing, a few
 // sentences on what to try and the OpenGL code of the picture as it is now,
-// with buttons to copy it and to save it with the frame. It asks for the
+// which the student may edit (CodeSync), with buttons to go back to the
+// page's own code, to copy it and to save it with the frame. It asks for the
 // shown page through a function and knows nothing else of its parent.
 #pragma once
-
-#include "CodeFragment.h"
 
 #include <wx/frame.h>
 #include <wx/timer.h>
 
 #include <functional>
+#include <memory>
 
 class CCodeView;
+class CodeSync;
 class COpenGLWnd;
 class wxStaticText;
 
@@ -26,6 +27,7 @@ public:
     using ShownPageFunc = std::function<ShownPage()>;
 
     CCodeWindow(wxWindow* parent, ShownPageFunc shownPage);
+    ~CCodeWindow() override;
 
     // Shows, raises and brings the window up to date with the shown page; the
     // first time it is placed beside its parent, wholly on the display.
@@ -62,13 +64,16 @@ private:
     void OnCopy(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    // An undo, a redo or a reset of the shown window, then its code.
+    template <class Result>
+    void Step(Result (COpenGLWnd::*step)());
 
     ShownPageFunc m_shownPage;
     wxStaticText* m_hints = nullptr;
     wxString m_hintText;      // the shown page's hints, unwrapped
     CCodeView* m_code = nullptr;
+    wxStaticText* m_reason = nullptr;   // why the last edit was not taken
+    std::unique_ptr<CodeSync> m_sync;
     wxTimer m_timer;
     bool m_placed = false;
-    bool m_shown = false;     // m_last holds what the text shows
-    FragmentInputs m_last;
 };
