@@ -79,9 +79,10 @@ void ExpectFragmentDrawsAsTheWindow(const Case& c)
     const std::vector<Rgb> seen = RunFragment(in, CodeFragment(in), picture, points);
     ASSERT_EQ(seen.size(), points.size()) << c.page << ": the fragment did not build or run";
     int drawn = 0;
+    const Rgb background = ReadBackPixel(3, 3);
     for (size_t i = 0; i < points.size(); ++i) {
         const Rgb own = ReadBackPixel(points[i].x, points[i].y);
-        drawn += !Near(own, kBackground, 2);
+        drawn += !Near(own, background, 2);
         EXPECT_TRUE(Looks(seen[i], own, 2)) << c.page << " at (" << points[i].x << ", " << points[i].y << ")";
     }
     EXPECT_EQ(drawn, int(c.points.size())) << c.page << ": a probe missed the cube";
@@ -101,6 +102,18 @@ TEST(FragmentRunTest, EachPagesFragmentDrawsWhatItsWindowDraws)
     ExpectFragmentDrawsAsTheWindow<CTexWnd>({"texture", [](COpenGLWnd* w) {
         w->SwitchLamp(kLampRed, 1);
         w->SetProjection(kPerspective);
+    }, 30, -40, faces});
+    // As the student may have edited it in the code.
+    ExpectFragmentDrawsAsTheWindow<CLightWnd>({"lighting, edited", [](COpenGLWnd* w) {
+        ViewState s = w->State();
+        s.lamp = {true, true, false};
+        s.lampPosition[0] = {-30, 10, 40, 1};
+        s.lampDiffuse[1] = {1, 0.5f, 0, 1};
+        s.lampSpecular[1] = {0, 0, 1, 1};
+        s.fog = true, s.fogDensity = 0.15f, s.fogColour = {0.2f, 0.8f, 0.2f, 1};
+        s.clearColour = {0.1f, 0.1f, 0.1f, 1};
+        s.shininess = 20, s.materialSpecular = {0.5f, 0.5f, 0.5f, 1};
+        w->SetRecord(s, 0);
     }, 30, -40, faces});
 }
 
