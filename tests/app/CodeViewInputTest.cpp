@@ -162,6 +162,11 @@ TEST_F(CodeViewInputTest, DoubleClickTogglesEnableAndDisable)
     Input().MouseDblClick();
     Settle();
     EXPECT_EQ(view->GetSelectedText(), "DrawScene");
+    // On a number, the number.
+    MoveTo(ScreenAt(Pos("100.0") + 2));
+    Input().MouseDblClick();
+    Settle();
+    EXPECT_EQ(view->GetSelectedText(), "100.0");
     EXPECT_EQ(Groups().size(), 2u);
 }
 
