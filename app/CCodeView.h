@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-struct LineEdit;
-
 class CCodeView : public wxStyledTextCtrl
 {
 public:
@@ -89,7 +87,8 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     bool StepAtCaret(int steps, bool fine);
     void OnLeftDown(wxMouseEvent& event);
-    void StartDrag(const wxMouseEvent& event, int pos, const LineEdit& number);
+    Drag NumberGesture(int pos, bool fine);
+    void StartDrag(const Drag& gesture, int x);
     void OnMotion(wxMouseEvent& event);
     void OnDoubleClick(wxMouseEvent& event);
     void EndDrag();

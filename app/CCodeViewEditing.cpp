@@ -132,6 +132,25 @@ void CCodeView::OnKeyDown(wxKeyEvent& event)
     }
 }
 
+// The gesture on the number at pos, which is code, not comment; not active
+// when there is none.
+CCodeView::Drag CCodeView::NumberGesture(int pos, bool fine)
+{
+    Drag g;
+    if (pos < 0)
+        return g;
+    const int line = LineFromPosition(pos), start = PositionFromLine(line), column = pos - start;
+    const std::string text = LineText(line);
+    const std::optional<LineEdit> number = NumberAt(text, column);
+    if (!number || !InCode(start + number->from))
+        return g;
+    g.active = true, g.fine = fine, g.line = line;
+    g.from = number->from, g.to = number->to, g.shown = number->text;
+    g.caretFromEnd = number->to - column;
+    g.origin = text, g.originColumn = column;
+    return g;
+}
+
 // Presses on one number step from where the first one found it, so that
 // fine steps do not add a digit each time.
 bool CCodeView::StepAtCaret(int steps, bool fine)
@@ -139,18 +158,14 @@ bool CCodeView::StepAtCaret(int steps, bool fine)
     const int caret = GetCurrentPos(), line = LineFromPosition(caret), start = PositionFromLine(line);
     Drag& k = m_keys;
     const bool same = k.active && k.line == line && k.fine == fine && start + k.from <= caret &&
-                      caret <= start + k.to && std::string(GetTextRangeRaw(start + k.from, start + k.to).data()) == k.shown;
+                      caret <= start + k.to &&
+                      std::string(GetTextRangeRaw(start + k.from, start + k.to).data()) == k.shown;
     if (!same) {
-        const std::string text = LineText(line);
-        const std::optional<LineEdit> number = NumberAt(text, caret - start);
-        if (!number || !InCode(start + number->from))
+        Drag g = NumberGesture(caret, fine);
+        if (!g.active)
             return false;
-        const int group = NewGroup();
-        k = Drag();
-        k.active = true, k.fine = fine, k.line = line, k.group = group;
-        k.from = number->from, k.to = number->to, k.shown = number->text;
-        k.caretFromEnd = number->to - (caret - start);
-        k.origin = text, k.originColumn = caret - start;
+        g.group = NewGroup();
+        k = g;
     }
     ApplyStep(k, k.steps + steps);
     return true;
@@ -187,31 +202,23 @@ void CCodeView::Put(int from, int to, const std::string& text)
 void CCodeView::OnLeftDown(wxMouseEvent& event)
 {
     event.Skip();
-    const int pos = PositionFromPointClose(event.GetX(), event.GetY());
-    if (pos < 0 || event.ControlDown() || event.AltDown() || event.MetaDown())
+    if (event.ControlDown() || event.AltDown() || event.MetaDown())
         return;
-    const int line = LineFromPosition(pos), start = PositionFromLine(line);
-    const std::string text = LineText(line);
-    const std::optional<LineEdit> number = NumberAt(text, pos - start);
-    if (!number || !InCode(start + number->from))
+    const Drag g = NumberGesture(PositionFromPointClose(event.GetX(), event.GetY()), event.ShiftDown());
+    if (!g.active)
         return;
     event.Skip(false);
-    StartDrag(event, pos, *number);
+    StartDrag(g, event.GetX());
 }
 
-void CCodeView::StartDrag(const wxMouseEvent& event, int pos, const LineEdit& number)
+void CCodeView::StartDrag(const Drag& gesture, int x)
 {
     EndDrag();
-    const int line = LineFromPosition(pos), start = PositionFromLine(line);
     const int group = NewGroup();
-    Drag& d = m_drag;
-    d = Drag();
-    d.active = true, d.fine = event.ShiftDown(), d.line = line, d.group = group;
-    d.from = number.from, d.to = number.to, d.shown = number.text;
-    d.caretFromEnd = number.to - (pos - start);
-    d.origin = LineText(line), d.originColumn = pos - start, d.x = event.GetX();
+    m_drag = gesture;
+    m_drag.group = group, m_drag.x = x;
     SetFocus();
-    SetEmptySelection(pos);
+    SetEmptySelection(PositionFromLine(m_drag.line) + m_drag.originColumn);
     CaptureMouse();
 }
 
@@ -230,11 +237,7 @@ void CCodeView::OnMotion(wxMouseEvent& event)
             ApplyStep(d, steps);
         return;
     }
-    const int pos = event.Dragging() ? -1 : PositionFromPointClose(event.GetX(), event.GetY());
-    const int start = pos < 0 ? 0 : PositionFromLine(LineFromPosition(pos));
-    const std::optional<LineEdit> number =
-        pos < 0 ? std::nullopt : NumberAt(LineText(LineFromPosition(pos)), pos - start);
-    if (number && InCode(start + number->from)) {
+    if (!event.Dragging() && NumberGesture(PositionFromPointClose(event.GetX(), event.GetY()), false).active) {
         SetCursor(wxCursor(wxCURSOR_SIZEWE));
         m_overNumber = true;
         return;
@@ -274,16 +277,17 @@ void CCodeView::OnDoubleClick(wxMouseEvent& event)
         event.Skip();
         return;
     }
-    const int line = LineFromPosition(pos), start = PositionFromLine(line);
-    const std::string text = LineText(line);
-    if (const std::optional<LineEdit> toggled = ToggleEnable(text, pos - start); toggled && InCode(start + toggled->from)) {
+    const int start = PositionFromLine(LineFromPosition(pos));
+    const std::optional<LineEdit> toggled = ToggleEnable(LineText(LineFromPosition(pos)), pos - start);
+    const Drag number = NumberGesture(pos, event.ShiftDown());
+    if (toggled && InCode(start + toggled->from)) {
         const int group = NewGroup();
         Put(start + toggled->from, start + toggled->to, toggled->text);
         SetEmptySelection(std::min(pos, start + toggled->from + int(toggled->text.size())));
         if (onEdit)
             onEdit(group);
-    } else if (const std::optional<LineEdit> number = NumberAt(text, pos - start); number && InCode(start + number->from)) {
-        StartDrag(event, pos, *number);
+    } else if (number.active) {
+        StartDrag(number, event.GetX());
         m_drag.selectOnRelease = true;
     } else {
         event.Skip();
