@@ -30,7 +30,7 @@ CCodeView::CCodeView(wxWindow* parent)
     : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME)
 {
     SetUpStyles();
-    SetReadOnly(true);
+    // The history of edits is kept outside, with the switches' changes.
     SetUndoCollection(false);
     // A steady caret: a blinking one would redraw the window all along.
     SetCaretPeriod(0);
@@ -39,6 +39,7 @@ CCodeView::CCodeView(wxWindow* parent)
     SetScrollWidthTracking(true);
     SetScrollWidth(1);
     m_unmark.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Unmark(); });
+    BindEditing();
 }
 
 void CCodeView::SetUpStyles()
@@ -72,6 +73,8 @@ void CCodeView::SetUpStyles()
     SetMarginWidth(kMarginMarks, FromDIP(10));
     MarkerDefine(kMarkerMargin, wxSTC_MARK_LEFTRECT, wxColour(0xe0, 0x80, 0x00), wxColour(0xe0, 0x80, 0x00));
     MarkerDefine(kMarkerTint, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(0xff, 0xf0, 0xc0));
+    IndicatorSetStyle(kErrorIndicator, wxSTC_INDIC_SQUIGGLE);
+    IndicatorSetForeground(kErrorIndicator, wxColour(0xe0, 0x00, 0x00));
 }
 
 // The calls (gl... and glu...) and the constants (GL_...) that text uses,
@@ -139,20 +142,31 @@ std::vector<CCodeView::Stretch> CCodeView::Differences(const std::vector<wxStrin
 
 void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
 {
-    const std::vector<wxString> now = Lines(GetText()), next = Lines(text);
+    ClearError();
+    const std::vector<wxString> now = Lines(GetText());
+    std::vector<wxString> next = Lines(text);
+    if (m_drag.active) {
+        // The dragged line is the drag's until the release.
+        m_holding = next.size() != now.size();
+        if (m_holding) {
+            m_held = text, m_heldMark = markFrom;
+            return;
+        }
+        next[m_drag.line] = now[m_drag.line];
+    }
     const std::vector<Stretch> stretches = Differences(now, next);
     if (stretches.empty())
         return;
     KeepWordLists(text);
-    const int top = GetFirstVisibleLine(), left = GetXOffset();
+    const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos();
     m_replacing = true;
-    SetReadOnly(false);
     // Bottom up, so that the lines above each stretch are still where they were.
     for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
         if (s->nowTo - s->nowFrom == s->nextTo - s->nextFrom) {
             // Line by line, each within its line: its marks stay on it.
             for (int k = 0; k < s->nowTo - s->nowFrom; ++k)
-                Replace(PositionFromLine(s->nowFrom + k), GetLineEndPosition(s->nowFrom + k), next[s->nextFrom + k]);
+                ReplaceKeepingCaret(PositionFromLine(s->nowFrom + k), GetLineEndPosition(s->nowFrom + k),
+                                    next[s->nextFrom + k]);
             continue;
         }
         wxString lines;
@@ -168,8 +182,8 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
                                                                    : PositionFromLine(s->nowFrom);
         Replace(from, toEnd ? GetLength() : PositionFromLine(s->nowTo), lines);
     }
-    SetReadOnly(true);
     m_replacing = false;
+    KeepTyping(caret);
     if (GetFirstVisibleLine() != top)
         SetFirstVisibleLine(top);
     if (GetXOffset() != left)
@@ -214,6 +228,18 @@ void CCodeView::Replace(int from, int to, const wxString& text)
     SetTargetStart(from);
     SetTargetEnd(to);
     ReplaceTarget(text);
+}
+
+// A line replaced within itself keeps the caret at its column, or at the
+// line's end when the line got shorter.
+void CCodeView::ReplaceKeepingCaret(int from, int to, const wxString& text)
+{
+    const int caret = GetCurrentPos(), anchor = GetAnchor();
+    Replace(from, to, text);
+    if (caret < from || caret > to || anchor != caret)
+        return;
+    const int at = std::min(caret, GetLineEndPosition(LineFromPosition(from)));
+    SetEmptySelection(at);
 }
 
 void CCodeView::Mark(int line)

@@ -1,12 +1,17 @@
 // The code as an editor shows it: C colouring (calls, GL constants, numbers,
 // comments), a monospace font at the system's size, line numbers, and the
 // lines that an update changed marked in the margin and tinted for a while.
-// Updates replace only the lines that differ. Read-only for now.
+// Updates replace only the lines that differ. The user edits the numbers
+// as well as the text: dragging one sideways, Alt+Up and Alt+Down, and a
+// double-click turns glEnable into glDisable and back. The control keeps no
+// history of its own: undo and redo go to whoever keeps the edits.
 #pragma once
 
 #include <wx/stc/stc.h>
 #include <wx/timer.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 class CCodeView : public wxStyledTextCtrl
@@ -23,7 +28,25 @@ public:
     // The lines marked now, counted from 0.
     std::vector<int> MarkedLines();
 
+    // Called after each change the user made (typing, a paste, a deletion, a
+    // drag step, Alt+Up/Down, a toggle), never after ShowText. Changes of one
+    // gesture share group: a drag from press to release, a run of typing on
+    // one line, Alt+Up/Down presses on one number; a new gesture a new group.
+    std::function<void(int group)> onEdit;
+    // Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z.
+    std::function<void()> onUndo, onRedo;
+
+    // Underlines length bytes from offset, bytes of the text's UTF-8 (at
+    // least one character), until ClearError or the next ShowText.
+    void ShowError(int offset, int length);
+    void ClearError();
+    // While a number is dragged, ShowText keeps the dragged line as the drag
+    // has it; a text with other lines holds off until the release.
+    bool IsDraggingNumber() const { return m_drag.active; }
+
     static constexpr int kMarkMs = 2000;
+    static constexpr int kPixelsPerStep = 3;   // of a drag, in DIPs
+    static constexpr int kErrorIndicator = wxSTC_INDIC_CONTAINER;
 
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
@@ -40,6 +63,47 @@ private:
     void RefreshLines(int from, int to);
     void Mark(int line);
     void Unmark();
+    void ReplaceKeepingCaret(int from, int to, const wxString& text);
+
+    // Editing, in CCodeViewEditing.cpp.
+    struct Drag
+    {
+        bool active = false, fine = false, selectOnRelease = false;
+        int line = 0, from = 0, to = 0;   // the number's bytes in the line now
+        int caretFromEnd = 0;
+        std::string origin;               // the line as the steps start from
+        int originColumn = 0, x = 0;      // and the pointer's x then
+        long long steps = 0;
+        int group = 0;
+        std::string shown;                // the number's text now
+    };
+    void BindEditing();
+    std::string LineText(int line);
+    bool InCode(int pos);
+    int NewGroup();
+    void OnModified(wxStyledTextEvent& event);
+    void QueueEdit(int group);
+    void FlushEdits();
+    void OnKeyDown(wxKeyEvent& event);
+    bool StepAtCaret(int steps, bool fine);
+    void OnLeftDown(wxMouseEvent& event);
+    Drag NumberGesture(int pos, bool fine);
+    void StartDrag(const Drag& gesture, int x);
+    void OnMotion(wxMouseEvent& event);
+    void OnDoubleClick(wxMouseEvent& event);
+    void EndDrag();
+    void ApplyStep(Drag& step, long long steps);
+    void Put(int from, int to, const std::string& text);
+    void KeepTyping(int caretBefore);
+
+    Drag m_drag, m_keys;            // m_keys: Alt+Up/Down presses on one number
+    int m_group = 0;
+    int m_typingGroup = -1, m_typingLine = -1, m_typingEnd = -1;
+    std::vector<int> m_pending;     // groups of typing not yet told
+    bool m_stepping = false;        // a change of the view's own, told at once
+    bool m_overNumber = false;
+    wxString m_held, m_heldMark;    // a ShowText held off by a drag
+    bool m_holding = false;
 
     wxTimer m_unmark;
     wxString m_calls, m_constants;   // the word lists the colouring has now

@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -107,6 +108,38 @@ TEST_F(CodeWindowInputTest, ASwitchMarksTheLinesItChangedForAWhile)
         marked.insert(std::string(view->GetLine(line).Strip(wxString::both).utf8_str()));
     EXPECT_EQ(marked, (std::set<std::string>{"glDisable(GL_LINE_SMOOTH);", "glDisable(GL_BLEND);", "glLineWidth(1.0f);"}));
     EXPECT_TRUE(PumpEvents(CCodeView::kMarkMs + 1000, [&] { return view->MarkedLines().empty(); }));
+}
+
+// In the window too the undo keys go to the view's listeners, and Alt+Up
+// steps the number at the caret.
+TEST_F(CodeWindowInputTest, UndoKeysAndNumberStepsReachTheView)
+{
+    sheet.ActivePage()->View()->SetAngles(10, 20);   // the text stays as it is
+    PumpEvents(2 * CCodeWindow::kRefreshMs);
+    int undos = 0, redos = 0, edits = 0;
+    view->onUndo = [&] { ++undos; };
+    view->onRedo = [&] { ++redos; };
+    view->onEdit = [&](int) { ++edits; };
+    const int line = view->GetText().Left(view->GetText().Find("glLineWidth(")).Freq('\n');
+    const wxString before = view->GetLine(line);
+    const double width = std::strtod(before.AfterFirst('(').utf8_str(), nullptr);
+    view->ScrollToLine(line - 3);
+    PumpEvents(100);
+    const int pos = view->PositionFromLine(line) + before.Find('(') + 2;
+    ClickOn(view, view->PointFromPosition(pos) + wxPoint(1, view->TextHeight(line) / 2));
+    input.Char(WXK_UP, wxMOD_ALT);
+    PumpEvents(100);
+    EXPECT_NEAR(std::strtod(view->GetLine(line).AfterFirst('(').utf8_str(), nullptr), width + 0.1, 1e-9);
+    EXPECT_EQ(edits, 1);
+    const wxString stepped = w->Fragment();
+    input.Char('z', wxMOD_CONTROL);
+    input.Char('y', wxMOD_CONTROL);
+    input.Char('z', wxMOD_CONTROL | wxMOD_SHIFT);
+    PumpEvents(100);
+    EXPECT_EQ(undos, 1);
+    EXPECT_EQ(redos, 2);
+    EXPECT_EQ(w->Fragment(), stepped);
+    EXPECT_TRUE(w->IsShown());
 }
 
 // The Save button opens the file dialog; the name typed there gets the
