@@ -177,6 +177,8 @@ void CCodeWindow::Step(Result (COpenGLWnd::*step)())
 
 wxString CCodeWindow::Hints() const { return m_hints->GetLabel(); }
 
+wxString CCodeWindow::Reason() const { return m_reason->GetLabel(); }
+
 wxString CCodeWindow::Fragment() const { return m_code->GetText(); }
 
 void CCodeWindow::Report(const wxString& message)

@@ -39,6 +39,8 @@ public:
     void Follow();
 
     wxString Hints() const;
+    // Why the last edit of the code was not taken; empty when it was.
+    wxString Reason() const;
     // The text the code view shows.
     wxString Fragment() const;
     CCodeView* CodeView() const { return m_code; }

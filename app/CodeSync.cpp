@@ -2,6 +2,7 @@
 
 #include "CCodeView.h"
 #include "CodeEdit.h"
+#include "CodeLexer.h"
 #include "COpenGLWnd.h"
 #include "ViewCode.h"
 
@@ -32,6 +33,23 @@ std::string TurnedOnly(const FragmentInputs& before, const FragmentInputs& now)
     if (turned.state.scaleX == now.state.scaleX && turned.state.perspective == now.state.perspective)
         std::memcpy(turned.modelView, now.modelView, sizeof turned.modelView);
     return SameInputs(turned, now) ? std::string() : CodeFragment(turned);
+}
+
+// Whether the student's text says what print says: the same tokens, the
+// numbers the same values however written.
+bool SameCode(const std::string& text, const std::string& print)
+{
+    std::vector<Token> a, b;
+    CodeError ignored;
+    if (!LexCode(text, a, ignored) || !LexCode(print, b, ignored) || a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const bool same = a[i].kind == b[i].kind &&
+                          (a[i].kind == TokenKind::Number ? a[i].value == b[i].value : a[i].text == b[i].text);
+        if (!same)
+            return false;
+    }
+    return true;
 }
 
 std::vector<wxString> Lines(const wxString& text)

@@ -1,0 +1,181 @@
+// The student changes the lighting page's code in the code window, with real
+// keys, clicks, a drag and a paste through the X server, while the sheet is
+// up as the program shows it: the picture, the record and the page's own
+// controls follow; an edit that cannot be taken is refused with a reason.
+#include "OtherProgram.h"
+#include "ResourceIds.h"
+#include "ShownSheet.h"
+#include "ViewCode.h"
+
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/slider.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+struct CodeEditInputTest : ShownSheet
+{
+    CodeEditInputTest()
+    {
+        glview = ShowPage(1);
+        glview->SetAngles(30, -40);   // a still picture, to compare frames
+        w = sheet.OpenCodeWindow();
+        code = w->CodeView();
+        PumpEvents(300);
+    }
+    wxString Text() { return code->GetText(); }
+    // Waits for the code to say what.
+    bool Says(const wxString& what)
+    {
+        return PumpEvents(3000, [&] { return Text().Find(what) != wxNOT_FOUND; });
+    }
+    // The screen point of the text's byte position pos, scrolled into view.
+    wxPoint PointOf(int pos)
+    {
+        code->ScrollToLine(std::max(0, code->LineFromPosition(pos) - 3));
+        PumpEvents(100);
+        return code->PointFromPosition(pos) + wxPoint(2, code->TextHeight(0) / 2);
+    }
+    int PositionOf(const wxString& what) { return int(code->GetText().Left(Text().Find(what)).utf8_str().length()); }
+    // A real click before the number that follows `before`, then Shift+Right
+    // over its `length` characters.
+    void SelectAfter(const wxString& before, int length)
+    {
+        ClickOn(code, PointOf(PositionOf(before) + int(before.utf8_str().length())) - wxPoint(4, 0));
+        for (int i = 0; i < length; ++i)
+            Input().Char(WXK_RIGHT, wxMOD_SHIFT);
+        Settle();
+    }
+    wxCheckBox* Box(int id) { return Control<wxCheckBox>(1, id); }
+    // The picture as the window draws it now.
+    wxImage Frame() { return ReadFrame(*glview); }
+
+    COpenGLWnd* glview = nullptr;
+    CCodeWindow* w = nullptr;
+    CCodeView* code = nullptr;
+};
+
+long Differing(const wxImage& a, const wxImage& b)
+{
+    long n = 0;
+    for (int i = 0; i < a.GetWidth() * a.GetHeight() * 3; ++i)
+        n += std::abs(a.GetData()[i] - b.GetData()[i]) > 2;
+    return n;
+}
+
+// The mean x of the brightest pixels: where the highlight is.
+double HighlightX(const wxImage& image)
+{
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) > 3 * 235)
+                sum += x, ++n;
+    return n ? sum / n : -1;
+}
+
+}
+
+TEST_F(CodeEditInputTest, TypingOverTheDensityMovesTheTrackbarAndCtrlZBringsBothBack)
+{
+    ClickOn(Box(IDC_FOG));
+    auto* slider = Control<wxSlider>(1, IDC_FOG_DENSITY);
+    ASSERT_TRUE(Says("glFogf(GL_FOG_DENSITY, 0.2f)"));
+    const wxImage before = Frame();
+    SelectAfter("glFogf(GL_FOG_DENSITY, ", 4);
+    Input().Text("0.5f");
+    Settle();
+    PumpEvents(100);
+    EXPECT_EQ(glview->State().fogDensity, 0.5f);
+    EXPECT_EQ(slider->GetValue(), 5);
+    EXPECT_TRUE(w->Reason().empty()) << w->Reason();
+    EXPECT_GT(Differing(before, Frame()), 1000) << "the picture did not follow";
+
+    Input().Char('z', wxMOD_CONTROL);
+    Settle();
+    EXPECT_EQ(glview->State().fogDensity, 0.2f);
+    EXPECT_EQ(slider->GetValue(), 2);
+    EXPECT_EQ(Differing(before, Frame()), 0);
+    EXPECT_NE(Text().Find("glFogf(GL_FOG_DENSITY, 0.2f)"), wxNOT_FOUND);
+    Input().Char('y', wxMOD_CONTROL);
+    Settle();
+    EXPECT_EQ(glview->State().fogDensity, 0.5f);
+    EXPECT_EQ(slider->GetValue(), 5);
+}
+
+TEST_F(CodeEditInputTest, DraggingTheRedLampsXMovesTheHighlight)
+{
+    const wxString number = "position[4] = {";
+    ASSERT_TRUE(Says(number + "50.0f"));
+    const double before = HighlightX(Frame());
+    ASSERT_GE(before, 0) << "no highlight to follow";
+    const wxPoint from = code->ClientToScreen(PointOf(PositionOf(number) + int(number.length()) + 1));
+    Input().MouseMove(from);
+    Input().MouseDown();
+    for (int dx = 50; dx <= 450; dx += 50) {
+        Input().MouseMove(from - wxPoint(dx, 0));
+        Settle();
+    }
+    Input().MouseUp();
+    Settle();
+    EXPECT_LT(glview->State().lampPosition[0][0], 50.0f - 10);
+    EXPECT_EQ(glview->State().lampPosition[0][1], 50.0f);
+    EXPECT_NE(Text().Find(number + "50.0f"), wxNOT_FOUND) << "the green lamp's x is not the red one's";
+    EXPECT_LT(HighlightX(Frame()), before - 5) << "the highlight stayed where it was";
+    Input().Char('z', wxMOD_CONTROL);
+    Settle();
+    EXPECT_EQ(glview->State().lampPosition[0][0], 50.0f) << "the whole drag is one step";
+}
+
+TEST_F(CodeEditInputTest, ADoubleClickOnGlEnableOfTheGreenLampUnticksItsBox)
+{
+    ClickOn(Box(IDC_LAMP_GREEN));
+    ASSERT_TRUE(Says("glEnable(GL_LIGHT1);"));
+    ClickOn(code, PointOf(PositionOf("glEnable(GL_LIGHT1);") + 3), wxMOUSE_BTN_LEFT, true);
+    Settle();
+    EXPECT_NE(Text().Find("glDisable(GL_LIGHT1);"), wxNOT_FOUND);
+    EXPECT_FALSE(glview->State().lamp[1]);
+    EXPECT_FALSE(Box(IDC_LAMP_GREEN)->IsChecked());
+    EXPECT_TRUE(Box(IDC_LAMP_RED)->IsChecked());
+}
+
+// Pasted from another program at once, so that no part of it is taken first.
+TEST_F(CodeEditInputTest, ANegativeDensityIsRefusedWithAReasonAndThePictureKeepsTheLastGoodState)
+{
+    ClickOn(Box(IDC_FOG));
+    ASSERT_TRUE(Says("glFogf(GL_FOG_DENSITY, 0.2f)"));
+    const wxImage before = Frame();
+    const ViewState good = glview->State();
+    OutputOf("printf %s -0.1f | xclip -selection clipboard > /dev/null 2>&1");
+    SelectAfter("glFogf(GL_FOG_DENSITY, ", 4);
+    Input().Char('v', wxMOD_CONTROL);
+    Settle();
+    PumpEvents(200);
+    ASSERT_NE(Text().Find("glFogf(GL_FOG_DENSITY, -0.1f)"), wxNOT_FOUND) << "the paste did not arrive";
+    EXPECT_FALSE(w->Reason().empty());
+    EXPECT_TRUE(glview->State() == good);
+    EXPECT_EQ(Differing(before, Frame()), 0);
+    const int at = PositionOf("-0.1f");
+    EXPECT_NE(code->IndicatorValueAt(CCodeView::kErrorIndicator, at + 1), 0) << "no underline under the number";
+    EXPECT_TRUE(Box(IDC_FOG)->IsChecked());
+}
+
+TEST_F(CodeEditInputTest, ResetReturnsThePageToItsOwnCodeAndControls)
+{
+    const wxString own = (PumpEvents(300), Text());
+    ClickOn(Box(IDC_FOG));
+    ClickOn(Box(IDC_LAMP_BLUE));
+    ASSERT_TRUE(Says("glEnable(GL_FOG);"));
+    ClickOn(Button(w, wxID_REVERT_TO_SAVED));
+    Settle();
+    EXPECT_FALSE(glview->State().fog);
+    EXPECT_FALSE(glview->State().lamp[2]);
+    EXPECT_TRUE(glview->State().lamp[0]);
+    EXPECT_FALSE(Box(IDC_FOG)->IsChecked());
+    EXPECT_FALSE(Box(IDC_LAMP_BLUE)->IsChecked());
+    EXPECT_EQ(Text(), own);
+}
