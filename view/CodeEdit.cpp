@@ -1,0 +1,216 @@
+#include "CodeEdit.h"
+
+#include "CodeEditTable.h"
+#include "Resources.h"
+
+#include <cfloat>
+#include <cmath>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+struct Code
+{
+    std::string text;   // what items point into
+    std::vector<CodeItem> items;
+    std::vector<unsigned> mask;
+};
+
+template <class T>
+void Keep(const T& edited, const T& printed, const T& now)
+{
+    if (edited == printed)
+        const_cast<T&>(edited) = now;   // a field of the non-const record edited
+}
+
+template <size_t... I>
+void KeepFields(ViewState& edited, const ViewState& printed, const ViewState& now, std::index_sequence<I...>)
+{
+    const auto e = edited.Tie();
+    const auto p = printed.Tie(), n = now.Tie();
+    (Keep(std::get<I>(e), std::get<I>(p), std::get<I>(n)), ...);
+}
+
+// A value the student left as printed keeps what the record held, not what
+// it printed as: an angle past 360, a width in device pixels.
+void KeepUnchanged(ViewState& edited, const FragmentInputs& now)
+{
+    Code shown;
+    shown.text = CodeFragment(now);
+    ViewState printed = now.state;
+    CodeError ignored;
+    if (ReadCode(shown.text, shown.items, ignored) &&
+        ApplyEdits(shown.items, printed, shown.mask, ignored, &now.state.perspective))
+        KeepFields(edited, printed, now.state, std::make_index_sequence<std::tuple_size_v<decltype(now.state.Tie())>>());
+}
+
+// s with the switches of from: the fragment then has from's lines, so that a
+// glDisable typed over glEnable is read without the lines the switch brings.
+ViewState WithSwitchesOf(ViewState s, const ViewState& from)
+{
+    s.lamp = from.lamp;
+    s.fog = from.fog;
+    s.lineSmoothing = from.lineSmoothing;
+    s.blend = from.blend;
+    s.normalize = from.normalize;
+    s.autoNormal = from.autoNormal;
+    s.alphaTest = from.alphaTest;
+    s.colourMaterial = from.colourMaterial;
+    s.depthTest = from.depthTest;
+    s.lighting = from.lighting;
+    s.whiteLamp = from.whiteLamp;
+    s.perspective = from.perspective;
+    return s;
+}
+
+bool SameNumber(const CodeNumber& u, const CodeNumber& p)
+{
+    // A float's number is compared as the float it becomes: "0.1" is 0.1f there.
+    if (!p.floatSuffix)
+        return u.value == p.value;
+    return std::fabs(u.value) <= FLT_MAX && float(u.value) == float(p.value);
+}
+
+bool Fail(CodeError* e, int offset, int length, const char* reason, std::string detail = {})
+{
+    if (e)
+        *e = CodeError{offset, length, reason, std::move(detail)};
+    return false;
+}
+
+bool SameArg(const CodeArg& u, const CodeArg& p, CodeError* e)
+{
+    const char* const fixedNumber = N_("Это число здесь не меняется");
+    const char* const fixedValue = N_("Это значение здесь не меняется");
+    if (u.kind != p.kind)
+        return Fail(e, u.offset, u.length, p.kind == CodeArg::Number ? fixedNumber : fixedValue);
+    if (u.kind == CodeArg::Number)
+        return SameNumber(u.number, p.number) || Fail(e, u.offset, u.length, fixedNumber);
+    if (u.kind != CodeArg::Array)
+        return u.names == p.names || Fail(e, u.offset, u.length, fixedValue);
+    if (u.values.size() != p.values.size())
+        return Fail(e, u.offset, u.length, fixedValue);
+    for (size_t k = 0; k < u.values.size(); ++k)
+        if (!SameNumber(u.values[k], p.values[k]))
+            return Fail(e, u.values[k].offset, u.values[k].length, fixedNumber);
+    return true;
+}
+
+// Whether the student's item u, of which mask may change, reads as the
+// printed p; e, when given, says where its arguments differ.
+bool SameItem(const CodeItem& u, unsigned mask, const CodeItem& p, CodeError* e)
+{
+    if (u.kind != p.kind || u.signature != p.signature)
+        return false;
+    const bool renamed = u.name != p.name;
+    if (renamed && !((mask & kNameEditable) && CallFamily(u.name) == CallFamily(p.name)))
+        return false;
+    if (renamed && CallFamily(u.name) == 2)
+        return true;   // glOrtho for gluPerspective: every number is the student's
+    if (u.args.size() != p.args.size())
+        return Fail(e, u.offset, u.length, N_("Неверное число аргументов у %s"), std::string(u.name));
+    for (size_t k = 0; k < u.args.size(); ++k)
+        if (!(mask >> k & 1) && !SameArg(u.args[k], p.args[k], e))
+            return false;
+    return true;
+}
+
+std::string Shown(const CodeItem& item, const std::string& text)
+{
+    return item.kind == CodeItem::Call ? text.substr(item.offset, item.length) : item.signature;
+}
+
+bool Called(const std::vector<CodeItem>& items, std::string_view name)
+{
+    for (const CodeItem& item : items)
+        if (item.kind == CodeItem::Call && item.name == name)
+            return true;
+    return false;
+}
+
+// The student's U[i] where it first leaves the printed R[j]: why, there.
+void Diagnose(const Code& u, size_t i, const Code& r, size_t j, CodeError& e)
+{
+    const bool more = i < u.items.size(), printed = j < r.items.size();
+    const CodeItem* a = more ? &u.items[i] : nullptr;
+    const CodeItem* b = printed ? &r.items[j] : nullptr;
+    const bool call = b && b->kind == CodeItem::Call;
+    const int at = a ? a->offset : u.items.empty() ? 0 : u.items.back().offset;
+    const int length = a ? a->length : u.items.empty() ? 0 : u.items.back().length;
+    if (a && a->kind == CodeItem::Call && !Called(r.items, a->name) && !(u.mask[i] & kNameEditable))
+        Fail(&e, at, length, N_("Неизвестный вызов: %s"), std::string(a->name));
+    else if (b && (!a || (j + 1 < r.items.size() && SameItem(*a, u.mask[i], r.items[j + 1], nullptr))))
+        Fail(&e, at, length, call ? N_("Здесь не хватает вызова %s") : N_("Здесь должно быть: %s"), Shown(*b, r.text));
+    else if (a && (!b || (i + 1 < u.items.size() && SameItem(u.items[i + 1], u.mask[i + 1], *b, nullptr))))
+        Fail(&e, at, length, N_("Лишний вызов: %s"), Shown(*a, u.text));
+    else if (e = CodeError{}; SameItem(*a, u.mask[i], *b, &e) || !e.reason)
+        Fail(&e, at, length, call ? N_("Здесь должен быть вызов %s") : N_("Здесь должно быть: %s"), Shown(*b, r.text));
+    // else e says which argument differs
+}
+
+// Whether u reads as the fragment of state; else how far it got, and why not.
+bool Matches(const Code& u, const FragmentInputs& now, const ViewState& state, size_t& reached, CodeError& e)
+{
+    FragmentInputs in = now;
+    in.state = state;
+    Code r;
+    r.text = CodeFragment(in);
+    if (!ReadCode(r.text, r.items, e))
+        return false;
+    size_t i = 0;
+    while (i < u.items.size() && i < r.items.size() && SameItem(u.items[i], u.mask[i], r.items[i], nullptr))
+        ++i;
+    reached = i;
+    if (i == u.items.size() && i == r.items.size())
+        return true;
+    Diagnose(u, i, r, i, e);
+    return false;
+}
+
+constexpr size_t kNotRead = size_t(-1);
+
+// Applies u to s (now.state) and checks that u reads as the fragment of the
+// result: with now's switches (a switch typed over, the rest of the lines as
+// they were) or with its own (lines a switch brings written out too).
+// reached: how many of u's items matched; kNotRead when a value was refused.
+bool ReadAs(Code& u, const FragmentInputs& now, bool nowSwitches, ViewState& s, size_t& reached, CodeError& e)
+{
+    reached = kNotRead;
+    if (!ApplyEdits(u.items, s, u.mask, e, nowSwitches ? &now.state.perspective : nullptr))
+        return false;
+    KeepUnchanged(s, now);
+    if (!nowSwitches && WithSwitchesOf(s, now.state) == s)
+        return false;   // the same lines as with now's switches: already refused
+    return Matches(u, now, nowSwitches ? WithSwitchesOf(s, now.state) : s, reached, e);
+}
+
+}
+
+bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error)
+{
+    Code user;
+    user.text = text;
+    CodeError e;
+    ViewState edited = now.state;
+    size_t reached = kNotRead;
+    const bool read = ReadCode(user.text, user.items, e);
+    bool ok = read && ReadAs(user, now, true, edited, reached, e);
+    if (!ok && reached != kNotRead) {
+        // Not the lines as they were with a switch typed over: the lines the edit brings?
+        ViewState own = now.state;
+        size_t reachedToo = 0;
+        CodeError other;
+        ok = ReadAs(user, now, false, own, reachedToo, other);
+        if (ok || (reachedToo != kNotRead && reachedToo > reached))
+            edited = own, e = other;
+    }
+    if (!ok) {
+        error.offset = e.offset;
+        error.length = e.length;
+        error.reason = Said(e.reason, e.detail.c_str());
+        return false;
+    }
+    out = edited;
+    return true;
+}
