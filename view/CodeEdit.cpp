@@ -34,19 +34,12 @@ void KeepFields(ViewState& edited, const ViewState& printed, const ViewState& no
 
 // A value the student left as printed keeps what the record held, not what
 // it printed as: an angle past 360, a width in device pixels.
-void KeepUnchanged(ViewState& edited, const FragmentInputs& now)
+void KeepUnchanged(ViewState& edited, const ViewState& printed, const ViewState& now)
 {
-    Code shown;
-    shown.text = CodeFragment(now);
-    ViewState printed = now.state;
-    CodeError ignored;
-    if (ReadCode(shown.text, shown.items, ignored) &&
-        ApplyEdits(shown.items, printed, shown.mask, ignored, &now.state.perspective))
-        KeepFields(edited, printed, now.state, std::make_index_sequence<std::tuple_size_v<decltype(now.state.Tie())>>());
+    KeepFields(edited, printed, now, std::make_index_sequence<std::tuple_size_v<decltype(now.Tie())>>());
 }
 
-// s with the switches of from: the fragment then has from's lines, so that a
-// glDisable typed over glEnable is read without the lines the switch brings.
+// s with the switches of from: when that is s, both print the same lines.
 ViewState WithSwitchesOf(ViewState s, const ViewState& from)
 {
     s.lamp = from.lamp;
@@ -149,15 +142,18 @@ void Diagnose(const Code& u, size_t i, const Code& r, size_t j, CodeError& e)
     // else e says which argument differs
 }
 
-// Whether u reads as the fragment of state; else how far it got, and why not.
-bool Matches(const Code& u, const FragmentInputs& now, const ViewState& state, size_t& reached, CodeError& e)
+// The fragment of state, with now's other inputs, printed and read.
+bool Printed(const FragmentInputs& now, const ViewState& state, Code& r, CodeError& e)
 {
     FragmentInputs in = now;
     in.state = state;
-    Code r;
     r.text = CodeFragment(in);
-    if (!ReadCode(r.text, r.items, e))
-        return false;
+    return ReadCode(r.text, r.items, e);
+}
+
+// Whether u reads as r; else how far it got, and why not.
+bool Matches(const Code& u, const Code& r, size_t& reached, CodeError& e)
+{
     size_t i = 0;
     while (i < u.items.size() && i < r.items.size() && SameItem(u.items[i], u.mask[i], r.items[i], nullptr))
         ++i;
@@ -168,49 +164,49 @@ bool Matches(const Code& u, const FragmentInputs& now, const ViewState& state, s
     return false;
 }
 
-constexpr size_t kNotRead = size_t(-1);
-
-// Applies u to s (now.state) and checks that u reads as the fragment of the
-// result: with now's switches (a switch typed over, the rest of the lines as
-// they were) or with its own (lines a switch brings written out too).
-// reached: how many of u's items matched; kNotRead when a value was refused.
-bool ReadAs(Code& u, const FragmentInputs& now, bool nowSwitches, ViewState& s, size_t& reached, CodeError& e)
+bool Refuse(const CodeError& e, CodeEditError& error)
 {
-    reached = kNotRead;
-    if (!ApplyEdits(u.items, s, u.mask, e, nowSwitches ? &now.state.perspective : nullptr))
-        return false;
-    KeepUnchanged(s, now);
-    if (!nowSwitches && WithSwitchesOf(s, now.state) == s)
-        return false;   // the same lines as with now's switches: already refused
-    return Matches(u, now, nowSwitches ? WithSwitchesOf(s, now.state) : s, reached, e);
+    error.offset = e.offset;
+    error.length = e.length;
+    error.reason = Said(e.reason, e.detail.c_str());
+    return false;
 }
 
 }
 
+// The text is read as the lines now shows with the switches typed over (the
+// lines a switch brings or takes are not needed), else as the lines of the
+// record it gives (as a whole fragment pasted over).
 bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error)
 {
-    Code user;
+    Code user, shown;
     user.text = text;
+    ViewState printed = now.state, edited = now.state;
     CodeError e;
-    ViewState edited = now.state;
-    size_t reached = kNotRead;
-    const bool read = ReadCode(user.text, user.items, e);
-    bool ok = read && ReadAs(user, now, true, edited, reached, e);
-    if (!ok && reached != kNotRead) {
-        // Not the lines as they were with a switch typed over: the lines the edit brings?
-        ViewState own = now.state;
-        size_t reachedToo = 0;
-        CodeError other;
-        ok = ReadAs(user, now, false, own, reachedToo, other);
-        if (ok || (reachedToo != kNotRead && reachedToo > reached))
-            edited = own, e = other;
+    const bool* nowProjection = &now.state.perspective;
+    if (!ReadCode(user.text, user.items, e) || !Printed(now, now.state, shown, e) ||
+        !ApplyEdits(shown.items, printed, shown.mask, e, nowProjection) ||
+        !ApplyEdits(user.items, edited, user.mask, e, nowProjection))
+        return Refuse(e, error);
+    KeepUnchanged(edited, printed, now.state);
+    size_t reached = 0, reachedToo = 0;
+    if (Matches(user, shown, reached, e)) {
+        out = edited;
+        return true;
     }
-    if (!ok) {
-        error.offset = e.offset;
-        error.length = e.length;
-        error.reason = Said(e.reason, e.detail.c_str());
-        return false;
+    ViewState own = now.state;
+    Code reprinted;
+    CodeError other;
+    if (ApplyEdits(user.items, own, user.mask, other, nullptr)) {
+        KeepUnchanged(own, printed, now.state);
+        if (WithSwitchesOf(own, now.state) != own && Printed(now, own, reprinted, other)) {
+            if (Matches(user, reprinted, reachedToo, other)) {
+                out = own;
+                return true;
+            }
+            if (reachedToo > reached)
+                e = other;
+        }
     }
-    out = edited;
-    return true;
+    return Refuse(e, error);
 }

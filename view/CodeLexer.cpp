@@ -21,6 +21,7 @@ public:
     bool Run()
     {
         m_tokens.clear();
+        m_tokens.reserve(m_text.size() / 4);
         bool lineStart = true;
         while (m_at < m_text.size()) {
             const char c = m_text[m_at];
