@@ -91,7 +91,8 @@ TEST(CodeEditTest, RefusedEditsSayWhyWhereAndLeaveTheRecordAsItWas)
         size_t at = printed.find(c.from, printed.find(c.after));
         for (int n = 0; n <= c.nth; ++n)
             at = text.find(c.underlined, at + (n ? 1 : 0));
-        EXPECT_EQ(error.offset, int(at)) << c.what << ": " << text.substr(std::min(size_t(error.offset), text.size()), 40);
+        EXPECT_EQ(error.offset, int(at))
+            << c.what << ": " << text.substr(std::min(size_t(error.offset), text.size()), 40);
         EXPECT_EQ(error.length, int(c.underlined.size())) << c.what;
     }
 }
