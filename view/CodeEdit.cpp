@@ -42,18 +42,12 @@ void KeepUnchanged(ViewState& edited, const ViewState& printed, const ViewState&
 // s with the switches of from: when that is s, both print the same lines.
 ViewState WithSwitchesOf(ViewState s, const ViewState& from)
 {
+    for (bool ViewState::*f : {&ViewState::fog, &ViewState::lineSmoothing, &ViewState::blend, &ViewState::normalize,
+                               &ViewState::autoNormal, &ViewState::alphaTest, &ViewState::colourMaterial,
+                               &ViewState::depthTest, &ViewState::lighting, &ViewState::whiteLamp,
+                               &ViewState::perspective})
+        s.*f = from.*f;
     s.lamp = from.lamp;
-    s.fog = from.fog;
-    s.lineSmoothing = from.lineSmoothing;
-    s.blend = from.blend;
-    s.normalize = from.normalize;
-    s.autoNormal = from.autoNormal;
-    s.alphaTest = from.alphaTest;
-    s.colourMaterial = from.colourMaterial;
-    s.depthTest = from.depthTest;
-    s.lighting = from.lighting;
-    s.whiteLamp = from.whiteLamp;
-    s.perspective = from.perspective;
     return s;
 }
 
