@@ -130,7 +130,7 @@ void Diagnose(const Code& u, size_t i, const Code& r, size_t j, CodeError& e)
     else if (b && (!a || (j + 1 < r.items.size() && SameItem(*a, u.mask[i], r.items[j + 1], nullptr))))
         Fail(&e, at, length, call ? N_("Здесь не хватает вызова %s") : N_("Здесь должно быть: %s"), Shown(*b, r.text));
     else if (a && (!b || (i + 1 < u.items.size() && SameItem(u.items[i + 1], u.mask[i + 1], *b, nullptr))))
-        Fail(&e, at, length, N_("Лишний вызов: %s"), Shown(*a, u.text));
+        Fail(&e, at, length, N_("Лишний вызов: %s"), a->kind == CodeItem::Call ? std::string(a->name) : a->signature);
     else if (e = CodeError{}; SameItem(*a, u.mask[i], *b, &e) || !e.reason)
         Fail(&e, at, length, call ? N_("Здесь должен быть вызов %s") : N_("Здесь должно быть: %s"), Shown(*b, r.text));
     // else e says which argument differs

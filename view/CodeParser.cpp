@@ -2,11 +2,12 @@
 
 #include "Resources.h"
 
-#include <cmath>
 
 namespace {
 
 const char* const kExpected = N_("Синтаксическая ошибка: ожидалось «%s»");
+// Blocks nest by recursion: a pasted run of braces must not use up the stack.
+constexpr size_t kDeepest = 32;
 
 struct Declared
 {
@@ -134,6 +135,8 @@ bool Parser::Parameters(std::string& signature)
 // A function's body or a block in it: its arrays end with it.
 bool Parser::Block()
 {
+    if (m_depth == kDeepest)
+        return Fail(N_("Слишком много вложенных блоков"));
     if (!Expect('{'))
         return false;
     ++m_depth;
@@ -178,8 +181,8 @@ bool Parser::Declaration()
     if (!ExpectName(type) || !ExpectName(array.name) || !Expect('['))
         return false;
     const Token* size = Peek();
-    if (!size || size->kind != TokenKind::Number || size->floatSuffix || size->value != std::floor(size->value) ||
-        size->value < 1)
+    if (!size || size->kind != TokenKind::Number ||
+        size->text.find_first_not_of("0123456789") != std::string_view::npos || size->value < 1)
         return Fail(N_("Синтаксическая ошибка: ожидалась длина массива"));
     ++m_at;
     if (!Expect(']') || !Expect('=') || !Expect('{'))
