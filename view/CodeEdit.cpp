@@ -75,7 +75,7 @@ bool SameArg(const CodeArg& u, const CodeArg& p, CodeError* e)
     if (u.kind == CodeArg::Number)
         return SameNumber(u.number, p.number) || Fail(e, u.offset, u.length, fixedNumber);
     if (u.kind != CodeArg::Array)
-        return u.names == p.names || Fail(e, u.offset, u.length, fixedValue);
+        return (u.name == p.name && u.names == p.names) || Fail(e, u.offset, u.length, fixedValue);
     if (u.values.size() != p.values.size())
         return Fail(e, u.offset, u.length, fixedValue);
     for (size_t k = 0; k < u.values.size(); ++k)

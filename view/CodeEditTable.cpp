@@ -30,7 +30,7 @@ struct Reading
 
     bool Is(size_t i, const char* name) const
     {
-        return i < call.args.size() && call.args[i].kind == CodeArg::Name && call.args[i].names[0] == name;
+        return i < call.args.size() && call.args[i].kind == CodeArg::Name && call.args[i].name == name;
     }
 
     bool Count(size_t n)
@@ -64,7 +64,7 @@ struct Reading
     {
         const CodeArg& a = call.args[i];
         if (a.kind == CodeArg::Name)
-            Fail(a, N_("Массив %s здесь не объявлен"), std::string(a.names[0]));
+            Fail(a, N_("Массив %s здесь не объявлен"), std::string(a.name));
         else if (a.kind != CodeArg::Array || a.values.size() != out.size())
             Fail(a, N_("Здесь нужен массив из %s чисел"), std::to_string(out.size()));
         for (size_t k = 0; ok && k < out.size(); ++k)
@@ -201,7 +201,7 @@ unsigned Single(Reading& r, ViewState& s, int& rotations)
     const std::string_view name = r.call.name;
     const auto& a = r.call.args;
     if (CallFamily(name) == 1) {
-        bool* on = r.Count(1) && a[0].kind == CodeArg::Name ? Switched(s, a[0].names[0]) : nullptr;
+        bool* on = r.Count(1) && a[0].kind == CodeArg::Name ? Switched(s, a[0].name) : nullptr;
         if (on)
             *on = name == "glEnable";
         return on ? kNameEditable : 0;

@@ -25,6 +25,7 @@ public:
     bool File()
     {
         m_items.clear();
+        m_items.reserve(m_tokens.size() / 8);
         while (m_at < m_tokens.size())
             if (!TopLevel())
                 return false;
@@ -247,20 +248,23 @@ bool Parser::Arg(CodeArg& arg)
     } else if (IsPunct('&')) {
         ++m_at;
         arg.kind = CodeArg::Address;
-        arg.names.emplace_back();
-        if (!ExpectName(arg.names.back()))
+        if (!ExpectName(arg.name))
             return false;
     } else {
         arg.kind = CodeArg::Name;
-        do {
+        if (!ExpectName(arg.name))
+            return false;
+        if (IsPunct('|')) {
+            arg.kind = CodeArg::Names;
+            arg.names.push_back(arg.name);
+        }
+        while (Accept('|')) {
             arg.names.emplace_back();
             if (!ExpectName(arg.names.back()))
                 return false;
-        } while (Accept('|'));
-        if (arg.names.size() > 1)
-            arg.kind = CodeArg::Names;
+        }
         for (auto d = m_arrays.rbegin(); arg.kind == CodeArg::Name && d != m_arrays.rend(); ++d)
-            if (d->name == arg.names[0]) {
+            if (d->name == arg.name) {
                 arg.kind = CodeArg::Array;
                 arg.values = d->values;
             }

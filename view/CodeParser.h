@@ -21,7 +21,8 @@ struct CodeArg
 {
     enum Kind : unsigned char { Number, Name, Address, Names, Array } kind = Number;
     CodeNumber number;                     // Number
-    std::vector<std::string_view> names;   // Name, Address: one; Names: a | b | ...
+    std::string_view name;                 // Name, Address; the first of Names
+    std::vector<std::string_view> names;   // Names: a | b | ..., every one
     std::vector<CodeNumber> values;        // Array: the declared numbers
     int offset = 0, length = 0;            // the argument as written
 };
