@@ -179,10 +179,12 @@ bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState&
     CodeError e;
     const bool* nowProjection = &now.state.perspective;
     if (!ReadCode(user.text, user.items, e) || !Printed(now, now.state, shown, e) ||
-        !ApplyEdits(shown.items, printed, shown.mask, e, nowProjection) ||
         !ApplyEdits(user.items, edited, user.mask, e, nowProjection))
         return Refuse(e, error);
-    KeepUnchanged(edited, printed, now.state);
+    CodeError ignored;   // a record no control can make: its values are the student's to mend
+    const bool shownRead = ApplyEdits(shown.items, printed, shown.mask, ignored, nowProjection);
+    if (shownRead)
+        KeepUnchanged(edited, printed, now.state);
     size_t reached = 0, reachedToo = 0;
     if (Matches(user, shown, reached, e)) {
         out = edited;
@@ -192,7 +194,8 @@ bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState&
     Code reprinted;
     CodeError other;
     if (ApplyEdits(user.items, own, user.mask, other, nullptr)) {
-        KeepUnchanged(own, printed, now.state);
+        if (shownRead)
+            KeepUnchanged(own, printed, now.state);
         if (WithSwitchesOf(own, now.state) != own && Printed(now, own, reprinted, other)) {
             if (Matches(user, reprinted, reachedToo, other)) {
                 out = own;
