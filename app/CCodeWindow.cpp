@@ -48,7 +48,7 @@ CCodeWindow::MessageBoxFunc g_messageBox = StockMessageBox;
 
 bool SameInputs(const FragmentInputs& a, const FragmentInputs& b)
 {
-    return a.kind == b.kind && a.state == b.state && a.lineWidth == b.lineWidth &&
+    return a.kind == b.kind && a.state == b.state &&
            a.pictureWidth == b.pictureWidth && a.pictureHeight == b.pictureHeight &&
            std::memcmp(a.projection, b.projection, sizeof a.projection) == 0 &&
            std::memcmp(a.modelView, b.modelView, sizeof a.modelView) == 0;

@@ -22,6 +22,12 @@ void CCubeDlg::OnInitDialog()
     m_smoothCheck->SetValue(true);
 }
 
+void CCubeDlg::ShowRecord(const ViewState& s)
+{
+    CPageFrame::ShowRecord(s);
+    m_smoothCheck->SetValue(s.lineSmoothing);
+}
+
 void CCubeDlg::OnSmooth(wxCommandEvent&)
 {
     m_view->SetLineSmoothing(m_smoothCheck->IsChecked());

@@ -10,6 +10,9 @@ class CCubeDlg : public CPageFrame
 public:
     explicit CCubeDlg(wxWindow* parent);
 
+protected:
+    void ShowRecord(const ViewState& s) override;
+
 private:
     void OnInitDialog();
     void OnSmooth(wxCommandEvent& event);

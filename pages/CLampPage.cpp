@@ -6,6 +6,9 @@
 #include <wx/checkbox.h>
 #include <wx/slider.h>
 
+#include <algorithm>
+#include <cmath>
+
 wxBEGIN_EVENT_TABLE(CLampPage, CPageFrame)
     EVT_CHECKBOX(IDC_LAMP_RED, CLampPage::OnLampRed)
     EVT_CHECKBOX(IDC_LAMP_GREEN, CLampPage::OnLampGreen)
@@ -23,6 +26,7 @@ CLampPage::CLampPage(wxWindow* parent, int templateId, ViewMaker makeView)
       m_blueCheck(Control<wxCheckBox>(IDC_LAMP_BLUE))
 {
     OnInitDialog();
+    m_view->KeepAsStart();
 }
 
 // The window starts with every coloured lamp off and no fog; only the red
@@ -37,6 +41,20 @@ void CLampPage::OnInitDialog()
     m_view->SwitchLamp(kLampRed, 1);
     m_greenCheck->SetValue(false);
     m_blueCheck->SetValue(false);
+}
+
+// The density at the nearest of the trackbar's steps; with the fog off the
+// trackbar waits at 5, as an untick leaves it.
+void CLampPage::ShowRecord(const ViewState& s)
+{
+    CPageFrame::ShowRecord(s);
+    m_redCheck->SetValue(s.lamp[0]);
+    m_greenCheck->SetValue(s.lamp[1]);
+    m_blueCheck->SetValue(s.lamp[2]);
+    m_fogCheck->SetValue(s.fog);
+    m_fogSlider->Show(s.fog);
+    const long step = std::isfinite(s.fogDensity) ? std::lround(s.fogDensity * 10) : 5;
+    m_fogSlider->SetValue(s.fog ? int(std::clamp(step, long(m_fogSlider->GetMin()), long(m_fogSlider->GetMax()))) : 5);
 }
 
 void CLampPage::SwitchLamp(signed char lamp, const wxCheckBox* box)

@@ -11,6 +11,9 @@ class CLampPage : public CPageFrame
 protected:
     CLampPage(wxWindow* parent, int templateId, ViewMaker makeView);
 
+protected:
+    void ShowRecord(const ViewState& s) override;
+
 private:
     void OnInitDialog();
 

@@ -8,6 +8,9 @@
 #include "Texts.h"
 
 #include <wx/radiobut.h>
+
+#include <algorithm>
+#include <cmath>
 #include <wx/slider.h>
 
 wxBEGIN_EVENT_TABLE(CPageFrame, wxPanel)
@@ -27,6 +30,8 @@ CPageFrame::CPageFrame(wxWindow* parent, int templateId, ViewMaker makeView)
     SetSize(size);
     m_sizeSlider = Control<wxSlider>(IDC_SIZE);
     OnInitDialog();
+    m_view->ObserveRecord([this](const ViewState& s) { ShowRecord(s); });
+    m_view->KeepAsStart();
 }
 
 // The window starts orthographic and at size 1; the controls show just that.
@@ -53,6 +58,19 @@ bool CPageFrame::OnKillActive()
 wxString CPageFrame::Caption() const
 {
     return Tr(FindPageTemplate(m_templateId)->caption);
+}
+
+// The trackbar's position at which the size would be s's, had only the
+// trackbar changed it; the next move goes on from there.
+void CPageFrame::ShowRecord(const ViewState& s)
+{
+    Control<wxRadioButton>(s.perspective ? IDC_PERSPECTIVE : IDC_ORTHO)->SetValue(true);
+    const double size = std::cbrt(double(s.scaleX) * s.scaleY * s.scaleZ);
+    const double pos = 5.0 + std::log(size) / std::log(1.1);
+    if (!std::isfinite(pos))
+        return;
+    m_sizeSlider->SetValue(int(std::clamp(std::lround(pos), long(m_sizeSlider->GetMin()), long(m_sizeSlider->GetMax()))));
+    m_prevSizePos = pos;
 }
 
 void CPageFrame::OnHScroll(wxCommandEvent&)

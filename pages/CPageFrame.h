@@ -7,6 +7,7 @@
 #include <wx/panel.h>
 
 class COpenGLWnd;
+struct ViewState;
 class wxCommandEvent;
 class wxSlider;
 
@@ -24,6 +25,10 @@ public:
     int TemplateId() const { return m_templateId; }
 
 protected:
+    // The controls set to a record that came from elsewhere (the code, an
+    // undo): each at its nearest position, the record's own value kept.
+    virtual void ShowRecord(const ViewState& s);
+
     using ViewMaker = COpenGLWnd* (*)(wxWindow* page);
     template <class Wnd>
     static COpenGLWnd* MakeView(wxWindow* page)

@@ -14,8 +14,7 @@ void CCubeWnd::OnCreate()
 
 void CCubeWnd::BuildDisplayList()
 {
-    // Context state, outside the list: the faces are drawn as outlines.
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    // The record draws the faces as outlines (not filled).
     glNewList(1, GL_COMPILE_AND_EXECUTE);
     // Inside the list, so that the axes' red does not reach the cube.
     glColor3ub(255, 255, 255);

@@ -6,7 +6,7 @@
 class CCubeWnd : public COpenGLWnd
 {
 public:
-    // The lines start smoothed.
+    // The lines start smoothed, as the smoothing box would set them.
     explicit CCubeWnd(wxWindow* parent) : COpenGLWnd(parent, Smoothed()) {}
     SceneKind Kind() const override { return SceneKind::WireCube; }
 
@@ -17,7 +17,8 @@ private:
     static ViewState Smoothed()
     {
         ViewState s;
-        s.lineSmoothing = true;
+        s.lineSmoothing = s.blend = true;
+        s.lineWidth = 1.5f;
         return s;
     }
     void BuildDisplayList();

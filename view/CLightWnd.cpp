@@ -1,7 +1,6 @@
 #include "CLightWnd.h"
 
 #include "CubeFaces.h"
-#include "LitScene.h"
 
 #include <GL/gl.h>
 
@@ -14,11 +13,7 @@ void CLightWnd::OnCreate()
 
 void CLightWnd::BuildDisplayList()
 {
-    litscene::EnableLitState(false);
-
-    litscene::SetUpColouredLamps();
-    litscene::SetUpMaterial();
-
+    // The lamps, the material and the switches came with the record.
     glNewList(1, GL_COMPILE_AND_EXECUTE);
     glShadeModel(GL_SMOOTH);
     glColor3f(1.0f, 1.0f, 1.0f);

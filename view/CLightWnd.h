@@ -6,7 +6,7 @@
 class CLightWnd : public COpenGLWnd
 {
 public:
-    explicit CLightWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+    explicit CLightWnd(wxWindow* parent) : COpenGLWnd(parent, LitState(false)) {}
     SceneKind Kind() const override { return SceneKind::LitCube; }
 
 protected:

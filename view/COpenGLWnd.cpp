@@ -45,7 +45,8 @@ wxEND_EVENT_TABLE()
 // The PixelFormat temporary lives until the base class is constructed.
 COpenGLWnd::COpenGLWnd(wxWindow* parent, const ViewState& start)
     : wxGLCanvas(parent, glbinding::PixelFormat().attrs, IDC_GLVIEW, kPosition, kSize, kStyle),
-      m_state(start)
+      m_state(start),
+      m_start(start)
 {
     m_hasVisual = GetHandle() != nullptr;
     if (!m_hasVisual) {
@@ -92,7 +93,6 @@ bool COpenGLWnd::CreateRenderingContext()
 void COpenGLWnd::OnCreate()
 {
     if (CreateRenderingContext()) {
-        glframe::ApplyClearColour();
         // The record before the scene: the list compiles and executes under
         // the state that every frame then draws with, so the driver builds
         // its shaders once. The lamps' positions still meet the identity.

@@ -4,6 +4,7 @@
 // changes at once; the context follows the record whenever it is current.
 #pragma once
 
+#include "EditHistory.h"
 #include "PacedTimer.h"
 #include "SceneKind.h"
 #include "ViewState.h"
@@ -39,6 +40,21 @@ public:
     // The context menu's Size > Increase (larger true) or Decrease: one step
     // of the menu's own factors, also taken by the keys.
     void StepSize(bool larger);
+
+    // The record as a whole, from the code: an edit (a non-zero group folds a
+    // gesture's edits into one undo step), an undo, a redo or a reset. The
+    // viewport stays the window's own; the record observer hears of it, so
+    // that the page's controls show it.
+    void SetRecord(const ViewState& s, int group);
+    bool Undo();
+    bool Redo();
+    // Back to the page's own start (see KeepAsStart), as one more step.
+    void Reset();
+    // The page calls this once its controls have set the record up: Reset
+    // returns to it, and nothing before it can be undone.
+    void KeepAsStart();
+    using RecordObserver = std::function<void(const ViewState&)>;
+    void ObserveRecord(RecordObserver observer) { m_recordObserver = std::move(observer); }
 
     // Draws one frame into the back buffer of the current context; no swap.
     void DrawScene();
@@ -85,6 +101,8 @@ private:
     void EndDrag();
     void Invalidate();
     void MultiplyScale(float factor);
+    void Changed(const ViewState& before);
+    void Take(const ViewState& s);
 
     void OnPaint(wxPaintEvent& event);
     void OnSizeEvent(wxSizeEvent& event);
@@ -102,6 +120,9 @@ private:
 
     ViewState m_state;            // the truth, whether or not there is a context
     ViewState m_held;             // what the context holds of it
+    ViewState m_start;            // what Reset returns to
+    EditHistory m_history;
+    RecordObserver m_recordObserver;
     std::unique_ptr<wxGLContext> m_hRC;
     bool m_hasVisual = false;     // false: a plain window, no OpenGL at all
     int m_lastMouseX = 0, m_lastMouseY = 0;

@@ -2,7 +2,6 @@
 
 #include "CubeFaces.h"
 #include "DataFile.h"
-#include "LitScene.h"
 #include "LoadBmpImage.h"
 
 #include <GL/gl.h>
@@ -34,15 +33,9 @@ void CTexWnd::OnCreate()
 
 void CTexWnd::BuildDisplayList()
 {
-    litscene::EnableLitState(true);
-
-    // The white lamp keeps its default position: a directional light from
-    // the viewer's side. It has no number and is never switched off.
-    glLightfv(GL_LIGHT4, GL_DIFFUSE, litscene::kWhite);
-    glLightfv(GL_LIGHT4, GL_SPECULAR, litscene::kWhite);
-    litscene::SetUpColouredLamps();
-    litscene::SetUpMaterial();
-
+    // The lamps, the material and the switches came with the record. The
+    // white lamp keeps its default position: a directional light from the
+    // viewer's side.
     // Read before the list is opened: a failure notice runs a modal loop,
     // and nothing may paint (and so call list 1) while list 1 is compiled.
     m_pImage = LoadBmpImage(FindDataFile("logo.bmp").c_str());

@@ -9,7 +9,7 @@ struct RgbImage;
 class CTexWnd : public COpenGLWnd
 {
 public:
-    explicit CTexWnd(wxWindow* parent) : COpenGLWnd(parent) {}
+    explicit CTexWnd(wxWindow* parent) : COpenGLWnd(parent, LitState(true)) {}
     SceneKind Kind() const override { return SceneKind::TexCube; }
     ~CTexWnd() override;
 

@@ -34,7 +34,8 @@ std::string Shortest(T v, Read read, int maxDigits)
 
 std::string D(double v) { return Number(v); }
 
-std::string Array(const float* v, int n)
+template <class Numbers>
+std::string Array(const Numbers& v, int n)
 {
     std::string s = "{";
     for (int i = 0; i < n; ++i)
@@ -82,44 +83,50 @@ std::string Projection(const FragmentInputs& in)
     std::string t = "    /* " + Said("Окно и проекция.") + " */\n";
     t += "    glViewport(0, 0, " + std::to_string(s.width) + ", " + std::to_string(s.height) + ");\n";
     t += "    glMatrixMode(GL_PROJECTION);\n    glLoadIdentity();\n";
+    const auto& f = s.frustum;
+    const auto& o = s.ortho;
     if (s.perspective)
-        t += "    gluPerspective(45.0, " + D(s.aspect) + ", 1.0, 100.0);\n";
+        t += "    gluPerspective(" + D(f[0]) + ", " + D(s.aspect) + ", " + D(f[1]) + ", " + D(f[2]) + ");\n";
     else
-        t += "    glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);\n";
+        t += "    glOrtho(" + D(o[0]) + ", " + D(o[1]) + ", " + D(o[2]) + ", " + D(o[3]) + ", " + D(o[4]) + ", " +
+             D(o[5]) + ");\n";
     t += "    glMatrixMode(GL_MODELVIEW);\n    glLoadIdentity();\n";
-    t += "    glClearColor(" + FloatLiteral(kClearColour[0]) + ", " + FloatLiteral(kClearColour[1]) + ", " +
-         FloatLiteral(kClearColour[2]) + ", " + FloatLiteral(kClearColour[3]) + ");\n\n";
+    const Rgba& c = s.clearColour;
+    t += "    glClearColor(" + FloatLiteral(c[0]) + ", " + FloatLiteral(c[1]) + ", " + FloatLiteral(c[2]) + ", " +
+         FloatLiteral(c[3]) + ");\n\n";
     return t;
 }
 
 std::string Switches(const FragmentInputs& in)
 {
-    const bool lit = Lit(in.kind), smooth = in.state.lineSmoothing;
+    const ViewState& s = in.state;
     std::string t = "    /* " + Said("Что включено и что выключено.") + " */\n";
-    t += Switch(smooth, "GL_LINE_SMOOTH");
-    if (smooth)
-        t += "    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);\n";
-    t += Switch(smooth || lit, "GL_BLEND");
-    if (smooth || lit)
-        t += "    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);\n";
-    t += "    glLineWidth(" + FloatLiteral(in.lineWidth) + ");\n";
-    if (lit)
-        for (const char* cap : {"GL_NORMALIZE", "GL_AUTO_NORMAL", "GL_ALPHA_TEST", "GL_COLOR_MATERIAL"})
-            t += Switch(true, cap);
-    t += Switch(lit, "GL_DEPTH_TEST");
-    t += Switch(lit, "GL_LIGHTING");
-    t += std::string("    glPolygonMode(GL_FRONT_AND_BACK, ") + (lit ? "GL_FILL" : "GL_LINE") + ");\n\n";
+    t += Switch(s.lineSmoothing, "GL_LINE_SMOOTH");
+    t += "    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);\n";
+    t += Switch(s.blend, "GL_BLEND");
+    t += "    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);\n";
+    t += "    glLineWidth(" + FloatLiteral(s.lineWidth * s.pixelScale) + ");\n";
+    if (Lit(in.kind)) {
+        t += Switch(s.normalize, "GL_NORMALIZE") + Switch(s.autoNormal, "GL_AUTO_NORMAL");
+        t += Switch(s.alphaTest, "GL_ALPHA_TEST") + Switch(s.colourMaterial, "GL_COLOR_MATERIAL");
+    }
+    t += Switch(s.depthTest, "GL_DEPTH_TEST");
+    t += Switch(s.lighting, "GL_LIGHTING");
+    t += std::string("    glPolygonMode(GL_FRONT_AND_BACK, ") + (s.filled ? "GL_FILL" : "GL_LINE") + ");\n\n";
     return t;
 }
 
-std::string Lamp(const char* title, const char* light, const float* diffuse, const float* position)
+// Lamp i of the record: 0 to 2 the coloured ones, 3 the white one, which
+// has no position of its own.
+std::string Lamp(const ViewState& s, int i, const char* title, const char* light, bool on)
 {
     using namespace scenetables;
-    std::string t = "    /* " + Said("%s: включена.", TrUtf8(title).c_str()) + " */\n    {\n";
-    t += "        const GLfloat diffuse[4] = " + Array(diffuse, 4) + ";\n";
-    t += "        const GLfloat specular[4] = " + Array(kWhite, 4) + ";\n";
+    const bool position = i < 3;
+    std::string t = "    /* " + Said(on ? "%s: включена." : "%s: выключена.", TrUtf8(title).c_str()) + " */\n    {\n";
+    t += "        const GLfloat diffuse[4] = " + Array(s.lampDiffuse[i], 4) + ";\n";
+    t += "        const GLfloat specular[4] = " + Array(s.lampSpecular[i], 4) + ";\n";
     if (position) {
-        t += "        const GLfloat position[4] = " + Array(position, 4) + ";\n";
+        t += "        const GLfloat position[4] = " + Array(s.lampPosition[i], 4) + ";\n";
         t += "        const GLfloat direction[3] = " + Array(kNoSpotDirection, 3) + ";\n";
     }
     t += std::string("        glLightfv(") + light + ", GL_DIFFUSE, diffuse);\n";
@@ -128,22 +135,20 @@ std::string Lamp(const char* title, const char* light, const float* diffuse, con
         t += std::string("        glLightfv(") + light + ", GL_POSITION, position);\n";
         t += std::string("        glLightfv(") + light + ", GL_SPOT_DIRECTION, direction);\n";
     }
-    return t + "    }\n" + Switch(true, light);
+    return t + "    }\n" + Switch(on, light);
 }
 
 std::string Lamps(const FragmentInputs& in)
 {
     using namespace scenetables;
     std::string t = "    /* " + Said("Лампы: их положения заданы при единичной матрице, они не вращаются с кубом.") + " */\n";
+    const ViewState& s = in.state;
     if (in.kind == SceneKind::TexCube)
-        t += Lamp(N_("Белая лампа, всегда"), "GL_LIGHT4", kWhite, nullptr);
+        t += Lamp(s, 3, N_("Белая лампа"), "GL_LIGHT4", s.whiteLamp);
     static const char* const light[3] = {"GL_LIGHT0", "GL_LIGHT1", "GL_LIGHT2"};
-    for (int i = 0; i < 3; ++i) {
-        if (in.state.lamp[i])
-            t += Lamp(kLampName[i], light[i], kLampDiffuse[i], kLampPosition[i]);
-        else
-            t += "    /* " + Said("%s: выключена.", TrUtf8(kLampName[i]).c_str()) + " */\n" + Switch(false, light[i]);
-    }
+    // Every lamp is set up, on or off: a switch in the code changes no other line.
+    for (int i = 0; i < 3; ++i)
+        t += Lamp(s, i, kLampName[i], light[i], s.lamp[i]);
     return t + "\n";
 }
 
@@ -164,22 +169,20 @@ std::string FogNote(const FragmentInputs& in)
 
 std::string Fog(const FragmentInputs& in)
 {
-    if (!in.state.fog)
-        return "    /* " + Said("Туман выключен.") + " */\n" + Switch(false, "GL_FOG") + "\n";
-    std::string t = FogNote(in) + "    {\n";
-    t += "        const GLfloat colour[4] = " + Array(kFogColour, 4) + ";\n";
+    std::string t = in.state.fog ? FogNote(in) : "    /* " + Said("Туман выключен.") + " */\n";
+    t += "    {\n";
+    t += "        const GLfloat colour[4] = " + Array(in.state.fogColour, 4) + ";\n";
     t += "        glFogfv(GL_FOG_COLOR, colour);\n";
     t += "        glFogf(GL_FOG_DENSITY, " + FloatLiteral(in.state.fogDensity) + ");\n    }\n";
-    return t + Switch(true, "GL_FOG") + "\n";
+    return t + Switch(in.state.fog, "GL_FOG") + "\n";
 }
 
-std::string Material()
+std::string Material(const ViewState& s)
 {
-    using namespace scenetables;
     return "    /* " + Said("Материал: фоновый и рассеянный цвет следуют за glColor, блики белые.") + " */\n"
-           "    {\n        const GLfloat specular[4] = " + Array(kWhite, 4) + ";\n"
+           "    {\n        const GLfloat specular[4] = " + Array(s.materialSpecular, 4) + ";\n"
            "        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);\n    }\n"
-           "    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, " + FloatLiteral(kShininess) + ");\n"
+           "    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, " + FloatLiteral(s.shininess) + ");\n"
            "    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);\n\n";
 }
 
@@ -247,7 +250,7 @@ std::string CodeFragmentSetUp(const FragmentInputs& in)
     std::string t = tex ? "void SetUpScene(const unsigned char *picture)\n{\n" : "void SetUpScene(void)\n{\n";
     t += Projection(in) + Switches(in);
     if (Lit(in.kind))
-        t += Lamps(in) + Fog(in) + Material();
+        t += Lamps(in) + Fog(in) + Material(in.state);
     if (in.kind == SceneKind::TexCube)
         t += Texture(in);
     return t + "}\n";

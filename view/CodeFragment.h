@@ -17,10 +17,9 @@ struct FragmentInputs
     SceneKind kind = SceneKind::Bare;
     ViewState state;
     // As glGetFloatv gives them: the projection, and the model-view matrix
-    // the cube is drawn under, column by column; the line width in force.
+    // the cube is drawn under, column by column.
     float projection[16] = {};
     float modelView[16] = {};
-    float lineWidth = 1.0f;
     // The texture page's picture; 0 by 0 when it could not be read.
     int pictureWidth = 0, pictureHeight = 0;
     double halfSize = 2.5;

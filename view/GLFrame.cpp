@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <utility>
+
 namespace glframe {
 
 namespace {
@@ -36,7 +38,7 @@ void DrawAxes(bool perspective)
 // Scaled, so that lines keep their look on a scaled screen.
 void ApplyLineWidth(const ViewState& s)
 {
-    glLineWidth((s.lineSmoothing ? 1.5f : 1.0f) * s.pixelScale);
+    glLineWidth(s.lineWidth * s.pixelScale);
 }
 
 void Switch(GLenum cap, bool on)
@@ -51,10 +53,11 @@ void ApplyProjection(const ViewState& s)
 {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    const auto& o = s.ortho;
     if (s.perspective)
-        gluPerspective(45.0, s.aspect, 1.0, 100.0);
+        gluPerspective(s.frustum[0], s.aspect, s.frustum[1], s.frustum[2]);
     else
-        glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);
+        glOrtho(o[0], o[1], o[2], o[3], o[4], o[5]);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -68,32 +71,68 @@ void ApplySize(const ViewState& s)
     ApplyProjection(s);
 }
 
+// The capabilities the code prints in SetUpScene, but for the lamps and fog.
+void ApplySwitches(const ViewState& s)
+{
+    const std::pair<GLenum, bool> caps[] = {
+        {GL_BLEND, s.blend}, {GL_NORMALIZE, s.normalize}, {GL_AUTO_NORMAL, s.autoNormal},
+        {GL_ALPHA_TEST, s.alphaTest}, {GL_COLOR_MATERIAL, s.colourMaterial}, {GL_DEPTH_TEST, s.depthTest},
+        {GL_LIGHTING, s.lighting}, {GL_LIGHT4, s.whiteLamp}};
+    for (const auto& [cap, on] : caps)
+        Switch(cap, on);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPolygonMode(GL_FRONT_AND_BACK, s.filled ? GL_FILL : GL_LINE);
+}
+
 void ApplyLamps(const ViewState& s)
 {
     for (int i = 0; i < 3; ++i)
         Switch(GL_LIGHT0 + static_cast<GLenum>(i), s.lamp[i]);
 }
 
-// Exponential fog: the mode stays at the default, so only the density counts.
-void ApplyFog(const ViewState& s)
+// Between frames the model-view matrix is the identity: the positions are
+// taken in eye coordinates, so the lamps do not turn with the cube. The
+// cut-off stays at 180 degrees, so the spot direction has no effect.
+void ApplyLampColours(const ViewState& s)
 {
-    if (s.fog)
-        glFogfv(GL_FOG_COLOR, kFogColour);
-    Switch(GL_FOG, s.fog);
+    const GLenum light[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
+    for (int i = 0; i < 4; ++i) {
+        glLightfv(light[i], GL_DIFFUSE, s.lampDiffuse[i].data());
+        glLightfv(light[i], GL_SPECULAR, s.lampSpecular[i].data());
+    }
+    for (int i = 0; i < 3; ++i)
+        glLightfv(light[i], GL_POSITION, s.lampPosition[i].data());
+    for (int i = 0; i < 3; ++i)
+        glLightfv(light[i], GL_SPOT_DIRECTION, scenetables::kNoSpotDirection);
 }
 
-void ApplyFogDensity(const ViewState& s) { glFogf(GL_FOG_DENSITY, s.fogDensity); }
+// Ambient and diffuse follow the current colour (GL_COLOR_MATERIAL); both
+// sides are lit, which the face table's normals rely on.
+void ApplyMaterial(const ViewState& s)
+{
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, s.materialSpecular.data());
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, s.shininess);
+    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
+}
+
+void ApplyFog(const ViewState& s) { Switch(GL_FOG, s.fog); }
+
+// Exponential fog: the mode stays at the default, so only the density counts.
+void ApplyFogLook(const ViewState& s)
+{
+    glFogfv(GL_FOG_COLOR, s.fogColour.data());
+    glFogf(GL_FOG_DENSITY, s.fogDensity);
+}
 
 void ApplyLineSmoothing(const ViewState& s)
 {
-    // Off leaves the blend function and the hint as they were.
-    if (s.lineSmoothing) {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    }
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     Switch(GL_LINE_SMOOTH, s.lineSmoothing);
-    Switch(GL_BLEND, s.lineSmoothing);
-    ApplyLineWidth(s);
+}
+
+void ApplyClearColour(const ViewState& s)
+{
+    glClearColor(s.clearColour[0], s.clearColour[1], s.clearColour[2], s.clearColour[3]);
 }
 
 template <auto... Field>
@@ -108,15 +147,23 @@ struct ContextPart
     void (*apply)(const ViewState&);
 };
 
+using S = ViewState;
+
 // The record's parts that a context holds, one line each, in the order they
 // are applied. The size comes first: it reloads the projection matrix.
 const ContextPart kContextParts[] = {
-    {Differs<&ViewState::width, &ViewState::height, &ViewState::pixelScale, &ViewState::aspect>, ApplySize},
-    {Differs<&ViewState::perspective>, ApplyProjection},
-    {Differs<&ViewState::lamp>, ApplyLamps},
-    {Differs<&ViewState::fogDensity>, ApplyFogDensity},
-    {Differs<&ViewState::fog>, ApplyFog},
-    {Differs<&ViewState::lineSmoothing>, ApplyLineSmoothing},
+    {Differs<&S::width, &S::height, &S::pixelScale, &S::aspect>, ApplySize},
+    {Differs<&S::perspective, &S::ortho, &S::frustum>, ApplyProjection},
+    {Differs<&S::lineWidth>, ApplyLineWidth},
+    {Differs<&S::blend, &S::normalize, &S::autoNormal, &S::alphaTest, &S::colourMaterial, &S::depthTest,
+             &S::lighting, &S::whiteLamp, &S::filled>, ApplySwitches},
+    {Differs<&S::lamp>, ApplyLamps},
+    {Differs<&S::lampDiffuse, &S::lampSpecular, &S::lampPosition>, ApplyLampColours},
+    {Differs<&S::materialSpecular, &S::shininess>, ApplyMaterial},
+    {Differs<&S::fogColour, &S::fogDensity>, ApplyFogLook},
+    {Differs<&S::fog>, ApplyFog},
+    {Differs<&S::lineSmoothing>, ApplyLineSmoothing},
+    {Differs<&S::clearColour>, ApplyClearColour},
 };
 
 }
@@ -125,6 +172,17 @@ ViewState NewContextState()
 {
     ViewState s;
     s.width = s.height = -1;
+    // OpenGL's defaults where the record's own differ.
+    s.filled = true;
+    s.clearColour = {0, 0, 0, 0};
+    s.fogColour = {0, 0, 0, 0};
+    for (int i = 0; i < 4; ++i)
+        s.lampDiffuse[i] = s.lampSpecular[i] = i == 0 ? Rgba{1, 1, 1, 1} : Rgba{0, 0, 0, 1};
+    for (Rgba& p : s.lampPosition)
+        p = {0, 0, 1, 0};
+    s.materialSpecular = {0, 0, 0, 1};
+    s.shininess = 0;
+    s.lineWidth = 1;
     return s;
 }
 
@@ -138,11 +196,6 @@ void SyncContext(const ViewState& held, const ViewState& want)
 double AspectOf(int cx, int cy)
 {
     return cy == 0 ? cx : static_cast<double>(cx) / cy;
-}
-
-void ApplyClearColour()
-{
-    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
 }
 
 void DrawFrame(const ViewState& s)
@@ -190,7 +243,29 @@ ViewState ReadContextState(const ViewState& s)
         r.lamp[i] = glIsEnabled(GL_LIGHT0 + static_cast<GLenum>(i));
     r.fog = glIsEnabled(GL_FOG);
     glGetFloatv(GL_FOG_DENSITY, &r.fogDensity);
+    glGetFloatv(GL_FOG_COLOR, r.fogColour.data());
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, r.clearColour.data());
     r.lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
+    glGetFloatv(GL_LINE_WIDTH, &r.lineWidth);
+    r.lineWidth /= s.pixelScale;
+    const std::pair<GLenum, bool*> caps[] = {
+        {GL_BLEND, &r.blend}, {GL_NORMALIZE, &r.normalize}, {GL_AUTO_NORMAL, &r.autoNormal},
+        {GL_ALPHA_TEST, &r.alphaTest}, {GL_COLOR_MATERIAL, &r.colourMaterial}, {GL_DEPTH_TEST, &r.depthTest},
+        {GL_LIGHTING, &r.lighting}, {GL_LIGHT4, &r.whiteLamp}};
+    for (const auto& [cap, on] : caps)
+        *on = glIsEnabled(cap);
+    GLint polygonMode[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, polygonMode);
+    r.filled = polygonMode[0] == GL_FILL;
+    const GLenum light[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
+    for (int i = 0; i < 4; ++i) {
+        glGetLightfv(light[i], GL_DIFFUSE, r.lampDiffuse[i].data());
+        glGetLightfv(light[i], GL_SPECULAR, r.lampSpecular[i].data());
+    }
+    for (int i = 0; i < 3; ++i)
+        glGetLightfv(light[i], GL_POSITION, r.lampPosition[i].data());
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, r.materialSpecular.data());
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, &r.shininess);
     return r;
 }
 

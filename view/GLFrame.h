@@ -10,8 +10,6 @@ namespace glframe {
 // Client width over height; a height of 0 gives the width.
 double AspectOf(int cx, int cy);
 
-void ApplyClearColour();
-
 // What a new context holds of a record once its scene is set up: OpenGL's
 // defaults, and a viewport no window has, so that the size is always applied.
 ViewState NewContextState();
@@ -27,8 +25,8 @@ void ApplySceneTransform(const ViewState& s);
 // is drawn under, as glGetFloatv gives them (column by column).
 void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView[16]);
 
-// s with its context-held part (viewport and aspect, projection, lamps, fog,
-// smoothing) read back from the current context.
+// s with its context-held part read back from the current context: all but
+// the projection's numbers, of which only the kind shows in the matrix.
 ViewState ReadContextState(const ViewState& s);
 
 }

@@ -23,27 +23,9 @@ inline constexpr CubeFace kCubeFaces[6] = {
 // Texture coordinates of vertices 1 to 4 of every face.
 inline constexpr float kFaceTexCoords[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 
-// The clear colour and the fog colour (red, green, blue, alpha).
-inline constexpr float kClearColour[4] = {0.24f, 0.37f, 0.49f, 1.0f};
-inline constexpr float kFogColour[4] = {0.95f, 0.95f, 0.95f, 1.0f};
-
 namespace scenetables {
 
-// Lamps 1 to 3 of SwitchLamp: red upper right, green upper left, blue below,
-// all point sources (w = 1) on the viewer's side.
-inline constexpr float kLampDiffuse[3][4] = {
-    {1, 0, 0, 1},
-    {0, 1, 0, 1},
-    {0, 0, 1, 1},
-};
-inline constexpr float kLampPosition[3][4] = {
-    {50, 50, 50, 1},
-    {-50, 50, 50, 1},
-    {0, -50, 50, 1},
-};
-inline constexpr float kWhite[4] = {1, 1, 1, 1};
 // The cut-off stays at 180 degrees, so this direction has no effect.
 inline constexpr float kNoSpotDirection[3] = {0, 0, 0};
-inline constexpr float kShininess = 128.0f;   // the largest exponent OpenGL 1.1 takes
 
 }

@@ -14,7 +14,6 @@ bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in)
     in.kind = w.Kind();
     in.state = AnglesAsDrawn(w.State());
     glframe::ReadSceneMatrices(in.state, in.projection, in.modelView);
-    glGetFloatv(GL_LINE_WIDTH, &in.lineWidth);
     in.pictureWidth = in.pictureHeight = 0;
     if (auto* tex = dynamic_cast<const CTexWnd*>(&w)) {
         if (const RgbImage* picture = tex->Image()) {

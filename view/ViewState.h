@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 // The switches' arguments, named; same types and values as the interface takes.
 constexpr int kOrthographic = 1;           // SetProjection
@@ -49,21 +50,26 @@ struct ViewState
     std::array<double, 3> frustum{45.0, 1.0, 100.0};   // fovy, zNear, zFar
     Rgba clearColour{0.24f, 0.37f, 0.49f, 1.0f};
     Rgba fogColour{0.95f, 0.95f, 0.95f, 1.0f};
-    // The coloured lamps, then the white lamp (4th) that keeps its default position.
+    // The coloured lamps (red upper right, green upper left, blue below, all
+    // points on the viewer's side), then the white lamp of the texture page,
+    // which keeps its default position.
     std::array<Rgba, 4> lampDiffuse{Rgba{1, 0, 0, 1}, Rgba{0, 1, 0, 1}, Rgba{0, 0, 1, 1}, Rgba{1, 1, 1, 1}};
     std::array<Rgba, 4> lampSpecular{Rgba{1, 1, 1, 1}, Rgba{1, 1, 1, 1}, Rgba{1, 1, 1, 1}, Rgba{1, 1, 1, 1}};
     std::array<Rgba, 3> lampPosition{Rgba{50, 50, 50, 1}, Rgba{-50, 50, 50, 1}, Rgba{0, -50, 50, 1}};
-    Rgba materialSpecular{1, 1, 1, 1};
+    Rgba materialSpecular{1, 1, 1, 1};   // white highlights
     float shininess = 128.0f;            // the largest exponent OpenGL 1.1 takes
 
-    auto Tie() const
+    // Every field, once: for comparing and merging records.
+    template <class S>
+    static auto Fields(S& s)
     {
-        return std::tie(angleX, angleY, scaleX, scaleY, scaleZ, width, height, pixelScale, aspect, perspective,
-                        lamp, fog, fogDensity, lineSmoothing, blend, normalize, autoNormal, alphaTest,
-                        colourMaterial, depthTest, lighting, whiteLamp, filled, lineWidth, ortho, frustum,
-                        clearColour, fogColour, lampDiffuse, lampSpecular, lampPosition, materialSpecular,
-                        shininess);
+        return std::tie(s.angleX, s.angleY, s.scaleX, s.scaleY, s.scaleZ, s.width, s.height, s.pixelScale,
+                        s.aspect, s.perspective, s.lamp, s.fog, s.fogDensity, s.lineSmoothing, s.blend,
+                        s.normalize, s.autoNormal, s.alphaTest, s.colourMaterial, s.depthTest, s.lighting,
+                        s.whiteLamp, s.filled, s.lineWidth, s.ortho, s.frustum, s.clearColour, s.fogColour,
+                        s.lampDiffuse, s.lampSpecular, s.lampPosition, s.materialSpecular, s.shininess);
     }
+    auto Tie() const { return Fields(*this); }
     bool operator==(const ViewState& o) const { return Tie() == o.Tie(); }
     bool operator!=(const ViewState& o) const { return !(*this == o); }
 };
@@ -77,6 +83,26 @@ inline ViewState LitState(bool whiteLamp)
     s.colourMaterial = s.depthTest = s.lighting = s.filled = true;
     s.whiteLamp = whiteLamp;
     return s;
+}
+
+namespace viewstate {
+
+template <class Base, class Edited, class Now, std::size_t... I>
+void TakeChanged(const Base& base, const Edited& edited, Now& now, std::index_sequence<I...>)
+{
+    ((std::get<I>(edited) != std::get<I>(base) ? void(std::get<I>(now) = std::get<I>(edited)) : void()), ...);
+}
+
+}
+
+// now with what edited changed from base, field by field: an edit of an
+// older record keeps what changed since (the turning, a switch).
+inline ViewState Merged(const ViewState& base, const ViewState& edited, ViewState now)
+{
+    auto fields = ViewState::Fields(now);
+    viewstate::TakeChanged(base.Tie(), edited.Tie(), fields,
+                           std::make_index_sequence<std::tuple_size_v<decltype(fields)>>());
+    return now;
 }
 
 // s with its angles as a frame is drawn at them: modulo 360. OpenGL turns in

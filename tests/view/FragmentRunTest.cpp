@@ -143,7 +143,7 @@ TEST(FragmentRunTest, TheFragmentOfAnyStateCompiles)
         s.scaleX = s.scaleY = s.scaleZ = scales[i % std::size(scales)];
         s.width = 1 + pick(2000), s.height = 1 + pick(2000);
         s.aspect = double(s.width) / s.height;
-        in.lineWidth = pick(2) ? 1.0f : 1.5f;
+        s.lineWidth = pick(2) ? 1.0f : 1.5f;
         in.pictureWidth = in.pictureHeight = pick(2) ? 256 : 0;
         for (int k = 0; k < 16; ++k)
             in.projection[k] = k % 5 == 0 ? 1.0f : 0.0f;
