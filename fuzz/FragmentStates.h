@@ -22,7 +22,6 @@ inline FragmentInputs FragmentState(size_t i)
     s.angleX = 17.5 * double(i);
     s.angleY = 400;
     in.state = s;
-    in.lineWidth = s.lineWidth;
     in.pictureWidth = in.pictureHeight = i == 4 ? 64 : 0;
     CubeModelView(s, in.modelView);
     return in;

@@ -5,8 +5,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <tuple>
-#include <utility>
 
 namespace {
 
@@ -16,28 +14,6 @@ struct Code
     std::vector<CodeItem> items;
     std::vector<unsigned> mask;
 };
-
-template <class T>
-void Keep(const T& edited, const T& printed, const T& now)
-{
-    if (edited == printed)
-        const_cast<T&>(edited) = now;   // a field of the non-const record edited
-}
-
-template <size_t... I>
-void KeepFields(ViewState& edited, const ViewState& printed, const ViewState& now, std::index_sequence<I...>)
-{
-    const auto e = edited.Tie();
-    const auto p = printed.Tie(), n = now.Tie();
-    (Keep(std::get<I>(e), std::get<I>(p), std::get<I>(n)), ...);
-}
-
-// A value the student left as printed keeps what the record held, not what
-// it printed as: an angle past 360, a width in device pixels.
-void KeepUnchanged(ViewState& edited, const ViewState& printed, const ViewState& now)
-{
-    KeepFields(edited, printed, now, std::make_index_sequence<std::tuple_size_v<decltype(now.Tie())>>());
-}
 
 // s with the switches of from: when that is s, both print the same lines.
 ViewState WithSwitchesOf(ViewState s, const ViewState& from)
@@ -181,10 +157,14 @@ bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState&
     if (!ReadCode(user.text, user.items, e) || !Printed(now, now.state, shown, e) ||
         !ApplyEdits(user.items, edited, user.mask, e, nowProjection))
         return Refuse(e, error);
-    CodeError ignored;   // a record no control can make: its values are the student's to mend
+    // A value the student left as printed keeps what the record held, not
+    // what it printed as: an angle past 360, a width in device pixels. A
+    // record no control makes may print what cannot be read back: then the
+    // student mends it.
+    CodeError ignored;
     const bool shownRead = ApplyEdits(shown.items, printed, shown.mask, ignored, nowProjection);
     if (shownRead)
-        KeepUnchanged(edited, printed, now.state);
+        edited = Merged(printed, edited, now.state);
     size_t reached = 0, reachedToo = 0;
     if (Matches(user, shown, reached, e)) {
         out = edited;
@@ -195,7 +175,7 @@ bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState&
     CodeError other;
     if (ApplyEdits(user.items, own, user.mask, other, nullptr)) {
         if (shownRead)
-            KeepUnchanged(own, printed, now.state);
+            own = Merged(printed, own, now.state);
         if (WithSwitchesOf(own, now.state) != own && Printed(now, own, reprinted, other)) {
             if (Matches(user, reprinted, reachedToo, other)) {
                 out = own;

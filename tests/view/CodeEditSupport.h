@@ -13,7 +13,6 @@ inline FragmentInputs InputsOf(SceneKind kind, const ViewState& s, bool picture 
     FragmentInputs in;
     in.kind = kind;
     in.state = s;
-    in.lineWidth = s.lineWidth * s.pixelScale;
     in.pictureWidth = in.pictureHeight = picture ? 64 : 0;
     CubeModelView(s, in.modelView);
     for (int i = 0; i < 16; i += 5)
