@@ -1,0 +1,20 @@
+// The code window's text read back into the window's record: the student
+// changes a number or a switch in the fragment, and the picture follows.
+#pragma once
+
+#include "CodeFragment.h"
+
+#include <string>
+
+struct CodeEditError
+{
+    int offset = -1, length = 0;   // bytes in the text: what to underline
+    std::string reason;            // one line, in the program's language
+};
+
+// text: the code window's text after an edit; now: what it showed before.
+// True: out is now.state with every edited value, the values the student left
+// alone kept exactly. False: out untouched, error says where and why. Only
+// the numbers and switches the window can take may change: every other call,
+// constant and number must stay as the fragment prints them.
+bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error);
