@@ -59,13 +59,16 @@ std::vector<wxString> Lines(const wxString& text)
 }
 
 // shown, which was printed as before and may have been edited since, with
-// the lines that changed from before to after; "" when the edit added or
-// took away lines, and line no longer meets line.
+// the lines that changed from before to after. A change of the lines
+// themselves (a switch that brings a comment) takes after whole; "" when
+// the student added or took away lines, whose edit is under way.
 wxString Merge(const std::string& before, const std::string& after, const wxString& shown)
 {
     const std::vector<wxString> b = Lines(wxString::FromUTF8(before)), a = Lines(wxString::FromUTF8(after));
     std::vector<wxString> s = Lines(shown);
-    if (b.size() != a.size() || b.size() != s.size())
+    if (b.size() != a.size())
+        return wxString::FromUTF8(after);
+    if (b.size() != s.size())
         return wxString();
     for (size_t i = 0; i < s.size(); ++i)
         if (b[i] != a[i])
