@@ -122,7 +122,7 @@ std::string Lamp(const ViewState& s, int i, const char* title, const char* light
 {
     using namespace scenetables;
     const bool position = i < 3;
-    std::string t = "    /* " + Said(on ? "%s: включена." : "%s: выключена.", TrUtf8(title).c_str()) + " */\n    {\n";
+    std::string t = "    /* " + Said(on ? N_("%s: включена.") : N_("%s: выключена."), TrUtf8(title).c_str()) + " */\n    {\n";
     t += "        const GLfloat diffuse[4] = " + Array(s.lampDiffuse[i], 4) + ";\n";
     t += "        const GLfloat specular[4] = " + Array(s.lampSpecular[i], 4) + ";\n";
     if (position) {
