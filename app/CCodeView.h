@@ -108,5 +108,6 @@ private:
     wxTimer m_unmark;
     wxString m_calls, m_constants;   // the word lists the colouring has now
     bool m_replacing = false;
+    bool m_errorShown = false;   // clearing no underline draws nothing
     bool m_marked = false;
 };

@@ -34,12 +34,16 @@ void CCodeView::ShowError(int offset, int length)
     length = std::clamp(length, 1, size - offset);
     SetIndicatorCurrent(kErrorIndicator);
     IndicatorFillRange(offset, length);
+    m_errorShown = true;
 }
 
 void CCodeView::ClearError()
 {
+    if (!m_errorShown)
+        return;
     SetIndicatorCurrent(kErrorIndicator);
     IndicatorClearRange(0, GetLength());
+    m_errorShown = false;
 }
 
 std::string CCodeView::LineText(int line)
@@ -194,8 +198,13 @@ void CCodeView::Put(int from, int to, const std::string& text)
 {
     FlushEdits();
     m_stepping = true;
+    m_replacing = true;   // only what changed is drawn again, not the whole control
     Replace(from, to, wxString::FromUTF8(text));
+    m_replacing = false;
     m_stepping = false;
+    const wxPoint at = PointFromPosition(from);
+    const wxRect changed(at.x, at.y, GetClientSize().x - at.x, TextHeight(LineFromPosition(from)));
+    wxStyledTextCtrl::Refresh(false, &changed);
 }
 
 // A press on a number starts a drag of it rather than a selection.

@@ -116,14 +116,19 @@ void CodeSync::Edited(COpenGLWnd& view, int group)
     ShowReason(wxString(), -1, 0);
     // The text was printed a moment ago: what changed since stays.
     view.SetRecord(Merged(m_last.state, edited, view.State()), group);
-    FragmentInputs in = m_last;
-    if (!ReadFragmentInputs(view, in))
-        in.state = AnglesAsDrawn(view.State());
-    const std::string print = CodeFragment(in);
+    // The record as the text says it, at the text's own angles: the turning
+    // comes in with the next Follow, not with every step of a drag.
+    FragmentInputs said = m_last;
+    said.state = view.State();
+    if (edited.angleX == m_last.state.angleX && edited.angleY == m_last.state.angleY) {
+        said.state.angleX = m_last.state.angleX;
+        said.state.angleY = m_last.state.angleY;
+    }
+    const std::string print = CodeFragment(said);
     // The student's own spelling stays while it says what the record says.
     if (!SameCode(text, print))
         m_code->ShowText(wxString::FromUTF8(print));
-    m_last = in;
+    m_last = said;
     m_lastPrint = print;
 }
 

@@ -2,6 +2,8 @@
 // as the program's own would, and the process's CPU time.
 #pragma once
 
+#include "Toolkit.h"
+
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/filefn.h>
@@ -43,6 +45,7 @@ inline bool StartBench(char** argv, const char* logoDir)
 {
     wxApp::SetInstance(new BenchApp);
     int wxArgc = 1;
+    PrepareToolkit();
     if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "cannot initialise wxWidgets (is there a display?)\n");
         return false;

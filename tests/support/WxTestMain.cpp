@@ -1,3 +1,4 @@
+#include "Toolkit.h"
 #include "WxTestMain.h"
 
 #include "AssertReport.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     wxSetAssertHandler(FailOnAssert);
     wxApp::SetInstance(new TestApp);
+    PrepareToolkit();
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "cannot initialise wxWidgets (is there a display?)\n");
         return 1;
