@@ -182,6 +182,8 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
                                                                    : PositionFromLine(s->nowFrom);
         Replace(from, toEnd ? GetLength() : PositionFromLine(s->nowTo), lines);
     }
+    // Coloured now: styles found during the paint would make it start over, whole.
+    Colourise(PositionFromLine(stretches.front().nextFrom), -1);
     m_replacing = false;
     KeepTyping(caret);
     if (GetFirstVisibleLine() != top)

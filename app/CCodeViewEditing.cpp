@@ -187,7 +187,10 @@ void CCodeView::ApplyStep(Drag& step, long long steps)
     Put(start + step.from, start + step.to, e->text);
     step.to = step.from + int(e->text.size());
     step.shown = e->text;
-    SetEmptySelection(start + std::max(step.from, step.to - step.caretFromEnd));
+    // A drag puts the caret back when it ends: a caret moved on every step
+    // would draw the text once more each time.
+    if (&step != &m_drag)
+        SetEmptySelection(start + std::max(step.from, step.to - step.caretFromEnd));
     if (onEdit)
         onEdit(step.group);
 }
@@ -200,6 +203,8 @@ void CCodeView::Put(int from, int to, const std::string& text)
     m_stepping = true;
     m_replacing = true;   // only what changed is drawn again, not the whole control
     Replace(from, to, wxString::FromUTF8(text));
+    // Coloured now: styles found during the paint would make it start over, whole.
+    Colourise(PositionFromLine(LineFromPosition(from)), GetLineEndPosition(LineFromPosition(from)));
     m_replacing = false;
     m_stepping = false;
     const wxPoint at = PointFromPosition(from);
@@ -267,6 +272,7 @@ void CCodeView::EndDrag()
         ReleaseMouse();
     // A double-click that did not move selects the number.
     const int start = PositionFromLine(m_drag.line);
+    SetEmptySelection(start + std::max(m_drag.from, m_drag.to - m_drag.caretFromEnd));
     if (m_drag.selectOnRelease && m_drag.steps == 0)
         SetSelection(start + m_drag.from, start + m_drag.to);
     if (m_holding) {

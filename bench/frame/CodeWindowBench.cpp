@@ -6,7 +6,8 @@
 // smoothing lines, marked). Last, the lighting page with the window closed
 // against a number dragged in the code (the red lamp's x, by real pointer
 // motion, a step every 16 ms); the goal is a difference within 10 %.
-// Argument: seconds per measurement in all rounds, 6 by default.
+// Arguments: seconds per measurement in all rounds, 6 by default; "drag" to
+// measure the drag alone.
 #include "CAllSheets.h"
 #include "CCodeView.h"
 #include "CCodeWindow.h"
@@ -138,6 +139,7 @@ bool DraggingCostsLittle(CAllSheets& sheet, int ms)
 int main(int argc, char** argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 6.0;
+    const bool dragOnly = argc > 2 && std::string(argv[2]) == "drag";
     if (!StartBench(argv, BENCH_LOGO_DIR))
         return 1;
 
@@ -148,7 +150,7 @@ int main(int argc, char** argv)
         const int rounds = 5, ms = static_cast<int>(seconds * 1000 / rounds);
         std::printf("%-22s %16s %16s %16s %16s\n", "page", "closed frames/s", "open frames/s",
                     "closed CPU ms/fr", "open CPU ms/fr");
-        for (size_t page = 0; page < 3; ++page) {
+        for (size_t page = 0; page < (dragOnly ? 0 : 3); ++page) {
             sheet.GetBookCtrl()->SetSelection(page);
             Totals closed, open;
             for (int round = 0; round < rounds; ++round) {
@@ -173,8 +175,10 @@ int main(int argc, char** argv)
         // The lines that change in sight, so that their drawing counts.
         CCodeView* text = w->CodeView();
         text->SetFirstVisibleLine(text->LineFromPosition(text->FindText(0, text->GetLength(), "void DrawScene")));
-        TimeUpdates("turned (2 angles, 2 x 4 matrix rows)", *w, 200, [view](int i) { view->SetAngles(i, -i); });
-        TimeUpdates("switched (smoothing, marked)", *w, 200, [view](int i) { view->SetLineSmoothing(i % 2); });
+        if (!dragOnly)
+            TimeUpdates("turned (2 angles, 2 x 4 matrix rows)", *w, 200, [view](int i) { view->SetAngles(i, -i); });
+        if (!dragOnly)
+            TimeUpdates("switched (smoothing, marked)", *w, 200, [view](int i) { view->SetLineSmoothing(i % 2); });
         met = DraggingCostsLittle(sheet, ms) && met;
         sheet.Show(false);
     }
