@@ -157,6 +157,15 @@ TEST(FragmentRunTest, TheFragmentOfAnyStateCompiles)
         s.width = 1 + pick(2000), s.height = 1 + pick(2000);
         s.aspect = double(s.width) / s.height;
         s.lineWidth = pick(2) ? 1.0f : 1.5f;
+        // As the student may have edited them in the code.
+        const auto any = [&random](float from, float to) { return std::uniform_real_distribution<float>(from, to)(random); };
+        s.lampPosition[pick(3)] = {any(-100, 100), any(-100, 100), any(-100, 100), float(pick(2))};
+        s.lampDiffuse[pick(4)] = {any(0, 1), any(0, 1), any(0, 1), 1};
+        s.fogColour = {any(0, 1), any(0, 1), any(0, 1), 1};
+        s.clearColour = {any(0, 1), any(0, 1), any(0, 1), 1};
+        s.shininess = any(0, 128);
+        s.frustum = {any(1, 179), any(0.01f, 5), any(6, 500)};
+        s.blend = pick(2), s.depthTest = pick(2), s.lighting = pick(2), s.filled = pick(2);
         in.pictureWidth = in.pictureHeight = pick(2) ? 256 : 0;
         for (int k = 0; k < 16; ++k)
             in.projection[k] = k % 5 == 0 ? 1.0f : 0.0f;
