@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/radiobut.h>
 #include <wx/slider.h>
 
 #include <cmath>
@@ -48,6 +49,15 @@ struct CodeEditInputTest : ShownSheet
         for (int i = 0; i < length; ++i)
             Input().Char(WXK_RIGHT, wxMOD_SHIFT);
         Settle();
+    }
+    // Text pasted from another program over the selection: taken at once.
+    void PasteOver(const wxString& before, int length, const std::string& text)
+    {
+        OutputOf("printf %s '" + text + "' | xclip -selection clipboard > /dev/null 2>&1");
+        SelectAfter(before, length);
+        Input().Char('v', wxMOD_CONTROL);
+        Settle();
+        PumpEvents(100);
     }
     wxCheckBox* Box(int id) { return Control<wxCheckBox>(1, id); }
     // The picture as the window draws it now.
@@ -154,11 +164,7 @@ TEST_F(CodeEditInputTest, ANegativeDensityIsRefusedWithAReasonAndThePictureKeeps
     ASSERT_TRUE(Says("glFogf(GL_FOG_DENSITY, 0.2f)"));
     const wxImage before = Frame();
     const ViewState good = glview->State();
-    OutputOf("printf %s -0.1f | xclip -selection clipboard > /dev/null 2>&1");
-    SelectAfter("glFogf(GL_FOG_DENSITY, ", 4);
-    Input().Char('v', wxMOD_CONTROL);
-    Settle();
-    PumpEvents(200);
+    PasteOver("glFogf(GL_FOG_DENSITY, ", 4, "-0.1f");
     ASSERT_NE(Text().Find("glFogf(GL_FOG_DENSITY, -0.1f)"), wxNOT_FOUND) << "the paste did not arrive";
     EXPECT_FALSE(w->Reason().empty());
     EXPECT_TRUE(glview->State() == good);
@@ -182,4 +188,42 @@ TEST_F(CodeEditInputTest, ResetReturnsThePageToItsOwnCodeAndControls)
     EXPECT_FALSE(Box(IDC_FOG)->IsChecked());
     EXPECT_FALSE(Box(IDC_LAMP_BLUE)->IsChecked());
     EXPECT_EQ(Text(), own);
+}
+
+// The fog box, the size trackbar, the projection buttons and the lines
+// page's smoothing box follow their edits; Copy gives another program the
+// code as the student wrote it.
+TEST_F(CodeEditInputTest, TheControlsFollowTheirEditsAndCopyGivesTheCodeAsEdited)
+{
+    ASSERT_TRUE(Says("glDisable(GL_FOG);"));
+    ClickOn(code, PointOf(PositionOf("glDisable(GL_FOG);") + 3), wxMOUSE_BTN_LEFT, true);
+    Settle();
+    EXPECT_TRUE(glview->State().fog);
+    EXPECT_TRUE(Box(IDC_FOG)->IsChecked());
+    EXPECT_TRUE(Control<wxSlider>(1, IDC_FOG_DENSITY)->IsShown());
+
+    PasteOver("glScalef(", int(std::string("1.0f, 1.0f, 1.0f").size()), "1.4641f, 1.4641f, 1.4641f");
+    EXPECT_EQ(glview->State().scaleY, 1.4641f);
+    EXPECT_EQ(Control<wxSlider>(1, IDC_SIZE)->GetValue(), 9) << "1.1 to the 4th, four steps up from 5";
+
+    const std::string ortho = "glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0)";
+    PasteOver("glLoadIdentity();\n    ", int(ortho.size()), "gluPerspective(30.0, 1.0, 1.0, 100.0)");
+    EXPECT_TRUE(glview->State().perspective);
+    EXPECT_EQ(glview->State().frustum[0], 30.0);
+    EXPECT_TRUE(Control<wxRadioButton>(1, IDC_PERSPECTIVE)->GetValue());
+    EXPECT_TRUE(w->Reason().empty()) << w->Reason();
+
+    COpenGLWnd* lines = ShowPage(0);
+    ASSERT_TRUE(Says("glEnable(GL_LINE_SMOOTH);"));
+    ClickOn(code, PointOf(PositionOf("glEnable(GL_LINE_SMOOTH);") + 3), wxMOUSE_BTN_LEFT, true);
+    Settle();
+    EXPECT_FALSE(lines->State().lineSmoothing);
+    EXPECT_FALSE(Control<wxCheckBox>(0, IDC_SMOOTH)->IsChecked());
+    PasteOver("glLineWidth(", 4, "2");   // the student's spelling of 2.0f
+    EXPECT_EQ(lines->State().lineWidth * lines->State().pixelScale, 2.0f);
+    ClickOn(Button(w, wxID_COPY));
+    const std::string copied = OtherProgramsClipboard();
+    EXPECT_EQ(wxString::FromUTF8(copied), Text());
+    EXPECT_NE(copied.find("glLineWidth(2);"), std::string::npos);
+    EXPECT_NE(copied.find("glDisable(GL_LINE_SMOOTH);"), std::string::npos);
 }
