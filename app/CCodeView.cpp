@@ -14,16 +14,14 @@ enum Margin { kMarginNumbers, kMarginMarks };
 const char* const kKeywords = "void static const unsigned char int float double return if else "
                               "GLfloat GLdouble GLint GLuint GLenum GLubyte";
 
-std::vector<wxString> Lines(const wxString& text)
-{
-    // Every '\n' ends a line, and what follows the last one is a line too,
-    // as the control counts them.
-    const wxArrayString lines = wxSplit(text, '\n', '\0');
-    return lines.empty() ? std::vector<wxString>{wxString()} : std::vector<wxString>(lines.begin(), lines.end());
-}
-
 bool IsWordChar(wxUniChar c) { return wxIsalnum(c) || c == '_'; }
 
+}
+
+std::vector<wxString> TextLines(const wxString& text)
+{
+    const wxArrayString lines = wxSplit(text, '\n', '\0');
+    return lines.empty() ? std::vector<wxString>{wxString()} : std::vector<wxString>(lines.begin(), lines.end());
 }
 
 CCodeView::CCodeView(wxWindow* parent)
@@ -143,8 +141,8 @@ std::vector<CCodeView::Stretch> CCodeView::Differences(const std::vector<wxStrin
 void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
 {
     ClearError();
-    const std::vector<wxString> now = Lines(GetText());
-    std::vector<wxString> next = Lines(text);
+    const std::vector<wxString> now = TextLines(GetText());
+    std::vector<wxString> next = TextLines(text);
     if (m_drag.active) {
         // The dragged line is the drag's until the release.
         m_holding = next.size() != now.size();
@@ -198,7 +196,7 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
     if (markFrom.empty())
         return;
     Unmark();
-    const std::vector<wxString> before = Lines(markFrom);
+    const std::vector<wxString> before = TextLines(markFrom);
     const std::set<wxString> had(before.begin(), before.end());
     for (const Stretch& s : stretches)
         for (int line = s.nextFrom; line < s.nextTo; ++line)

@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+// The lines of text as the control counts them: every '\n' ends one, and
+// what follows the last one is a line too.
+std::vector<wxString> TextLines(const wxString& text);
+
 class CCodeView : public wxStyledTextCtrl
 {
 public:

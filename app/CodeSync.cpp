@@ -9,6 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/tokenzr.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -41,21 +42,11 @@ bool SameCode(const std::string& text, const std::string& print)
 {
     std::vector<Token> a, b;
     CodeError ignored;
-    if (!LexCode(text, a, ignored) || !LexCode(print, b, ignored) || a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const bool same = a[i].kind == b[i].kind &&
-                          (a[i].kind == TokenKind::Number ? a[i].value == b[i].value : a[i].text == b[i].text);
-        if (!same)
-            return false;
-    }
-    return true;
-}
-
-std::vector<wxString> Lines(const wxString& text)
-{
-    const wxArrayString lines = wxSplit(text, '\n', '\0');
-    return std::vector<wxString>(lines.begin(), lines.end());
+    const auto same = [](const Token& x, const Token& y) {
+        return x.kind == y.kind && (x.kind == TokenKind::Number ? x.value == y.value : x.text == y.text);
+    };
+    return LexCode(text, a, ignored) && LexCode(print, b, ignored) &&
+           std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
 }
 
 // shown, which was printed as before and may have been edited since, with
@@ -64,8 +55,8 @@ std::vector<wxString> Lines(const wxString& text)
 // the student added or took away lines, whose edit is under way.
 wxString Merge(const std::string& before, const std::string& after, const wxString& shown)
 {
-    const std::vector<wxString> b = Lines(wxString::FromUTF8(before)), a = Lines(wxString::FromUTF8(after));
-    std::vector<wxString> s = Lines(shown);
+    const std::vector<wxString> b = TextLines(wxString::FromUTF8(before)), a = TextLines(wxString::FromUTF8(after));
+    std::vector<wxString> s = TextLines(shown);
     if (b.size() != a.size())
         return wxString::FromUTF8(after);
     if (b.size() != s.size())
@@ -109,7 +100,7 @@ void CodeSync::Edited(COpenGLWnd& view, int group)
     const std::string text(m_code->GetText().utf8_str());
     ViewState edited;
     CodeEditError error;
-    if (!ReadFragment(text, m_last, edited, error)) {
+    if (!ReadFragment(text, m_last, edited, error, &m_lastPrint)) {
         ShowReason(wxString::FromUTF8(error.reason), error.offset, error.length);
         return;
     }

@@ -6,7 +6,6 @@
 #include <wx/checkbox.h>
 #include <wx/slider.h>
 
-#include <algorithm>
 #include <cmath>
 
 wxBEGIN_EVENT_TABLE(CLampPage, CPageFrame)
@@ -53,8 +52,7 @@ void CLampPage::ShowRecord(const ViewState& s)
     m_blueCheck->SetValue(s.lamp[2]);
     m_fogCheck->SetValue(s.fog);
     m_fogSlider->Show(s.fog);
-    const long step = std::isfinite(s.fogDensity) ? std::lround(s.fogDensity * 10) : 5;
-    m_fogSlider->SetValue(s.fog ? int(std::clamp(step, long(m_fogSlider->GetMin()), long(m_fogSlider->GetMax()))) : 5);
+    SetNearest(m_fogSlider, s.fog && std::isfinite(s.fogDensity) ? s.fogDensity * 10 : 5);
 }
 
 void CLampPage::SwitchLamp(signed char lamp, const wxCheckBox* box)

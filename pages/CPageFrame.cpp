@@ -69,8 +69,13 @@ void CPageFrame::ShowRecord(const ViewState& s)
     const double pos = 5.0 + std::log(size) / std::log(1.1);
     if (!std::isfinite(pos))
         return;
-    m_sizeSlider->SetValue(int(std::clamp(std::lround(pos), long(m_sizeSlider->GetMin()), long(m_sizeSlider->GetMax()))));
+    SetNearest(m_sizeSlider, pos);
     m_prevSizePos = pos;
+}
+
+void CPageFrame::SetNearest(wxSlider* slider, double pos)
+{
+    slider->SetValue(int(std::clamp(std::lround(pos), long(slider->GetMin()), long(slider->GetMax()))));
 }
 
 void CPageFrame::OnHScroll(wxCommandEvent&)

@@ -28,6 +28,8 @@ protected:
     // The controls set to a record that came from elsewhere (the code, an
     // undo): each at its nearest position, the record's own value kept.
     virtual void ShowRecord(const ViewState& s);
+    // The trackbar at the position nearest to pos, within its range.
+    static void SetNearest(wxSlider* slider, double pos);
 
     using ViewMaker = COpenGLWnd* (*)(wxWindow* page);
     template <class Wnd>

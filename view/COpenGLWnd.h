@@ -103,6 +103,7 @@ private:
     void MultiplyScale(float factor);
     void Changed(const ViewState& before);
     void Take(const ViewState& s);
+    bool TakeStep(bool (EditHistory::*step)(const ViewState&, ViewState&));
 
     void OnPaint(wxPaintEvent& event);
     void OnSizeEvent(wxSizeEvent& event);

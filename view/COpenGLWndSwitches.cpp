@@ -109,19 +109,14 @@ void COpenGLWnd::SetRecord(const ViewState& s, int group)
     m_history.Add(before, m_state, group);
 }
 
-bool COpenGLWnd::Undo()
-{
-    ViewState s;
-    if (!m_history.Undo(m_state, s))
-        return false;
-    Take(s);
-    return true;
-}
+bool COpenGLWnd::Undo() { return TakeStep(&EditHistory::Undo); }
 
-bool COpenGLWnd::Redo()
+bool COpenGLWnd::Redo() { return TakeStep(&EditHistory::Redo); }
+
+bool COpenGLWnd::TakeStep(bool (EditHistory::*step)(const ViewState&, ViewState&))
 {
     ViewState s;
-    if (!m_history.Redo(m_state, s))
+    if (!(m_history.*step)(m_state, s))
         return false;
     Take(s);
     return true;

@@ -15,18 +15,6 @@ struct Code
     std::vector<unsigned> mask;
 };
 
-// s with the switches of from: when that is s, both print the same lines.
-ViewState WithSwitchesOf(ViewState s, const ViewState& from)
-{
-    for (bool ViewState::*f : {&ViewState::fog, &ViewState::lineSmoothing, &ViewState::blend, &ViewState::normalize,
-                               &ViewState::autoNormal, &ViewState::alphaTest, &ViewState::colourMaterial,
-                               &ViewState::depthTest, &ViewState::lighting, &ViewState::whiteLamp,
-                               &ViewState::perspective})
-        s.*f = from.*f;
-    s.lamp = from.lamp;
-    return s;
-}
-
 bool SameNumber(const CodeNumber& u, const CodeNumber& p)
 {
     // A float's number is compared as the float it becomes: "0.1" is 0.1f there.
@@ -112,13 +100,18 @@ void Diagnose(const Code& u, size_t i, const Code& r, size_t j, CodeError& e)
     // else e says which argument differs
 }
 
+bool Read(const std::string& text, Code& r, CodeError& e)
+{
+    r.text = text;
+    return ReadCode(r.text, r.items, e);
+}
+
 // The fragment of state, with now's other inputs, printed and read.
 bool Printed(const FragmentInputs& now, const ViewState& state, Code& r, CodeError& e)
 {
     FragmentInputs in = now;
     in.state = state;
-    r.text = CodeFragment(in);
-    return ReadCode(r.text, r.items, e);
+    return Read(CodeFragment(in), r, e);
 }
 
 // Whether u reads as r; else how far it got, and why not.
@@ -147,14 +140,15 @@ bool Refuse(const CodeError& e, CodeEditError& error)
 // The text is read as the lines now shows with the switches typed over (the
 // lines a switch brings or takes are not needed), else as the lines of the
 // record it gives (as a whole fragment pasted over).
-bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error)
+bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error,
+                  const std::string* shownText)
 {
     Code user, shown;
     user.text = text;
     ViewState printed = now.state, edited = now.state;
     CodeError e;
     const bool* nowProjection = &now.state.perspective;
-    if (!ReadCode(user.text, user.items, e) || !Printed(now, now.state, shown, e) ||
+    if (!ReadCode(user.text, user.items, e) || !(shownText ? Read(*shownText, shown, e) : Printed(now, now.state, shown, e)) ||
         !ApplyEdits(user.items, edited, user.mask, e, nowProjection))
         return Refuse(e, error);
     // A value the student left as printed keeps what the record held, not

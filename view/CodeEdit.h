@@ -16,5 +16,7 @@ struct CodeEditError
 // True: out is now.state with every edited value, the values the student left
 // alone kept exactly. False: out untouched, error says where and why. Only
 // the numbers and switches the window can take may change: every other call,
-// constant and number must stay as the fragment prints them.
-bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error);
+// constant and number must stay as the fragment prints them. shown, when the
+// caller has it, is CodeFragment(now), so that it is not printed again.
+bool ReadFragment(const std::string& text, const FragmentInputs& now, ViewState& out, CodeEditError& error,
+                  const std::string* shown = nullptr);

@@ -162,6 +162,15 @@ unsigned Single(Reading& r, ViewState& s, int& rotations);
 
 }
 
+ViewState WithSwitchesOf(ViewState s, const ViewState& from)
+{
+    for (const Capability& c : kCapabilities)
+        s.*c.field = from.*c.field;
+    s.lamp = from.lamp;
+    s.perspective = from.perspective;
+    return s;
+}
+
 int CallFamily(std::string_view name)
 {
     if (name == "glEnable" || name == "glDisable")

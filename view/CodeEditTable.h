@@ -20,5 +20,9 @@ constexpr unsigned kNameEditable = 1u << 31;
 bool ApplyEdits(const std::vector<CodeItem>& items, ViewState& s, std::vector<unsigned>& mask, CodeError& error,
                 const bool* perspective);
 
+// s with the switches of from, and its projection: when that is s, both
+// print the same lines.
+ViewState WithSwitchesOf(ViewState s, const ViewState& from);
+
 // 1 for glEnable and glDisable, 2 for the two projections, else 0.
 int CallFamily(std::string_view name);

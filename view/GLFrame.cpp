@@ -72,14 +72,19 @@ void ApplySize(const ViewState& s)
 }
 
 // The capabilities the code prints in SetUpScene, but for the lamps and fog.
+const std::pair<GLenum, bool ViewState::*> kSwitches[] = {
+    {GL_BLEND, &ViewState::blend},          {GL_NORMALIZE, &ViewState::normalize},
+    {GL_AUTO_NORMAL, &ViewState::autoNormal}, {GL_ALPHA_TEST, &ViewState::alphaTest},
+    {GL_COLOR_MATERIAL, &ViewState::colourMaterial}, {GL_DEPTH_TEST, &ViewState::depthTest},
+    {GL_LIGHTING, &ViewState::lighting},    {GL_LIGHT4, &ViewState::whiteLamp}};
+
+// The record's lamps 0 to 3: the coloured ones, then the white one.
+const GLenum kLights[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
+
 void ApplySwitches(const ViewState& s)
 {
-    const std::pair<GLenum, bool> caps[] = {
-        {GL_BLEND, s.blend}, {GL_NORMALIZE, s.normalize}, {GL_AUTO_NORMAL, s.autoNormal},
-        {GL_ALPHA_TEST, s.alphaTest}, {GL_COLOR_MATERIAL, s.colourMaterial}, {GL_DEPTH_TEST, s.depthTest},
-        {GL_LIGHTING, s.lighting}, {GL_LIGHT4, s.whiteLamp}};
-    for (const auto& [cap, on] : caps)
-        Switch(cap, on);
+    for (const auto& [cap, field] : kSwitches)
+        Switch(cap, s.*field);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, s.filled ? GL_FILL : GL_LINE);
 }
@@ -87,7 +92,7 @@ void ApplySwitches(const ViewState& s)
 void ApplyLamps(const ViewState& s)
 {
     for (int i = 0; i < 3; ++i)
-        Switch(GL_LIGHT0 + static_cast<GLenum>(i), s.lamp[i]);
+        Switch(kLights[i], s.lamp[i]);
 }
 
 // Between frames the model-view matrix is the identity: the positions are
@@ -95,15 +100,14 @@ void ApplyLamps(const ViewState& s)
 // cut-off stays at 180 degrees, so the spot direction has no effect.
 void ApplyLampColours(const ViewState& s)
 {
-    const GLenum light[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
     for (int i = 0; i < 4; ++i) {
-        glLightfv(light[i], GL_DIFFUSE, s.lampDiffuse[i].data());
-        glLightfv(light[i], GL_SPECULAR, s.lampSpecular[i].data());
+        glLightfv(kLights[i], GL_DIFFUSE, s.lampDiffuse[i].data());
+        glLightfv(kLights[i], GL_SPECULAR, s.lampSpecular[i].data());
     }
     for (int i = 0; i < 3; ++i)
-        glLightfv(light[i], GL_POSITION, s.lampPosition[i].data());
+        glLightfv(kLights[i], GL_POSITION, s.lampPosition[i].data());
     for (int i = 0; i < 3; ++i)
-        glLightfv(light[i], GL_SPOT_DIRECTION, scenetables::kNoSpotDirection);
+        glLightfv(kLights[i], GL_SPOT_DIRECTION, scenetables::kNoSpotDirection);
 }
 
 // Ambient and diffuse follow the current colour (GL_COLOR_MATERIAL); both
@@ -182,7 +186,6 @@ ViewState NewContextState()
         p = {0, 0, 1, 0};
     s.materialSpecular = {0, 0, 0, 1};
     s.shininess = 0;
-    s.lineWidth = 1;
     return s;
 }
 
@@ -240,7 +243,7 @@ ViewState ReadContextState(const ViewState& s)
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     r.perspective = projection[15] == 0.0f;   // the box keeps w, the frustum takes -z
     for (int i = 0; i < 3; ++i)
-        r.lamp[i] = glIsEnabled(GL_LIGHT0 + static_cast<GLenum>(i));
+        r.lamp[i] = glIsEnabled(kLights[i]);
     r.fog = glIsEnabled(GL_FOG);
     glGetFloatv(GL_FOG_DENSITY, &r.fogDensity);
     glGetFloatv(GL_FOG_COLOR, r.fogColour.data());
@@ -248,22 +251,17 @@ ViewState ReadContextState(const ViewState& s)
     r.lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
     glGetFloatv(GL_LINE_WIDTH, &r.lineWidth);
     r.lineWidth /= s.pixelScale;
-    const std::pair<GLenum, bool*> caps[] = {
-        {GL_BLEND, &r.blend}, {GL_NORMALIZE, &r.normalize}, {GL_AUTO_NORMAL, &r.autoNormal},
-        {GL_ALPHA_TEST, &r.alphaTest}, {GL_COLOR_MATERIAL, &r.colourMaterial}, {GL_DEPTH_TEST, &r.depthTest},
-        {GL_LIGHTING, &r.lighting}, {GL_LIGHT4, &r.whiteLamp}};
-    for (const auto& [cap, on] : caps)
-        *on = glIsEnabled(cap);
+    for (const auto& [cap, field] : kSwitches)
+        r.*field = glIsEnabled(cap);
     GLint polygonMode[2] = {};
     glGetIntegerv(GL_POLYGON_MODE, polygonMode);
     r.filled = polygonMode[0] == GL_FILL;
-    const GLenum light[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
     for (int i = 0; i < 4; ++i) {
-        glGetLightfv(light[i], GL_DIFFUSE, r.lampDiffuse[i].data());
-        glGetLightfv(light[i], GL_SPECULAR, r.lampSpecular[i].data());
+        glGetLightfv(kLights[i], GL_DIFFUSE, r.lampDiffuse[i].data());
+        glGetLightfv(kLights[i], GL_SPECULAR, r.lampSpecular[i].data());
     }
     for (int i = 0; i < 3; ++i)
-        glGetLightfv(light[i], GL_POSITION, r.lampPosition[i].data());
+        glGetLightfv(kLights[i], GL_POSITION, r.lampPosition[i].data());
     glGetMaterialfv(GL_FRONT, GL_SPECULAR, r.materialSpecular.data());
     glGetMaterialfv(GL_FRONT, GL_SHININESS, &r.shininess);
     return r;
