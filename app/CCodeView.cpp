@@ -267,3 +267,48 @@ std::vector<int> CCodeView::MarkedLines()
         lines.push_back(line);
     return lines;
 }
+
+std::string CCodeView::Bytes()
+{
+    const wxCharBuffer bytes = GetTextRaw();
+    return std::string(bytes.data(), bytes.length());
+}
+
+Span CCodeView::Keep()
+{
+    const int from = GetSelectionStart();
+    return Span{from, GetSelectionEnd() - from};
+}
+
+void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
+{
+    if (edits.empty())
+        return;
+    const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos(), lines = GetLineCount();
+    int first = lines, last = 0;
+    bool marks = false;
+    m_replacing = true;
+    for (const TextEdit& e : edits) {
+        if (e.marked && !marks)
+            Unmark();
+        marks = marks || e.marked;
+        Replace(e.offset, e.offset + e.length, wxString::FromUTF8(e.text));
+        const int from = LineFromPosition(e.offset), to = LineFromPosition(e.offset + int(e.text.size()));
+        // Coloured now: styles found during the paint would make it start over, whole.
+        Colourise(PositionFromLine(from), GetLineEndPosition(to));
+        for (int line = from; e.marked && line <= to; ++line)
+            Mark(line);
+        first = std::min(first, from);
+        last = std::max(last, to);
+    }
+    m_replacing = false;
+    if (marks)
+        KeepWordLists(GetText());   // a call may have become another
+    KeepTyping(caret);
+    if (GetFirstVisibleLine() != top)
+        SetFirstVisibleLine(top);
+    if (GetXOffset() != left)
+        SetXOffset(left);
+    // Lines that moved up or down are drawn again to the bottom.
+    RefreshLines(first, GetLineCount() != lines ? GetLineCount() : last + 1);
+}

@@ -7,6 +7,8 @@
 // history of its own: undo and redo go to whoever keeps the edits.
 #pragma once
 
+#include "TextSync.h"
+
 #include <wx/stc/stc.h>
 #include <wx/timer.h>
 
@@ -29,6 +31,14 @@ public:
     // lines that markFrom does not have are marked for kMarkMs instead of
     // whatever was marked.
     void ShowText(const wxString& text, const wxString& markFrom = wxString());
+    // Carries out edits in order, each where it stands, keeping the caret,
+    // the selection and the scroll position; the lines of marked edits are
+    // marked for kMarkMs instead of whatever was marked.
+    void ApplyEdits(const std::vector<TextEdit>& edits);
+    // The text as bytes of UTF-8, as the edits count them.
+    std::string Bytes();
+    // The caret, or the selection.
+    Span Keep();
     // The lines marked now, counted from 0.
     std::vector<int> MarkedLines();
 

@@ -122,6 +122,9 @@ void CCodeView::KeepTyping(int caretBefore)
 void CCodeView::OnKeyDown(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode(), mods = event.GetModifiers();
+    // The typing before a step is read first: it is the step's to undo.
+    if ((key == 'Z' || key == 'Y') && (mods & wxMOD_CONTROL))
+        FlushEdits();
     if (key == 'Z' && mods == wxMOD_CONTROL) {
         if (onUndo)
             onUndo();

@@ -84,15 +84,15 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     panel->SetSizer(column);
     SetMinSize(FromDIP(kSmallest));
 
-    reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Step(&COpenGLWnd::Reset); });
+    reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Step(&COpenGLWnd::Reset, true); });
     copy->Bind(wxEVT_BUTTON, &CCodeWindow::OnCopy, this);
     save->Bind(wxEVT_BUTTON, &CCodeWindow::OnSave, this);
     m_code->onEdit = [this](int group) {
         if (COpenGLWnd* view = m_shownPage().view)
             m_sync->Edited(*view, group);
     };
-    m_code->onUndo = [this] { Step(&COpenGLWnd::Undo); };
-    m_code->onRedo = [this] { Step(&COpenGLWnd::Redo); };
+    m_code->onUndo = [this] { Step(&COpenGLWnd::Undo, false); };
+    m_code->onRedo = [this] { Step(&COpenGLWnd::Redo, false); };
     Bind(wxEVT_CHAR_HOOK, &CCodeWindow::OnCharHook, this);
     // The close box hides: F1 or Help brings the window back as it was.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) { e.CanVeto() ? (e.Veto(), Dismiss()) : e.Skip(); });
@@ -166,12 +166,17 @@ void CCodeWindow::Follow()
     }
 }
 
+// An undo or a redo changes the values where they stand, as a control does;
+// a reset brings the page's own code back whole.
 template <class Result>
-void CCodeWindow::Step(Result (COpenGLWnd::*step)())
+void CCodeWindow::Step(Result (COpenGLWnd::*step)(), bool whole)
 {
     if (COpenGLWnd* view = m_shownPage().view) {
         (view->*step)();
-        m_sync->Reprint(*view);
+        if (whole)
+            m_sync->Reprint(*view);
+        else
+            m_sync->Stepped(*view);
     }
 }
 

@@ -68,7 +68,7 @@ private:
     void OnCharHook(wxKeyEvent& event);
     // An undo, a redo or a reset of the shown window, then its code.
     template <class Result>
-    void Step(Result (COpenGLWnd::*step)());
+    void Step(Result (COpenGLWnd::*step)(), bool whole);
 
     ShownPageFunc m_shownPage;
     wxStaticText* m_hints = nullptr;

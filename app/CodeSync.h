@@ -1,10 +1,11 @@
-// The code view and the shown OpenGL window kept in step both ways: the
-// window's record printed into the view, and the student's edits in the view
-// read back into the record. An edit that cannot be read leaves the record
+// The code view and the shown OpenGL window kept in step both ways, through
+// the plain model TextSync: the student's edits in the view read back into
+// the window's record, and the record's changes carried into the view as
+// edits of the values alone. An edit that cannot be read leaves the record
 // as it was, its place underlined and the reason said under the code.
 #pragma once
 
-#include "CodeFragment.h"
+#include "TextSync.h"
 
 #include <wx/string.h>
 
@@ -19,12 +20,14 @@ public:
 
     enum class Followed { Nothing, Changed, NewPage };
     // The window's record into the view if it, the matrices or the page
-    // changed. Lines that the student typed stay as typed unless the record
-    // changed what they say.
+    // changed: another page whole, else only the values that changed.
     Followed Follow(COpenGLWnd& view);
     // The view's text after the student changed it; group as the view gives it.
     void Edited(COpenGLWnd& view, int group);
-    // After an undo, a redo or a reset: the record's own code, no reason.
+    // After an undo or a redo: as Follow, or whole when the text does not
+    // read (the student asked for a record the text cannot show).
+    void Stepped(COpenGLWnd& view);
+    // After a reset: the page's own code, whole, no reason.
     void Reprint(COpenGLWnd& view);
 
 private:
@@ -32,7 +35,6 @@ private:
 
     CCodeView* m_code;
     wxStaticText* m_reason;
-    bool m_shown = false;     // m_last holds what the text was printed from
-    FragmentInputs m_last;
-    std::string m_lastPrint;  // CodeFragment(m_last)
+    TextSync m_sync;
+    wxString m_refused;   // why the text does not read, while it does not
 };

@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include "CodeWords.h"
 #include "Texts.h"
 
 #include <wx/filename.h>
@@ -119,4 +120,5 @@ void SetUpLanguage(wxLanguage language)
     translations->SetLanguage(LanguageCode(language));
     translations->AddStdCatalog();
     translations->AddCatalog(kTextDomain, wxLANGUAGE_RUSSIAN);
+    SetCodeTranslation([](const char* russian) { return TrUtf8(russian); });
 }

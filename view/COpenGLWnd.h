@@ -68,6 +68,9 @@ public:
     bool IsAnimating() const { return m_timer.IsRunning(); }
     bool IsDragging() const { return m_bDragging != 0; }
 
+    // Stops the turning, as a drag on the picture does: an angle typed in
+    // the code stays. A double-click on the picture starts it again.
+    void StopTurning();
     // Stops the turning at known angles (tests and benchmarks).
     void SetAngles(double angleX, double angleY);
 

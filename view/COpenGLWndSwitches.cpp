@@ -62,6 +62,8 @@ void COpenGLWnd::SetLineSmoothing(bool on)
     Changed(before);
 }
 
+void COpenGLWnd::StopTurning() { StopTimer(); }
+
 void COpenGLWnd::SetAngles(double angleX, double angleY)
 {
     StopTimer();

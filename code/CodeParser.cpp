@@ -2,6 +2,9 @@
 
 #include "Resources.h"
 
+#include <cfloat>
+#include <cmath>
+
 
 namespace {
 
@@ -296,8 +299,16 @@ bool ParseCode(std::string_view text, const std::vector<Token>& tokens, std::vec
     return Parser(text, tokens, items, error).File();
 }
 
-bool ReadCode(std::string_view text, std::vector<CodeItem>& items, CodeError& error)
+bool ReadCode(std::string_view text, std::vector<CodeItem>& items, CodeError& error, std::vector<Span>* comments)
 {
     std::vector<Token> tokens;
-    return LexCode(text, tokens, error) && ParseCode(text, tokens, items, error);
+    return LexCode(text, tokens, error, comments) && ParseCode(text, tokens, items, error);
+}
+
+bool SameNumber(const CodeNumber& typed, const CodeNumber& printed)
+{
+    // A float's number is compared as the float it becomes: "0.1" is 0.1f there.
+    if (!printed.floatSuffix)
+        return typed.value == printed.value;
+    return std::fabs(typed.value) <= FLT_MAX && float(typed.value) == float(printed.value);
 }

@@ -17,6 +17,10 @@ struct CodeNumber
     int offset = 0, length = 0;
 };
 
+// Whether typed reads as printed does where the call takes it: the fragment
+// prints every GLfloat with an f, and such a number is compared as a float.
+bool SameNumber(const CodeNumber& typed, const CodeNumber& printed);
+
 struct CodeArg
 {
     enum Kind : unsigned char { Number, Name, Address, Names, Array } kind = Number;
@@ -42,5 +46,6 @@ struct CodeItem
 // the text leaves the fragment's language.
 bool ParseCode(std::string_view text, const std::vector<Token>& tokens, std::vector<CodeItem>& items,
                CodeError& error);
-// LexCode and ParseCode.
-bool ReadCode(std::string_view text, std::vector<CodeItem>& items, CodeError& error);
+// LexCode and ParseCode; comments, when given, as LexCode gives them.
+bool ReadCode(std::string_view text, std::vector<CodeItem>& items, CodeError& error,
+              std::vector<Span>* comments = nullptr);

@@ -2,7 +2,8 @@
 #include "CodeFragment.h"
 
 #include "SceneTables.h"
-#include "Texts.h"
+#include "CodeWords.h"
+#include "Resources.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,7 +125,7 @@ std::string CodeFragment(const FragmentInputs& raw)
     bool bounded = false;
     const FragmentInputs in = AsDrawn(raw, bounded);
     const bool picture = in.kind == SceneKind::TexCube && in.pictureWidth > 0 && in.pictureHeight > 0;
-    std::string t = "/* " + Said("«%s»: этот кадр в вызовах OpenGL 1.1 и GLU.", TrUtf8(PageTitle(in.kind)).c_str()) +
+    std::string t = "/* " + Said("«%s»: этот кадр в вызовах OpenGL 1.1 и GLU.", CodeWords(PageTitle(in.kind)).c_str()) +
                     "\n * " + Said("%s - один раз при текущем контексте, DrawScene() - на каждый кадр.",
                                    picture ? "SetUpScene(picture)" : "SetUpScene()") + " */\n"
                     "#ifdef _WIN32\n#include <windows.h>\n#endif\n"

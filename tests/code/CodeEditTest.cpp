@@ -2,7 +2,7 @@
 // each with its reason and place, leave the record as it was; the edits it
 // takes change what they say and nothing else.
 #include "CodeEditSupport.h"
-#include "Texts.h"
+#include "Resources.h"
 
 #include <cstring>
 #include <functional>

@@ -1,4 +1,5 @@
-// Tokens of the C that the code window prints: names, decimal numbers and a
+// Tokens of the C that the code window prints: names, decimal numbers (as C
+// reads them: a leading zero makes an integer octal, which is refused) and a
 // little punctuation; comments and preprocessor lines are skipped. Plain
 // text in, no window system.
 #pragma once
@@ -28,6 +29,14 @@ struct Token
     double value = 0;           // a Number as C reads it, float when suffixed
 };
 
+// A stretch of text, in bytes.
+struct Span
+{
+    int offset = 0, length = 0;
+};
+
 // The tokens of text, which must outlive them; false with error set on a
-// malformed number, a stray character or a comment left open.
-bool LexCode(std::string_view text, std::vector<Token>& tokens, CodeError& error);
+// malformed number, a stray character or a comment left open. comments,
+// when given, gets where each comment stands, in order.
+bool LexCode(std::string_view text, std::vector<Token>& tokens, CodeError& error,
+             std::vector<Span>* comments = nullptr);

@@ -3,8 +3,6 @@
 #include "CodeEditTable.h"
 #include "Resources.h"
 
-#include <cfloat>
-#include <cmath>
 
 namespace {
 
@@ -14,14 +12,6 @@ struct Code
     std::vector<CodeItem> items;
     std::vector<unsigned> mask;
 };
-
-bool SameNumber(const CodeNumber& u, const CodeNumber& p)
-{
-    // A float's number is compared as the float it becomes: "0.1" is 0.1f there.
-    if (!p.floatSuffix)
-        return u.value == p.value;
-    return std::fabs(u.value) <= FLT_MAX && float(u.value) == float(p.value);
-}
 
 bool Fail(CodeError* e, int offset, int length, const char* reason, std::string detail = {})
 {

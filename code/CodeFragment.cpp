@@ -1,7 +1,8 @@
 #include "CodeFragment.h"
 
 #include "SceneTables.h"
-#include "Texts.h"
+#include "CodeWords.h"
+#include "Resources.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -52,7 +53,7 @@ std::string Switch(bool on, const char* cap)
 
 std::string Said(const char* format, ...)
 {
-    const std::string translated = TrUtf8(format);
+    const std::string translated = CodeWords(format);
     char text[512];
     va_list args;
     va_start(args, format);
@@ -122,7 +123,7 @@ std::string Lamp(const ViewState& s, int i, const char* title, const char* light
 {
     using namespace scenetables;
     const bool position = i < 3;
-    std::string t = "    /* " + Said(on ? N_("%s: включена.") : N_("%s: выключена."), TrUtf8(title).c_str()) + " */\n    {\n";
+    std::string t = "    /* " + Said(on ? N_("%s: включена.") : N_("%s: выключена."), CodeWords(title).c_str()) + " */\n    {\n";
     t += "        const GLfloat diffuse[4] = " + Array(s.lampDiffuse[i], 4) + ";\n";
     t += "        const GLfloat specular[4] = " + Array(s.lampSpecular[i], 4) + ";\n";
     if (position) {

@@ -15,13 +15,15 @@ bool IsNamePart(char c) { return IsNameStart(c) || IsDigit(c); }
 class Lexer
 {
 public:
-    Lexer(std::string_view text, std::vector<Token>& tokens, CodeError& error)
-        : m_text(text), m_tokens(tokens), m_error(error) {}
+    Lexer(std::string_view text, std::vector<Token>& tokens, CodeError& error, std::vector<Span>* comments)
+        : m_text(text), m_tokens(tokens), m_error(error), m_comments(comments) {}
 
     bool Run()
     {
         m_tokens.clear();
         m_tokens.reserve(m_text.size() / 4);
+        if (m_comments)
+            m_comments->clear();
         bool lineStart = true;
         while (m_at < m_text.size()) {
             const char c = m_text[m_at];
@@ -34,7 +36,7 @@ public:
             if (c == '#' && lineStart)
                 SkipLine();
             else if (m_text.compare(m_at, 2, "//") == 0)
-                SkipLine();
+                Comment(m_at), SkipLine();
             else if (m_text.compare(m_at, 2, "/*") == 0)
                 ok = SkipComment();
             else if (IsNameStart(c))
@@ -89,8 +91,19 @@ private:
         const size_t end = m_text.find("*/", m_at + 2);
         if (end == std::string_view::npos)
             return Fail(m_at, 2, N_("Комментарий не закрыт"));
+        Comment(m_at, end + 2);
         m_at = end + 2;
         return true;
+    }
+
+    // A comment from from to end, or to the end of its line.
+    void Comment(size_t from, size_t end = std::string_view::npos)
+    {
+        if (!m_comments)
+            return;
+        if (end == std::string_view::npos)
+            end = std::min(m_text.find('\n', from), m_text.size());
+        m_comments->push_back(Span{int(from), int(end - from)});
     }
 
     void Name()
@@ -113,6 +126,7 @@ private:
     std::string_view m_text;
     std::vector<Token>& m_tokens;
     CodeError& m_error;
+    std::vector<Span>* m_comments;
     size_t m_at = 0;
 };
 
@@ -143,6 +157,9 @@ bool Lexer::Number()
         ++tail;
     if (tail != end)
         return Fail(from, tail - from, N_("Неверное число"));
+    // C reads 010 as 8 and 08 as nothing: neither means what it seems to.
+    if (!real && literal - from > 1 && m_text[from] == '0')
+        return Fail(from, end - from, N_("Целое число с ведущим нулём в C восьмеричное: уберите ноль"));
     double value = 0;
     std::from_chars_result read;
     if (suffix) {
@@ -162,7 +179,7 @@ bool Lexer::Number()
 
 }
 
-bool LexCode(std::string_view text, std::vector<Token>& tokens, CodeError& error)
+bool LexCode(std::string_view text, std::vector<Token>& tokens, CodeError& error, std::vector<Span>* comments)
 {
-    return Lexer(text, tokens, error).Run();
+    return Lexer(text, tokens, error, comments).Run();
 }

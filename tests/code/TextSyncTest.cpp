@@ -1,0 +1,232 @@
+// The text kept in step with the record as a student types: key by key at
+// the caret, with the program's changes (the turning, a lamp, the fog)
+// coming in between, as they do while the picture runs.
+#include "CodeEditSupport.h"
+#include "CodeLexer.h"
+#include "TextSync.h"
+
+#include <string>
+
+namespace {
+
+// The code window as the model sees it: a text, a caret, and the window's record.
+struct Student
+{
+    TextSync sync;
+    FragmentInputs now;
+    std::string text;
+    int caret = 0;
+    std::string reason;
+
+    explicit Student(ViewState s)
+    {
+        now = InputsOf(SceneKind::LitCube, s);
+        text = sync.Print(now);
+    }
+
+    void Apply(const std::vector<TextEdit>& edits)
+    {
+        for (const TextEdit& e : edits) {
+            if (caret > e.offset + e.length)
+                caret += int(e.text.size()) - e.length;
+            text.replace(size_t(e.offset), size_t(e.length), e.text);
+        }
+    }
+    // The program changed its record: the view follows.
+    void Program(const ViewState& s)
+    {
+        now = InputsOf(SceneKind::LitCube, s);
+        const TextSync::Update up = sync.Follow(text, Span{caret, 0}, now);
+        if (up.kind == TextSync::Update::Whole)
+            text = up.whole;
+        Apply(up.edits);
+    }
+    void Turn(double degrees)
+    {
+        ViewState s = now.state;
+        s.angleX += degrees;
+        s.angleY += degrees / 2;
+        Program(s);
+    }
+    // One key's worth of text at the caret, then read, then the turning.
+    void Type(const std::string& keys)
+    {
+        for (char c : keys) {
+            if (c == '\b') {
+                text.erase(size_t(--caret), 1);
+            } else {
+                text.insert(size_t(caret), 1, c);
+                ++caret;
+            }
+            Read();
+            Turn(3);
+        }
+    }
+    void Read()
+    {
+        const TextSync::Reading r = sync.Edited(text, Span{caret, 0}, now.state);
+        reason = r.read ? std::string() : r.error.reason;
+        if (!r.read)
+            return;
+        Apply(r.edits);
+        ViewState s = r.record;
+        Program(s);
+    }
+    // Selects the first `what` after `after` and deletes it, as typing over a selection does.
+    void Select(const std::string& what, const std::string& after)
+    {
+        const size_t at = text.find(what, text.find(after));
+        ASSERT_NE(at, std::string::npos) << what;
+        text.erase(at, what.size());
+        caret = int(at);
+    }
+    bool Has(const std::string& s) const { return text.find(s) != std::string::npos; }
+};
+
+ViewState Foggy()
+{
+    ViewState s = LitState(false);
+    s.width = s.height = 255;
+    s.fog = true;
+    s.fogDensity = 0.2f;
+    s.lamp[0] = true;
+    s.angleX = 10;
+    return s;
+}
+
+}
+
+TEST(TextSync, AValueAFloatCannotHoldIsKeptAsTypedKeyByKey)
+{
+    for (const char* typed : {"0.3f", "0.1", ".7f", "0.05f"}) {
+        Student st(Foggy());
+        st.Select("0.2f", "GL_FOG_DENSITY");
+        st.Type(typed);
+        EXPECT_TRUE(st.Has(std::string("glFogf(GL_FOG_DENSITY, ") + typed + ");")) << typed;
+        EXPECT_EQ(st.reason, "") << typed;
+        EXPECT_EQ(st.now.state.fogDensity, float(std::stod(std::string(typed).insert(0, "0")))) << typed;
+    }
+}
+
+TEST(TextSync, AnAddedLineAndCommentAreKeptWhileAControlChangesTheCode)
+{
+    Student st(Foggy());
+    st.caret = int(st.text.find("glClearColor"));
+    st.Type("// mine\n    ");
+    st.caret = int(st.text.find('\n', st.text.find("glLineWidth")));
+    st.Type("\n");
+    ViewState s = st.now.state;
+    s.lamp[1] = true;
+    s.fogDensity = 0.6f;
+    st.Program(s);
+    EXPECT_TRUE(st.Has("glEnable(GL_LIGHT1);"));
+    EXPECT_TRUE(st.Has("glFogf(GL_FOG_DENSITY, 0.6f);"));
+    EXPECT_TRUE(st.Has("// mine\n    glClearColor"));
+    EXPECT_TRUE(st.Has(");\n\n    glEnable(GL_NORMALIZE)"));
+    // The program's comment above the lamp says what the lamp does now.
+    EXPECT_TRUE(st.Has("Зеленая лампа (2): включена."));
+    EXPECT_FALSE(st.Has("Зеленая лампа (2): выключена."));
+}
+
+TEST(TextSync, ACallSplitOverLinesWithItsOwnSpacingHasOnlyItsValueChanged)
+{
+    Student st(Foggy());
+    const std::string call = "glFogf(GL_FOG_DENSITY, 0.2f);";
+    const size_t at = st.text.find(call);
+    st.text.replace(at, call.size(), "glFogf( GL_FOG_DENSITY,\n            .2f );");
+    st.caret = 0;
+    st.Read();
+    ViewState s = st.now.state;
+    s.fogDensity = 0.5f;
+    st.Program(s);
+    EXPECT_TRUE(st.Has("glFogf( GL_FOG_DENSITY,\n            0.5f );"));
+    // A value the program did not change keeps the student's spelling.
+    st.text.replace(st.text.find("0.5f );"), 4, ".5");
+    st.Read();
+    st.Turn(5);
+    EXPECT_TRUE(st.Has("            .5 );"));
+}
+
+TEST(TextSync, AnAngleBeingTypedIsNotOverwrittenByTheTurningAndStopsIt)
+{
+    Student st(Foggy());
+    st.Turn(7);
+    st.Select("17.0", "glRotated(");
+    bool stopped = false;
+    for (char c : std::string("30.0")) {
+        st.text.insert(size_t(st.caret++), 1, c);
+        const TextSync::Reading r = st.sync.Edited(st.text, Span{st.caret, 0}, st.now.state);
+        st.Apply(r.edits);
+        stopped = stopped || r.anglesTyped;
+        st.Turn(3);   // a tick before the window stops
+    }
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(st.Has("glRotated(30.0, 1.0, 0.0, 0.0);"));
+    // The other angle still follows the record.
+    EXPECT_TRUE(st.Has("glRotated(" + Number(AnglesAsDrawn(st.now.state).angleY) + ", 0.0, 1.0, 0.0);"));
+    st.caret = 0;   // the caret leaves: the record's angle shows
+    st.Turn(2);
+    EXPECT_FALSE(st.Has("glRotated(30.0, 1.0"));
+}
+
+TEST(TextSync, TextThatDoesNotReadWaitsAndThenCatchesUp)
+{
+    Student st(Foggy());
+    st.Select("0.2f", "GL_FOG_DENSITY");
+    st.Type("0.");
+    st.Type("\b\b");
+    EXPECT_NE(st.reason, "");
+    const std::string broken = st.text;
+    ViewState s = st.now.state;
+    s.lamp[2] = true;
+    st.now = InputsOf(SceneKind::LitCube, s);
+    EXPECT_EQ(st.sync.Follow(st.text, Span{st.caret, 0}, st.now).kind, TextSync::Update::Waiting);
+    EXPECT_EQ(st.text, broken);
+    st.Type("1.5f");
+    EXPECT_EQ(st.reason, "");
+    EXPECT_TRUE(st.Has("glEnable(GL_LIGHT2);"));
+    EXPECT_EQ(st.now.state.fogDensity, 1.5f);
+    EXPECT_TRUE(st.now.state.lamp[2]);
+}
+
+TEST(TextSync, AProjectionChangeReplacesThatCallAloneAndTheMatricesFollow)
+{
+    Student st(Foggy());
+    st.caret = int(st.text.find("glViewport"));
+    st.Type("/* own */ ");
+    ViewState s = st.now.state;
+    s.perspective = true;
+    st.Program(s);
+    EXPECT_TRUE(st.Has("/* own */ glViewport"));
+    EXPECT_TRUE(st.Has("gluPerspective(45.0, 1.0, 1.0, 100.0);"));
+    EXPECT_FALSE(st.Has("glOrtho("));
+    EXPECT_TRUE(st.Has(CodeMatrix("GL_PROJECTION_MATRIX", st.now.projection)));
+}
+
+TEST(TextSync, OnlyTheSwitchesChangesAreMarkedNotTheTurnings)
+{
+    TextSync sync;
+    ViewState s = Foggy();
+    std::string text = sync.Print(InputsOf(SceneKind::LitCube, s));
+    s.angleX += 10;
+    s.lamp[1] = true;
+    const TextSync::Update up = sync.Follow(text, Span{-10, 0}, InputsOf(SceneKind::LitCube, s));
+    ASSERT_EQ(up.kind, TextSync::Update::Edits);
+    int marked = 0, turned = 0;
+    for (const TextEdit& e : up.edits)
+        (e.marked ? marked : turned) += 1;
+    EXPECT_EQ(marked, 2);   // glEnable and its comment
+    EXPECT_GE(turned, 2);   // the angle and the matrix
+}
+
+TEST(CodeLexer, ReadsNumbersAsCDoes)
+{
+    std::vector<Token> tokens;
+    CodeError error;
+    for (const char* octal : {"010", "08", "00"}) {
+        EXPECT_FALSE(LexCode(octal, tokens, error)) << octal;
+        EXPECT_STREQ(error.reason, "Целое число с ведущим нулём в C восьмеричное: уберите ноль");
+    }
+    for (const char* fine : {"0", "0.5", "00.5", "0e1", "10", "0.0f"})
+        EXPECT_TRUE(LexCode(fine, tokens, error)) << fine;
+}
