@@ -228,7 +228,8 @@ TextSync::Reading TextSync::Edited(const std::string& text, Span keep, const Vie
     return r;
 }
 
-// The turning's part of the change first, unmarked, then the rest, marked.
+// The turning's part of the change first, unmarked and leaving the literal
+// at the caret alone, then the rest, marked.
 TextSync::Update TextSync::Follow(const std::string& text, Span keep, const FragmentInputs& now)
 {
     Update up;
@@ -251,7 +252,8 @@ TextSync::Update TextSync::Follow(const std::string& text, Span keep, const Frag
         std::memcpy(turned.modelView, now.modelView, sizeof turned.modelView);
     const std::string turnedPrint = CodeFragment(turned), nowPrint = CodeFragment(now);
     Patched one = Patch(m_text, m_saysPrint, turnedPrint, keep, false);
-    Patched two = Patch(one.text, turnedPrint, nowPrint, keep, true);
+    // A change the student asked for elsewhere (a control, undo) wins over the caret.
+    Patched two = Patch(one.text, turnedPrint, nowPrint, Span{-2, 0}, true);
     if (!one.matched || !two.matched)
         return up;
     up.kind = Update::Edits;

@@ -46,8 +46,8 @@ public:
         std::string whole;             // Whole: another page, or the first show
     };
     // The record is now; text is the view's, keep the caret or the selection.
-    // Edits that bring text to now; a value whose literal keep touches is
-    // left as typed. Waiting when now is new while the text does not read,
+    // Edits that bring text to now; the turning leaves a value whose literal
+    // keep touches as typed. Waiting when now is new while the text does not read,
     // or has an edit not yet read.
     Update Follow(const std::string& text, Span keep, const FragmentInputs& now);
 

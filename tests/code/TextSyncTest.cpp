@@ -230,3 +230,16 @@ TEST(CodeLexer, ReadsNumbersAsCDoes)
     for (const char* fine : {"0", "0.5", "00.5", "0e1", "10", "0.0f"})
         EXPECT_TRUE(LexCode(fine, tokens, error)) << fine;
 }
+
+TEST(TextSync, AnAngleTypedAfterItsMinusSignIsTakenToo)
+{
+    ViewState s = Foggy();
+    s.angleX = -756;
+    Student st(s);
+    st.Turn(-4);
+    const std::string shown = "glRotated(" + Number(AnglesAsDrawn(st.now.state).angleX);
+    ASSERT_TRUE(st.Has(shown)) << shown;
+    st.Select(shown.substr(11), "glRotated(");
+    st.text.insert(size_t(st.caret++), 1, '3');
+    EXPECT_TRUE(st.sync.Edited(st.text, Span{st.caret, 0}, st.now.state).anglesTyped);
+}
