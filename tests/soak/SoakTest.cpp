@@ -206,7 +206,11 @@ TEST(Soak, RandomUseKeepsOnlyTheShownPageLiveAndNoOpenGLErrors)
                 "(seed %lu)\n", took, soak.events, soak.menus, soak.helps, soak.codeActions, soak.frames, soak.errors,
                 seed);
     EXPECT_EQ(soak.errors, 0);
-    EXPECT_GT(soak.frames, 100) << "the pictures hardly moved";
+    // The cube turns on a 10 ms timer, and even a loaded machine in the
+    // middle of all this input draws some 20 frames a second; 5 a second of
+    // the run leaves room for that and still catches a picture that stopped,
+    // whatever SOAK_SECONDS asks for.
+    EXPECT_GE(soak.frames, 5 * took) << "the pictures hardly moved in " << took << " s";
 }
 
 }
