@@ -85,20 +85,30 @@ wxString CodeHints(SceneKind kind)
     return wxString();
 }
 
-wxString FragmentPathFor(const wxString& pngPath)
+SavedNames SavedNamesFor(const wxString& chosen)
 {
-    wxFileName name(pngPath);
-    name.SetExt("c");
-    return name.GetFullPath();
+    const wxString ext = ".png";
+    SavedNames names;
+    names.png = chosen.Lower().EndsWith(ext) ? chosen : chosen + ext;
+    names.code = names.png.Left(names.png.length() - ext.length()) + ".c";
+    return names;
 }
 
-wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment, const wxString& pngPath)
+wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment, const wxString& chosen)
 {
     if (!frame.IsOk())
         return Tr("Кадр недоступен: окно OpenGL этой страницы не показано.");
+    const SavedNames names = SavedNamesFor(chosen);
+    const wxString &pngPath = names.png, &cPath = names.code;
+    // SavedNamesFor cannot give one name twice today; should it ever, as a
+    // file system that ignores case sees them, the code would replace the
+    // picture and the save would still report success.
+    if (pngPath.IsSameAs(cPath, false))
+        return wxString::Format(Tr("Кадр и код попали бы в один и тот же файл:\n%s\n%s\n\n"
+                                   "Выберите другое имя."),
+                                pngPath, cPath);
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxImage::AddHandler(new wxPNGHandler);
-    const wxString cPath = FragmentPathFor(pngPath);
     const wxString pngPart = TemporaryBeside(pngPath), cPart = TemporaryBeside(cPath);
 
     wxLogNull quiet;   // the failure gets a message box of its own

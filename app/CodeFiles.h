@@ -12,10 +12,18 @@
 // A few sentences on what the page shows and what to try, in Russian.
 wxString CodeHints(SceneKind kind);
 
-// Writes frame as a PNG at pngPath and fragment beside it, same name with
-// ".c". Each goes to a temporary name first and is renamed when complete, so
-// a failure leaves neither. Returns "" or what went wrong, in Russian.
-wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment, const wxString& pngPath);
+// The two files a save writes for the name the user chose: the picture
+// always ends in ".png" (added unless the name ends so, in any case), the
+// code is the same stem with ".c", so that "frame.c" or "frame" cannot
+// make one file of the two.
+struct SavedNames
+{
+    wxString png, code;
+};
+SavedNames SavedNamesFor(const wxString& chosen);
 
-// pngPath with the extension ".c".
-wxString FragmentPathFor(const wxString& pngPath);
+// Writes frame as a PNG and fragment beside it, at SavedNamesFor(chosen).
+// Each goes to a temporary name first and is renamed when complete, so a
+// failure leaves neither; two names that are one file are refused. Returns
+// "" or what went wrong, in Russian.
+wxString SaveFrameAndFragment(const wxImage& frame, const std::string& fragment, const wxString& chosen);

@@ -2,6 +2,7 @@
 // keys, clicks, a drag and a paste through the X server, while the sheet is
 // up as the program shows it: the picture, the record and the page's own
 // controls follow; an edit that cannot be taken is refused with a reason.
+#include "FragmentText.h"
 #include "OtherProgram.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
@@ -13,7 +14,9 @@
 #include <wx/slider.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -120,6 +123,28 @@ TEST_F(CodeEditInputTest, TypingOverTheDensityMovesTheTrackbarAndCtrlZBringsBoth
     Settle();
     EXPECT_EQ(glview->State().fogDensity, 0.5f);
     EXPECT_EQ(slider->GetValue(), 5);
+}
+
+// The fog note as the tick shows it; then a density between two steps puts
+// the trackbar on the nearer of them, above or below, the exact value kept.
+TEST_F(CodeEditInputTest, AnEditedDensityMovesTheFogTrackbarToItsNearestStep)
+{
+    ClickOn(Box(IDC_FOG));
+    auto* slider = Control<wxSlider>(1, IDC_FOG_DENSITY);
+    ASSERT_TRUE(Says("glFogf(GL_FOG_DENSITY, 0.2f)"));
+    ExpectFogNoteFromTheCorners(std::string(Text().utf8_str()));
+    int length = 4;
+    for (const auto& [typed, density, step] : {std::tuple{"0.38f", 0.38f, 4}, {"0.46f", 0.46f, 5}, {"0.31f", 0.31f, 3}}) {
+        SCOPED_TRACE(typed);
+        SelectAfter("glFogf(GL_FOG_DENSITY, ", length);
+        Input().Text(typed);
+        Settle();
+        ASSERT_TRUE(Says(wxString("glFogf(GL_FOG_DENSITY, ") + typed + ")"));
+        EXPECT_TRUE(w->Reason().empty()) << w->Reason();
+        EXPECT_EQ(glview->State().fogDensity, density);
+        EXPECT_EQ(slider->GetValue(), step);
+        length = int(std::strlen(typed));
+    }
 }
 
 TEST_F(CodeEditInputTest, DraggingTheRedLampsXMovesTheHighlight)

@@ -1,4 +1,5 @@
-// Saving the frame and its code: a save that fails leaves the files that an
+// Saving the frame and its code: whatever name is chosen, the picture and
+// the code land in two files; a save that fails leaves the files that an
 // earlier save of the same name wrote as they were.
 #include "CodeFiles.h"
 
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace {
@@ -17,6 +19,43 @@ std::string Bytes(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::set<std::string> FilesIn(const fs::path& dir)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST(CodeFiles, EveryChosenNameGivesAPictureAndItsCodeInTwoFiles)
+{
+    struct Case { const char* chosen; const char* png; const char* code; };
+    const Case cases[] = {{"frame.png", "frame.png", "frame.c"}, {"frame.c", "frame.c.png", "frame.c.c"},
+                          {"frame", "frame.png", "frame.c"},     {"Frame.PNG", "Frame.PNG", "Frame.c"},
+                          {"frame.C", "frame.C.png", "frame.C.c"}, {"frame.Png.c", "frame.Png.c.png", "frame.Png.c.c"}};
+    const std::string pngSignature = "\x89PNG\r\n\x1a\n";
+    wxImage frame(8, 8);
+    frame.SetRGB(wxRect(0, 0, 8, 8), 10, 20, 30);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        char name[] = "/tmp/codefiles-XXXXXX";
+        const fs::path dir = mkdtemp(name);
+        // A file of the user's at a chosen name that is not the picture's stays as it was.
+        std::set<std::string> expected = {c.png, c.code};
+        if (expected.insert(c.chosen).second)
+            std::ofstream(dir / c.chosen) << "the user's own\n";
+        const wxString failure = SaveFrameAndFragment(frame, "void DrawScene(void);\n", (dir / c.chosen).string());
+        EXPECT_EQ(std::string(failure.utf8_str()), "");
+        EXPECT_EQ(FilesIn(dir), expected);
+        if (c.chosen != std::string(c.png)) {
+            EXPECT_EQ(Bytes(dir / c.chosen), "the user's own\n");
+        }
+        EXPECT_EQ(Bytes(dir / c.png).substr(0, pngSignature.size()), pngSignature) << "not a PNG";
+        EXPECT_EQ(Bytes(dir / c.code), "void DrawScene(void);\n");
+        fs::remove_all(dir);
+    }
 }
 
 TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)

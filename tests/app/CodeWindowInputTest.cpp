@@ -142,18 +142,18 @@ TEST_F(CodeWindowInputTest, UndoKeysAndNumberStepsReachTheView)
     EXPECT_TRUE(w->IsShown());
 }
 
-// The Save button opens the file dialog; the name typed there gets the
-// frame and the code.
+// The Save button opens the file dialog; the name typed there, one that
+// ends in ".c", gets the frame and the code in two files beside it.
 TEST_F(CodeWindowInputTest, SaveButtonAsksForANameAndWritesBothFiles)
 {
     char name[] = "/tmp/codesave-XXXXXX";
-    const fs::path dir = mkdtemp(name), png = dir / "frame.png";
+    const fs::path dir = mkdtemp(name), typed = dir / "frame.c", png = dir / "frame.c.png";
     // Another program answers the dialog once it shows: the window of this
     // process that was not there before.
     const std::string pid = std::to_string(getpid()), script = (dir / "answer.sh").string();
     const std::string before = OutputOf("xdotool search --onlyvisible --pid " + pid + " | tr '\\n' ' '");
     std::ofstream(script) << AnswerNewWindow(pid, before, "xdotool windowfocus --sync $w key ctrl+a type --delay 20 '" +
-                                                              png.string() + "'; xdotool key Return");
+                                                              typed.string() + "'; xdotool key Return");
     std::atomic<int> status{-1};
     std::thread answering([&] { status = std::system(("timeout 30 sh " + script).c_str()); });
     ClickOn(Button(w, wxID_SAVE));
@@ -163,8 +163,12 @@ TEST_F(CodeWindowInputTest, SaveButtonAsksForANameAndWritesBothFiles)
     ASSERT_TRUE(fs::exists(png));
     EXPECT_TRUE(wxImage(png.string(), wxBITMAP_TYPE_PNG).IsOk());
     std::stringstream code;
-    code << std::ifstream(dir / "frame.c").rdbuf();
+    code << std::ifstream(dir / "frame.c.c").rdbuf();
     EXPECT_TRUE(wxString::FromUTF8(code.str()).StartsWith(wxString::FromUTF8("/* «Линии в пространстве»")));
+    std::set<std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir))
+        files.insert(entry.path().filename().string());
+    EXPECT_EQ(files, (std::set<std::string>{"answer.sh", "frame.c.c", "frame.c.png"}));
     EXPECT_TRUE(g_boxes.empty());
     fs::remove_all(dir);
 }

@@ -3,6 +3,7 @@
 // with the context, Save reports failures; Ctrl and plus or minus scale.
 #include "CodeFiles.h"
 #include "ControlEvents.h"
+#include "FragmentText.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 #include "ViewMenu.h"
@@ -27,24 +28,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The number that follows prefix in text, or NaN.
-double After(const std::string& text, const std::string& prefix)
-{
-    const size_t at = text.find(prefix);
-    return at == std::string::npos ? NAN : std::strtod(text.c_str() + at + prefix.size(), nullptr);
-}
-
 // The 4 x 4 matrix printed row by row after title, against m, column by column as OpenGL keeps it.
 void ExpectPrinted(const std::string& text, const std::string& title, const GLfloat* m)
 {
-    std::istringstream rows(text.substr(text.find(title) + title.size() + 2));
-    std::string star;
-    for (int r = 0; r < 4; ++r) {
-        float v[4] = {};
-        rows >> star >> v[0] >> v[1] >> v[2] >> v[3];
-        for (int c = 0; c < 4; ++c)
-            EXPECT_NEAR(v[c], m[4 * c + r], 1e-4 * (1 + std::fabs(m[4 * c + r]))) << title << " " << r << ", " << c;
-    }
+    float v[16] = {};
+    PrintedMatrix(text, title, v);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(v[i], m[i], 1e-4 * (1 + std::fabs(m[i]))) << title << " " << i % 4 << ", " << i / 4;
 }
 
 // Every value the fragment states, against what the current context holds.
@@ -70,6 +60,7 @@ void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
     EXPECT_EQ(After(f, "glLineWidth("), width);
     if (glIsEnabled(GL_FOG)) {
         EXPECT_EQ(float(After(f, "glFogf(GL_FOG_DENSITY, ")), density);
+        ExpectFogNoteFromTheCorners(f);
     }
     EXPECT_EQ(After(f, "glViewport(0, 0, "), viewport[2]);
     EXPECT_EQ(f.find("gluPerspective(45.0, ") != std::string::npos, projection[15] == 0);

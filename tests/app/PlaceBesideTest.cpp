@@ -33,6 +33,24 @@ TEST(PlaceBeside, InsideTheWorkAreaAndBesideTheSheetOnEveryCommonScreen)
     }
 }
 
+// Every sheet position a pixel apart, from hanging off the left edge to
+// hanging off the right: the window's every edge, the right one too, stays
+// inside, up to the last pixel.
+TEST(PlaceBeside, InsideToTheLastPixelWhereverTheSheetIs)
+{
+    for (const wxRect& area : {wxRect(0, 0, 1366, 768), wxRect(1920, 27, 1280, 773), wxRect(0, 0, 800, 600)}) {
+        const bool roomForBoth = area.width >= kSheet.x + 8 + kSmallest.x;
+        for (int x = area.x - 200; x <= area.GetRight() + 200; ++x) {
+            const wxRect sheet(x, area.y + 40, kSheet.x, kSheet.y);
+            const Placement p = PlaceBeside(sheet, kWanted, kSmallest, area, 8);
+            ASSERT_TRUE(area.Contains(p.second)) << "sheet at " << x << " in " << area.x << " " << area.width
+                                                 << ": window at " << p.second.x << " " << p.second.width;
+            ASSERT_TRUE(area.Contains(p.first)) << "sheet at " << x << ": moved to " << p.first.x;
+            ASSERT_TRUE(!roomForBoth || !p.first.Intersects(p.second)) << "sheet at " << x;
+        }
+    }
+}
+
 TEST(PlaceBeside, TheSheetStaysWhereItIsWhenThereIsRoomElseTheWindowNarrows)
 {
     // Room to the right: nothing moves.
