@@ -54,8 +54,8 @@ struct Session
         if (up.kind == TextSync::Update::Whole)
             text = up.whole, caret = 0;
         Apply(up.edits);
-        if (up.kind == TextSync::Update::Waiting)
-            return;
+        if (up.kind == TextSync::Update::Waiting || !sync.Reads())
+            return;   // the reason the text does not read is still shown
         ViewState read;
         CodeEditError error;
         if (!ReadFragment(text, now, read, error) || !(read == now.state))
@@ -91,9 +91,20 @@ struct Session
         }
         Record(s);
     }
+    // Whether [from, to) touches a marker line: the student's own edits
+    // leave those alone, so that only the program could lose one.
+    bool Touches(size_t from, size_t to) const
+    {
+        for (size_t m = text.find("/*s"); m != std::string::npos; m = text.find("/*s", m + 1))
+            if (from <= text.find('\n', m) && m < std::max(to, from + 1))
+                return true;
+        return false;
+    }
     void Student(uint8_t op, uint8_t where, uint8_t what)
     {
         caret = text.empty() ? 0 : int(where * text.size() / 256);
+        if (op % 4 != 2 && Touches(size_t(caret), size_t(caret) + 1 + what % 4))
+            return;
         switch (op % 4) {
         case 0: text.insert(size_t(caret), 1, kKeys[what % (sizeof kKeys - 1)]); break;
         case 1: if (caret < int(text.size())) text.erase(size_t(caret), 1 + what % 4); break;
