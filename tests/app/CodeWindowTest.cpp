@@ -3,6 +3,7 @@
 // with the context, Save reports failures; Ctrl and plus or minus scale.
 #include "CodeFiles.h"
 #include "ControlEvents.h"
+#include "PrintedMatrix.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 #include "ViewMenu.h"
@@ -19,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,19 +32,6 @@ double After(const std::string& text, const std::string& prefix)
 {
     const size_t at = text.find(prefix);
     return at == std::string::npos ? NAN : std::strtod(text.c_str() + at + prefix.size(), nullptr);
-}
-
-// The 4 x 4 matrix printed row by row after title, against m, column by column as OpenGL keeps it.
-void ExpectPrinted(const std::string& text, const std::string& title, const GLfloat* m)
-{
-    std::istringstream rows(text.substr(text.find(title) + title.size() + 2));
-    std::string star;
-    for (int r = 0; r < 4; ++r) {
-        float v[4] = {};
-        rows >> star >> v[0] >> v[1] >> v[2] >> v[3];
-        for (int c = 0; c < 4; ++c)
-            EXPECT_NEAR(v[c], m[4 * c + r], 1e-4 * (1 + std::fabs(m[4 * c + r]))) << title << " " << r << ", " << c;
-    }
 }
 
 // Every value the fragment states, against what the current context holds.
