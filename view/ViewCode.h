@@ -10,8 +10,8 @@ class COpenGLWnd;
 
 // The record, scene and picture size of w, with the matrices read from its
 // context, or worked out from the record when its set-up found no OpenGL.
-// False when its context is not current (its page is not showing) or it is
-// not set up yet: in is then left alone.
+// False before its set-up, or when it has a context that is not current (its
+// page is not showing): in is then left alone.
 bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in);
 
 // A frame drawn now into the back buffer of w's current context and read
