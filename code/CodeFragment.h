@@ -50,6 +50,9 @@ double FogFactor(double density, double z);
 // The model-view matrix the cube is drawn under at the angles and size of s,
 // worked out as glTranslated, glRotated and glScalef would.
 void CubeModelView(const ViewState& s, float modelView[16]);
+// The projection matrix the window sets from s, worked out as glOrtho or
+// gluPerspective would; a box or frustum they refuse leaves the identity.
+void SceneProjection(const ViewState& s, float projection[16]);
 
 // The cube's nearest and farthest eye distance under modelView.
 void CubeDepthRange(const float modelView[16], double halfSize, double& nearest, double& farthest);

@@ -9,11 +9,18 @@
 
 bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in)
 {
-    if (!w.IsContextCurrent())
+    // A set-up that found no OpenGL leaves the record as the only truth.
+    const bool noOpenGL = w.IsSetUp() && !w.HasContext();
+    if (!w.IsContextCurrent() && !noOpenGL)
         return false;
     in.kind = w.Kind();
     in.state = AnglesAsDrawn(w.State());
-    glframe::ReadSceneMatrices(in.state, in.projection, in.modelView);
+    if (noOpenGL) {
+        SceneProjection(in.state, in.projection);
+        CubeModelView(in.state, in.modelView);
+    } else {
+        glframe::ReadSceneMatrices(in.state, in.projection, in.modelView);
+    }
     in.pictureWidth = in.pictureHeight = 0;
     if (auto* tex = dynamic_cast<const CTexWnd*>(&w)) {
         if (const RgbImage* picture = tex->Image()) {

@@ -18,20 +18,6 @@ namespace {
 
 using namespace programtest;
 
-// Every shown top-level window of the program but the sheet: the code window.
-Window CodeWindowOf(Session& s)
-{
-    const std::string command =
-        On(s.name, "xdotool search --onlyvisible --pid " + std::to_string(s.program.pid) + " 2>/dev/null");
-    Window found = None;
-    if (FILE* out = popen(command.c_str(), "r")) {
-        for (unsigned long w; std::fscanf(out, "%lu", &w) == 1;)
-            found = w != s.sheet ? w : found;
-        pclose(out);
-    }
-    return found;
-}
-
 bool Viewable(Display* d, Window w)
 {
     XWindowAttributes a;
@@ -66,18 +52,6 @@ struct Picture
     Rect rect;
     XImage* image;
 };
-
-std::string OtherProgramsClipboard(const std::string& display)
-{
-    std::string text;
-    if (FILE* out = popen(On(display, "timeout 5 xclip -o -selection clipboard 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-            text.append(buffer, n);
-        pclose(out);
-    }
-    return text;
-}
 
 TEST(CodeWindowInTheProgram, OnTheScreenBesideTheSheetAndTakesRealInput)
 {

@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,14 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The 4 x 4 matrix printed row by row after title, against m, column by column as OpenGL keeps it.
-void ExpectPrinted(const std::string& text, const std::string& title, const GLfloat* m)
-{
-    float v[16] = {};
-    PrintedMatrix(text, title, v);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(v[i], m[i], 1e-4 * (1 + std::fabs(m[i]))) << title << " " << i % 4 << ", " << i / 4;
-}
 
 // Every value the fragment states, against what the current context holds.
 void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)

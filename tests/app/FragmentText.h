@@ -2,6 +2,8 @@
 // would read them, to hold them against what they claim to be.
 #pragma once
 
+#include "PrintedMatrix.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,25 +26,13 @@ inline double After(const std::string& text, const std::string& prefix, size_t f
     return v;
 }
 
-// The 4 x 4 matrix printed row by row after title, into m column by column
-// as OpenGL keeps it.
-inline void PrintedMatrix(const std::string& text, const std::string& title, float m[16])
-{
-    std::istringstream rows(text.substr(text.find(title) + title.size() + 2));
-    rows.imbue(std::locale::classic());
-    std::string star;
-    for (int r = 0; r < 4; ++r)
-        rows >> star >> m[r] >> m[4 + r] >> m[8 + r] >> m[12 + r];
-}
-
 // The fog note's line for one corner ("ближний" or "дальний") against the
 // cube's corners under the printed model-view matrix: its depth is the
 // nearest (or farthest) of the eight, and f and the two shares follow from it.
 inline void ExpectFogLineFromTheCorners(const std::string& f, const std::string& which, bool nearest)
 {
     SCOPED_TRACE(which + " corner");
-    float m[16] = {};
-    PrintedMatrix(f, "GL_MODELVIEW_MATRIX (для куба):", m);
+    const std::array<float, 16> m = PrintedMatrix(f, "GL_MODELVIEW_MATRIX (для куба):");
     const double h = After(f, "полуребро "), density = After(f, "glFogf(GL_FOG_DENSITY, ");
     double depth = nearest ? INFINITY : 0;
     for (int corner = 0; corner < 8; ++corner) {

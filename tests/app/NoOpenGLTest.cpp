@@ -1,9 +1,13 @@
 // The program on a display without OpenGL: a readable notice in place of
-// each picture, one line on standard error, and the usual end.
+// each picture, one line on standard error, and the usual end; the code
+// window still gives each page's hints and code.
+#include "PrintedMatrix.h"
 #include "ProgramSession.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -107,6 +111,131 @@ TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
     const std::string out = ReadFile(s.program.outPath);
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
     EXPECT_NE(out.find("no OpenGL"), std::string::npos) << out;
+}
+
+// The window's title as a window manager reads it.
+std::string TitleOf(Display* d, Window w)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long n = 0, left = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(d, "UTF8_STRING", False), &type, &format, &n, &left, &data) == Success && data)
+        title.assign(reinterpret_cast<const char*>(data), n);
+    if (data)
+        XFree(data);
+    return title;
+}
+
+// The middles of the buttons in the lowest band of controls, left to right:
+// runs of columns with something but the window's background in the band.
+std::vector<Box> BottomButtons(const Picture& p)
+{
+    const unsigned long background = p.At(1, p.height - 2);
+    const auto plainRow = [&](int y) {
+        for (int x = 0; x < p.width; ++x)
+            if (p.At(x, y) != background)
+                return false;
+        return true;
+    };
+    int bottom = p.height - 1, top = 0;
+    while (bottom > 0 && plainRow(bottom))
+        --bottom;
+    for (top = bottom; top > 0 && !plainRow(top - 1);)
+        --top;
+    std::vector<Box> buttons;
+    for (int x = 0, start = -1; x <= p.width; ++x) {
+        bool filled = false;
+        for (int y = top; x < p.width && y <= bottom && !filled; ++y)
+            filled = p.At(x, y) != background;
+        if (filled && start < 0)
+            start = x;
+        if (!filled && start >= 0 && x - start >= 20)
+            buttons.push_back({(start + x) / 2, (top + bottom) / 2, x - start, bottom - top + 1});
+        start = filled ? start : -1;
+    }
+    return buttons;
+}
+
+// Rows above the code (the first row nearly all unlike the background, as
+// no line of text is) that hold something: the hints' lines of text.
+int RowsAboveTheCode(const Picture& p)
+{
+    const unsigned long background = p.At(1, 1);
+    int rows = 0;
+    for (int y = 0; y < p.height; ++y) {
+        int unlike = 0;
+        for (int x = 0; x < p.width; ++x)
+            unlike += p.At(x, y) != background;
+        if (unlike > p.width * 9 / 10)
+            return rows;
+        rows += unlike > 0;
+    }
+    return 0;
+}
+
+// "width, height" of the picture beside the program, as its BMP header says.
+std::string LogoSize()
+{
+    const std::string bmp = ReadFile(kProgramDir + "/logo.bmp");
+    int32_t size[2] = {};
+    if (bmp.size() >= 26)
+        std::memcpy(size, bmp.data() + 18, sizeof size);
+    return std::to_string(size[0]) + ", " + std::to_string(std::abs(size[1]));
+}
+
+struct PageCode
+{
+    const char* title;
+    std::vector<std::string> calls;
+};
+
+// Without OpenGL, F1 still opens the code window with each page's hints and
+// code: the page's own calls and the box's projection as glOrtho makes it,
+// which a real click on "Копировать" gives to another program.
+TEST(NoOpenGL, CodeWindowShowsEachPagesHintsAndCodeAndCopyGivesIt)
+{
+    PrivateServer server(false, "1366x768x24");
+    Session s(server.name);
+    ASSERT_NE(s.sheet, None) << ReadFile(s.program.outPath);
+    const PageCode pages[] = {
+        {"Линии в пространстве", {"glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);", "glEnable(GL_LINE_SMOOTH);"}},
+        {"Освещение", {"glEnable(GL_LIGHTING);", "glLightfv(GL_LIGHT0, GL_POSITION, position);", "glFogf(GL_FOG_DENSITY, "}},
+        {"Наложение текстуры", {"glTexImage2D(GL_TEXTURE_2D, 0, 3, " + LogoSize() + ", 0, GL_RGB"}}};
+    const float box[16] = {1 / 6.0f, 0, 0, 0, 0, 1 / 6.0f, 0, 0, 0, 0, -0.05f, 0, 0, 0, 0, 1};
+    ASSERT_TRUE(s.Type("F1"));
+    Window code = None;
+    ASSERT_TRUE(WaitUntil([&] { return (code = CodeWindowOf(s)) != None; })) << "F1 opened no window";
+    for (const PageCode& page : pages) {
+        SCOPED_TRACE(page.title);
+        ASSERT_TRUE(&page == pages || s.Type("ctrl+Next"));
+        const std::string title = std::string("Код OpenGL: ") + page.title;
+        EXPECT_TRUE(WaitUntil([&] { return TitleOf(s.display, code) == title; })) << TitleOf(s.display, code);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));   // the hints laid out
+        const Picture shown = Grab(s.display, code);
+        EXPECT_GE(RowsAboveTheCode(shown), 24) << "no hints above the code";
+        const std::vector<Box> buttons = BottomButtons(shown);
+        ASSERT_EQ(buttons.size(), 3u) << "not Reset, Copy and Save";
+        std::system(On(s.name, "printf x | xclip -selection clipboard > /dev/null 2>&1").c_str());
+        const std::string click = "timeout 10 xdotool mousemove --window " + std::to_string(code) + " " +
+                                  std::to_string(buttons[1].x) + " " + std::to_string(buttons[1].y) + " click 1";
+        ASSERT_EQ(std::system(On(s.name, click).c_str()), 0);
+        std::string copied;
+        EXPECT_TRUE(WaitUntil([&] { return (copied = OtherProgramsClipboard(s.name)).size() > 1; }));
+        EXPECT_EQ(copied.rfind(std::string("/* «") + page.title + "»", 0), 0u) << copied.substr(0, 200);
+        for (const std::string& call : page.calls)
+            EXPECT_NE(copied.find(call), std::string::npos) << call;
+        EXPECT_NE(copied.find("glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);"), std::string::npos);
+        ExpectPrinted(copied, "GL_PROJECTION_MATRIX:", box);
+        const std::array<float, 16> modelView = PrintedMatrix(copied, "GL_MODELVIEW_MATRIX (для куба):");
+        for (int c = 0; c < 3; ++c)   // turned, not scaled, and 8 away
+            EXPECT_NEAR(std::hypot(modelView[4 * c], modelView[4 * c + 1], modelView[4 * c + 2]), 1, 1e-3) << c;
+        EXPECT_NEAR(modelView[14], -8, 1e-4);
+    }
+    ASSERT_TRUE(s.Type("Escape"));
+    EXPECT_TRUE(s.EndsWithStatusZero("Escape"));
 }
 
 }

@@ -51,6 +51,19 @@ inline std::string On(const std::string& display, const std::string& command)
     return (display.empty() ? "" : "DISPLAY=" + display + " ") + command;
 }
 
+// What another program finds on the clipboard of display.
+inline std::string OtherProgramsClipboard(const std::string& display)
+{
+    std::string text;
+    if (FILE* out = popen(On(display, "timeout 5 xclip -o -selection clipboard 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
+            text.append(buffer, n);
+        pclose(out);
+    }
+    return text;
+}
+
 // The shown top-level window of process pid on display, or None.
 inline Window ShownWindow(const std::string& display, pid_t pid)
 {
@@ -201,5 +214,19 @@ struct Session
     Display* display = nullptr;
     Window sheet = None;
 };
+
+// Every shown top-level window of the program but the sheet: the code window.
+inline Window CodeWindowOf(Session& s)
+{
+    const std::string command =
+        On(s.name, "xdotool search --onlyvisible --pid " + std::to_string(s.program.pid) + " 2>/dev/null");
+    Window found = None;
+    if (FILE* out = popen(command.c_str(), "r")) {
+        for (unsigned long w; std::fscanf(out, "%lu", &w) == 1;)
+            found = w != s.sheet ? w : found;
+        pclose(out);
+    }
+    return found;
+}
 
 }

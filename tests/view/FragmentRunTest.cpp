@@ -218,3 +218,29 @@ TEST(FragmentRunTest, WorkedOutModelViewMatrixIsOpenGLs)
 }
 
 }
+
+// The projection worked out from the record, as the code window prints it
+// without OpenGL, is the one OpenGL makes from the same record: the box and
+// the frustum, the window's own and edited, at several aspects, 0 too.
+TEST(FragmentRunTest, WorkedOutProjectionMatrixIsOpenGLs)
+{
+    Shown<CCubeWnd> shown;
+    ViewState edited = shown.wnd->State();
+    edited.ortho = {-3.5, 7.25, -2.0, 9.0, 0.5, 40.0};
+    edited.frustum = {60.0, 0.25, 300.0};
+    for (const ViewState record : {shown.wnd->State(), edited})
+        for (const bool perspective : {false, true})
+            for (const wxSize size : {wxSize(255, 255), wxSize(640, 200), wxSize(120, 700), wxSize(300, 0), wxSize(0, 200)}) {
+                ViewState s = record;
+                s.perspective = perspective;
+                shown.wnd->SetRecord(s, 0);
+                shown.wnd->OnSize(size.x, size.y);
+                FragmentInputs in;
+                ASSERT_TRUE(ReadFragmentInputs(*shown.wnd, in));
+                float worked[16];
+                SceneProjection(in.state, worked);
+                for (int k = 0; k < 16; ++k)
+                    EXPECT_FLOAT_EQ(worked[k], in.projection[k])
+                        << k << (perspective ? " perspective " : " box ") << size.x << "x" << size.y;
+            }
+}
