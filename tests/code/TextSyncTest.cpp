@@ -105,6 +105,12 @@ TEST(TextSync, AValueAFloatCannotHoldIsKeptAsTypedKeyByKey)
         EXPECT_TRUE(st.Has(std::string("glFogf(GL_FOG_DENSITY, ") + typed + ");")) << typed;
         EXPECT_EQ(st.reason, "") << typed;
         EXPECT_EQ(st.now.state.fogDensity, float(std::stod(std::string(typed).insert(0, "0")))) << typed;
+        // A switch elsewhere, the caret gone: the spelling still stays.
+        st.caret = 0;
+        ViewState s = st.now.state;
+        s.lamp[1] = true;
+        st.Program(s);
+        EXPECT_TRUE(st.Has(std::string("glFogf(GL_FOG_DENSITY, ") + typed + ");")) << typed;
     }
 }
 
@@ -242,4 +248,24 @@ TEST(TextSync, AnAngleTypedAfterItsMinusSignIsTakenToo)
     st.Select(shown.substr(11), "glRotated(");
     st.text.insert(size_t(st.caret++), 1, '3');
     EXPECT_TRUE(st.sync.Edited(st.text, Span{st.caret, 0}, st.now.state).anglesTyped);
+}
+
+// What the student writes differently but means the same stays: a fixed
+// float without its f, and an angle past 360 while a switch changes another line.
+TEST(TextSync, TheStudentsOwnSpellingOfTheSameValueStays)
+{
+    ViewState s = Foggy();
+    s.perspective = true;
+    Student st(s);
+    st.text.replace(st.text.find("-9.6f"), 5, "-9.6");
+    st.text.replace(st.text.find("glRotated(10.0"), 14, "glRotated(370.0");
+    st.caret = 0;
+    st.Read();
+    EXPECT_EQ(st.reason, "");
+    s = st.now.state;
+    s.lamp[2] = true;
+    st.Program(s);
+    EXPECT_TRUE(st.Has("glTranslatef(0.0f, 0.0f, -9.6);"));
+    EXPECT_TRUE(st.Has("glRotated(370.0, 1.0"));
+    EXPECT_TRUE(st.Has("glEnable(GL_LIGHT2);"));
 }
