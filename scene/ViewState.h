@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <tuple>
 #include <utility>
 
@@ -73,6 +74,35 @@ struct ViewState
     bool operator==(const ViewState& o) const { return Tie() == o.Tie(); }
     bool operator!=(const ViewState& o) const { return !(*this == o); }
 };
+
+namespace viewstate {
+
+// How many members an aggregate has: the most initializers its braces take.
+struct AnyValue
+{
+    template <class T>
+    operator T() const;
+};
+template <class T, class... A>
+constexpr auto TakesBraces(int) -> decltype(T{A{}...}, true) { return true; }
+template <class T, class... A>
+constexpr bool TakesBraces(long) { return false; }
+template <class T, class... A>
+constexpr std::size_t MemberCount()
+{
+    if constexpr (TakesBraces<T, A..., AnyValue>(0))
+        return MemberCount<T, A..., AnyValue>();
+    else
+        return sizeof...(A);
+}
+
+}
+
+// A member added to the record and not to Fields would drop out of ==,
+// Merged and undo without a word: the build stops instead.
+static_assert(viewstate::MemberCount<ViewState>() ==
+                  std::tuple_size_v<decltype(ViewState::Fields(std::declval<ViewState&>()))>,
+              "ViewState::Fields must list every member of ViewState");
 
 // The record a lit scene starts from (whiteLamp for the texture page): the
 // lamps off, as the pages switch them.
