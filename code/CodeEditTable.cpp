@@ -2,6 +2,7 @@
 
 #include "CodeFragment.h"
 #include "Resources.h"
+#include "SceneSwitches.h"
 
 #include <cfloat>
 #include <cmath>
@@ -72,42 +73,35 @@ struct Reading
     }
 };
 
-struct Capability { const char* name; bool ViewState::*field; };
-
-const Capability kCapabilities[] = {
-    {"GL_LINE_SMOOTH", &ViewState::lineSmoothing}, {"GL_BLEND", &ViewState::blend},
-    {"GL_NORMALIZE", &ViewState::normalize},       {"GL_AUTO_NORMAL", &ViewState::autoNormal},
-    {"GL_ALPHA_TEST", &ViewState::alphaTest},      {"GL_COLOR_MATERIAL", &ViewState::colourMaterial},
-    {"GL_DEPTH_TEST", &ViewState::depthTest},      {"GL_LIGHTING", &ViewState::lighting},
-    {"GL_LIGHT4", &ViewState::whiteLamp},          {"GL_FOG", &ViewState::fog},
-};
-
 bool* Switched(ViewState& s, std::string_view cap)
 {
     for (const Capability& c : kCapabilities)
         if (cap == c.name)
             return &(s.*c.field);
-    static const char* const lamps[3] = {"GL_LIGHT0", "GL_LIGHT1", "GL_LIGHT2"};
-    for (size_t i = 0; i < 3; ++i)
-        if (cap == lamps[i])
-            return &s.lamp[i];
-    return nullptr;
+    const int lamp = LampNamed(cap);
+    return lamp >= 0 && lamp < 3 ? &s.lamp[size_t(lamp)] : nullptr;
 }
 
-// GL_LIGHT0..2 are 0..2, GL_LIGHT4 the white lamp 3; -1 for others.
-int LampIndex(const Reading& r)
+// What the reading of one text goes on from, call to call.
+struct Context
 {
-    const char* const names[4] = {"GL_LIGHT0", "GL_LIGHT1", "GL_LIGHT2", "GL_LIGHT4"};
-    for (int i = 0; i < 4; ++i)
-        if (r.Is(0, names[i]))
-            return i;
-    return -1;
+    const bool* printedUnder;   // glScalef's projection; null: the one the text sets
+    int rotations = 0;  // the cube's glRotated calls so far: angle x, then y
+};
+
+using Read = bool (*)(Reading&, ViewState&, Context&);
+
+bool ReadSwitch(Reading& r, ViewState& s, Context&)
+{
+    bool* on = r.call.args[0].kind == CodeArg::Name ? Switched(s, r.call.args[0].name) : nullptr;
+    if (on)
+        *on = r.call.name == "glEnable";
+    return on;
 }
 
-unsigned Projection(Reading& r, ViewState& s, bool perspective)
+bool ReadProjection(Reading& r, ViewState& s, Context&)
 {
-    if (!r.Count(perspective ? 4 : 6))
-        return 0;
+    const bool perspective = r.call.name == "gluPerspective";
     double v[6] = {};
     for (size_t i = 0; i < r.call.args.size(); ++i)
         v[i] = r.Number(i);
@@ -125,28 +119,27 @@ unsigned Projection(Reading& r, ViewState& s, bool perspective)
         std::copy(v, v + 6, s.ortho.begin());
     }
     s.perspective = perspective;
-    return kNameEditable | (perspective ? 0xFu : 0x3Fu);
+    return true;
 }
 
-unsigned Lamp(Reading& r, ViewState& s)
+// glLightfv(lamp, what, array): the lamp from its name; the white lamp has no position.
+template <std::array<Rgba, 4> ViewState::*colours>
+bool ReadLampColour(Reading& r, ViewState& s, Context&)
 {
-    const int lamp = LampIndex(r);
-    if (!r.Count(3) || lamp < 0)
-        return 0;
-    Rgba* target = r.Is(1, "GL_DIFFUSE") ? &s.lampDiffuse[lamp] : r.Is(1, "GL_SPECULAR") ? &s.lampSpecular[lamp]
-                   : r.Is(1, "GL_POSITION") && lamp < 3 ? &s.lampPosition[lamp] : nullptr;
-    if (!target)
-        return 0;
-    r.Array(2, *target);
-    return 1u << 2;
+    const int lamp = LampNamed(r.call.args[0].name);
+    return lamp >= 0 && (r.Array(2, (s.*colours)[size_t(lamp)]), true);
 }
 
-unsigned Scale(Reading& r, ViewState& s, bool perspective)
+bool ReadLampPosition(Reading& r, ViewState& s, Context&)
 {
-    if (!r.Count(3))
-        return 0;
-    // In perspective the fragment prints half the record's factors.
-    const float k = perspective ? 0.5f : 1.0f;
+    const int lamp = LampNamed(r.call.args[0].name);
+    return lamp >= 0 && lamp < 3 && (r.Array(2, s.lampPosition[size_t(lamp)]), true);
+}
+
+bool ReadScale(Reading& r, ViewState& s, Context& c)
+{
+    // The fragment prints the factors at the share of the projection they were printed under.
+    const float k = SizeShare(c.printedUnder ? *c.printedUnder : s.perspective);
     float* f[3] = {&s.scaleX, &s.scaleY, &s.scaleZ};
     for (size_t i = 0; i < 3 && r.ok; ++i) {
         const float v = r.Float(i) / k;
@@ -155,11 +148,132 @@ unsigned Scale(Reading& r, ViewState& s, bool perspective)
                    Number(kScaleBounds[0] * k) + " .. " + Number(kScaleBounds[1] * k));
         *f[i] = v;
     }
-    return 7;
+    return true;
 }
 
-unsigned Single(Reading& r, ViewState& s, int& rotations);
+bool ReadLineWidth(Reading& r, ViewState& s, Context&)
+{
+    const float w = r.Float(0);
+    r.Check(w > 0, r.call.args[0], N_("Толщина линии должна быть больше нуля"));
+    s.lineWidth = w / s.pixelScale;
+    return true;
+}
 
+bool ReadPolygonMode(Reading& r, ViewState& s, Context&)
+{
+    r.Check(r.Is(1, "GL_FILL") || r.Is(1, "GL_LINE"), r.call.args[1], N_("Здесь можно только GL_FILL или GL_LINE"));
+    s.filled = r.Is(1, "GL_FILL");
+    return true;
+}
+
+bool ReadClearColour(Reading& r, ViewState& s, Context&)
+{
+    for (size_t i = 0; i < 4; ++i)
+        s.clearColour[i] = r.Float(i);
+    return true;
+}
+
+bool ReadFogColour(Reading& r, ViewState& s, Context&) { return r.Array(1, s.fogColour), true; }
+
+bool ReadFogDensity(Reading& r, ViewState& s, Context&)
+{
+    s.fogDensity = r.Float(1);
+    r.Check(s.fogDensity >= 0, r.call.args[1], N_("Плотность тумана не может быть отрицательной"));
+    return true;
+}
+
+bool ReadMaterialSpecular(Reading& r, ViewState& s, Context&) { return r.Array(2, s.materialSpecular), true; }
+
+bool ReadShininess(Reading& r, ViewState& s, Context&)
+{
+    s.shininess = r.Float(2);
+    r.Check(s.shininess >= 0 && s.shininess <= 128, r.call.args[2], N_("Блеск должен быть от 0 до 128"));
+    return true;
+}
+
+// The cube's two turns; the axes turn by glRotatef, which is fixed.
+bool ReadAngle(Reading& r, ViewState& s, Context& c)
+{
+    if (c.rotations == 2)
+        return false;
+    (c.rotations++ ? s.angleY : s.angleX) = r.Number(0);
+    return true;
+}
+
+constexpr unsigned Arg(unsigned i) { return 1u << i; }
+constexpr unsigned Args(unsigned n) { return (1u << n) - 1; }
+
+// Every call whose numbers or constants the student may change: its name,
+// how many arguments it takes, the constant that picks it out (keyAt, key),
+// the arguments that may change (every other one is fixed as printed), and
+// how they go into the record, with their ranges.
+struct EditRule
+{
+    const char* call;
+    size_t args;
+    int keyAt;
+    const char* key;
+    unsigned editable;
+    Read read;
+};
+
+const EditRule kEditRules[] = {
+    {"glEnable", 1, -1, nullptr, kNameEditable, ReadSwitch},
+    {"glDisable", 1, -1, nullptr, kNameEditable, ReadSwitch},
+    {"glOrtho", 6, -1, nullptr, kNameEditable | Args(6), ReadProjection},
+    {"gluPerspective", 4, -1, nullptr, kNameEditable | Args(4), ReadProjection},
+    {"glLightfv", 3, 1, "GL_DIFFUSE", Arg(2), ReadLampColour<&ViewState::lampDiffuse>},
+    {"glLightfv", 3, 1, "GL_SPECULAR", Arg(2), ReadLampColour<&ViewState::lampSpecular>},
+    {"glLightfv", 3, 1, "GL_POSITION", Arg(2), ReadLampPosition},
+    {"glScalef", 3, -1, nullptr, Args(3), ReadScale},
+    {"glLineWidth", 1, -1, nullptr, Arg(0), ReadLineWidth},
+    {"glPolygonMode", 2, -1, nullptr, Arg(1), ReadPolygonMode},
+    {"glClearColor", 4, -1, nullptr, Args(4), ReadClearColour},
+    {"glFogfv", 2, 0, "GL_FOG_COLOR", Arg(1), ReadFogColour},
+    {"glFogf", 2, 0, "GL_FOG_DENSITY", Arg(1), ReadFogDensity},
+    {"glMaterialfv", 3, 1, "GL_SPECULAR", Arg(2), ReadMaterialSpecular},
+    {"glMaterialf", 3, 1, "GL_SHININESS", Arg(2), ReadShininess},
+    {"glRotated", 4, -1, nullptr, Arg(0), ReadAngle},
+};
+
+// The rule for call: the first of its name whose key it names; none for a
+// call that is fixed as printed.
+const EditRule* RuleFor(const CodeItem& call)
+{
+    const EditRule* named = nullptr;
+    for (const EditRule& rule : kEditRules) {
+        if (call.name != rule.call)
+            continue;
+        named = named ? named : &rule;
+        const bool keyed = rule.keyAt < 0 || (size_t(rule.keyAt) < call.args.size() &&
+                                              call.args[size_t(rule.keyAt)].kind == CodeArg::Name &&
+                                              call.args[size_t(rule.keyAt)].name == rule.key);
+        if (keyed)
+            return &rule;
+    }
+    // A keyed call with another key is fixed, but its count is still checked.
+    return named && named->keyAt < 0 ? named : nullptr;
+}
+
+}
+
+bool ApplyEdits(const std::vector<CodeItem>& items, ViewState& s, std::vector<unsigned>& mask, CodeError& error,
+                const bool* perspective)
+{
+    mask.assign(items.size(), 0);
+    Context context{perspective};
+    for (size_t i = 0; i < items.size(); ++i) {
+        const CodeItem& call = items[i];
+        const EditRule* rule = call.kind == CodeItem::Call ? RuleFor(call) : nullptr;
+        if (!rule)
+            continue;
+        Reading r{call, error};
+        if (r.Count(rule->args) && rule->read(r, s, context))
+            mask[i] = rule->editable;
+        if (!r.ok)
+            return false;
+    }
+    return true;
 }
 
 ViewState WithSwitchesOf(ViewState s, const ViewState& from)
@@ -176,84 +290,4 @@ int CallFamily(std::string_view name)
     if (name == "glEnable" || name == "glDisable")
         return 1;
     return name == "glOrtho" || name == "gluPerspective" ? 2 : 0;
-}
-
-bool ApplyEdits(const std::vector<CodeItem>& items, ViewState& s, std::vector<unsigned>& mask, CodeError& error,
-                const bool* perspective)
-{
-    mask.assign(items.size(), 0);
-    int rotations = 0;
-    for (size_t i = 0; i < items.size(); ++i) {
-        const CodeItem& call = items[i];
-        if (call.kind != CodeItem::Call)
-            continue;
-        Reading r{call, error};
-        if (call.name == "glOrtho" || call.name == "gluPerspective")
-            mask[i] = Projection(r, s, call.name == "gluPerspective");
-        else if (call.name == "glLightfv")
-            mask[i] = Lamp(r, s);
-        else if (call.name == "glScalef")
-            mask[i] = Scale(r, s, perspective ? *perspective : s.perspective);
-        else
-            mask[i] = Single(r, s, rotations);
-        if (!r.ok)
-            return false;
-    }
-    return true;
-}
-
-namespace {
-
-// The calls with one switch, number or array to read.
-unsigned Single(Reading& r, ViewState& s, int& rotations)
-{
-    const std::string_view name = r.call.name;
-    const auto& a = r.call.args;
-    if (CallFamily(name) == 1) {
-        bool* on = r.Count(1) && a[0].kind == CodeArg::Name ? Switched(s, a[0].name) : nullptr;
-        if (on)
-            *on = name == "glEnable";
-        return on ? kNameEditable : 0;
-    }
-    if (name == "glLineWidth" && r.Count(1)) {
-        const float w = r.Float(0);
-        r.Check(w > 0, a[0], N_("Толщина линии должна быть больше нуля"));
-        s.lineWidth = w / s.pixelScale;
-        return 1;
-    }
-    if (name == "glPolygonMode" && r.Count(2)) {
-        r.Check(r.Is(1, "GL_FILL") || r.Is(1, "GL_LINE"), a[1], N_("Здесь можно только GL_FILL или GL_LINE"));
-        s.filled = r.Is(1, "GL_FILL");
-        return 2;
-    }
-    if (name == "glClearColor" && r.Count(4)) {
-        for (size_t i = 0; i < 4; ++i)
-            s.clearColour[i] = r.Float(i);
-        return 0xF;
-    }
-    if (name == "glFogfv" && r.Count(2) && r.Is(0, "GL_FOG_COLOR")) {
-        r.Array(1, s.fogColour);
-        return 2;
-    }
-    if (name == "glFogf" && r.Count(2) && r.Is(0, "GL_FOG_DENSITY")) {
-        s.fogDensity = r.Float(1);
-        r.Check(s.fogDensity >= 0, a[1], N_("Плотность тумана не может быть отрицательной"));
-        return 2;
-    }
-    if (name == "glMaterialfv" && r.Count(3) && r.Is(1, "GL_SPECULAR")) {
-        r.Array(2, s.materialSpecular);
-        return 4;
-    }
-    if (name == "glMaterialf" && r.Count(3) && r.Is(1, "GL_SHININESS")) {
-        s.shininess = r.Float(2);
-        r.Check(s.shininess >= 0 && s.shininess <= 128, a[2], N_("Блеск должен быть от 0 до 128"));
-        return 4;
-    }
-    if (name == "glRotated" && rotations < 2 && r.Count(4)) {
-        (rotations++ ? s.angleY : s.angleX) = r.Number(0);
-        return 1;
-    }
-    return 0;
-}
-
 }

@@ -1,5 +1,6 @@
 #include "CodeFragment.h"
 
+#include "SceneSwitches.h"
 #include "SceneTables.h"
 #include "CodeWords.h"
 #include "Resources.h"
@@ -47,6 +48,11 @@ std::string Array(const Numbers& v, int n)
 std::string Switch(bool on, const char* cap)
 {
     return std::string("    ") + (on ? "glEnable(" : "glDisable(") + cap + ");\n";
+}
+
+std::string Switch(const ViewState& s, bool ViewState::*field)
+{
+    return Switch(s.*field, CapabilityOf(field).name);
 }
 
 }
@@ -102,17 +108,17 @@ std::string Switches(const FragmentInputs& in)
 {
     const ViewState& s = in.state;
     std::string t = "    /* " + Said("Что включено и что выключено.") + " */\n";
-    t += Switch(s.lineSmoothing, "GL_LINE_SMOOTH");
+    t += Switch(s, &ViewState::lineSmoothing);
     t += "    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);\n";
-    t += Switch(s.blend, "GL_BLEND");
+    t += Switch(s, &ViewState::blend);
     t += "    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);\n";
     t += "    glLineWidth(" + FloatLiteral(s.lineWidth * s.pixelScale) + ");\n";
     if (Lit(in.kind)) {
-        t += Switch(s.normalize, "GL_NORMALIZE") + Switch(s.autoNormal, "GL_AUTO_NORMAL");
-        t += Switch(s.alphaTest, "GL_ALPHA_TEST") + Switch(s.colourMaterial, "GL_COLOR_MATERIAL");
+        t += Switch(s, &ViewState::normalize) + Switch(s, &ViewState::autoNormal);
+        t += Switch(s, &ViewState::alphaTest) + Switch(s, &ViewState::colourMaterial);
     }
-    t += Switch(s.depthTest, "GL_DEPTH_TEST");
-    t += Switch(s.lighting, "GL_LIGHTING");
+    t += Switch(s, &ViewState::depthTest);
+    t += Switch(s, &ViewState::lighting);
     t += std::string("    glPolygonMode(GL_FRONT_AND_BACK, ") + (s.filled ? "GL_FILL" : "GL_LINE") + ");\n\n";
     return t;
 }
@@ -145,11 +151,10 @@ std::string Lamps(const FragmentInputs& in)
     std::string t = "    /* " + Said("Лампы: их положения заданы при единичной матрице, они не вращаются с кубом.") + " */\n";
     const ViewState& s = in.state;
     if (in.kind == SceneKind::TexCube)
-        t += Lamp(s, 3, N_("Белая лампа"), "GL_LIGHT4", s.whiteLamp);
-    static const char* const light[3] = {"GL_LIGHT0", "GL_LIGHT1", "GL_LIGHT2"};
+        t += Lamp(s, 3, N_("Белая лампа"), kLamps[3].name, s.whiteLamp);
     // Every lamp is set up, on or off: a switch in the code changes no other line.
     for (int i = 0; i < 3; ++i)
-        t += Lamp(s, i, kLampName[i], light[i], s.lamp[i]);
+        t += Lamp(s, i, kLampName[i], kLamps[i].name, s.lamp[i]);
     return t + "\n";
 }
 
@@ -175,7 +180,7 @@ std::string Fog(const FragmentInputs& in)
     t += "        const GLfloat colour[4] = " + Array(in.state.fogColour, 4) + ";\n";
     t += "        glFogfv(GL_FOG_COLOR, colour);\n";
     t += "        glFogf(GL_FOG_DENSITY, " + FloatLiteral(in.state.fogDensity) + ");\n    }\n";
-    return t + Switch(in.state.fog, "GL_FOG") + "\n";
+    return t + Switch(in.state, &ViewState::fog) + "\n";
 }
 
 std::string Material(const ViewState& s)
@@ -233,8 +238,8 @@ void CubeDepthRange(const float m[16], double h, double& nearest, double& farthe
 void CubeModelView(const ViewState& s, float m[16])
 {
     const double pi = 3.14159265358979323846, a = s.angleX * pi / 180, b = s.angleY * pi / 180;
-    const double k = s.perspective ? 0.5 : 1.0, ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
-    // Translate(0, 0, -8) * RotateX(a) * RotateY(b) * Scale, column by column.
+    const double k = SizeShare(s.perspective), ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+    // Translate(0, 0, -distance) * RotateX(a) * RotateY(b) * Scale, column by column.
     const double columns[3][3] = {{cb, sa * sb, -ca * sb}, {0, ca, sa}, {sb, -sa * cb, ca * cb}};
     const double scale[3] = {s.scaleX * k, s.scaleY * k, s.scaleZ * k};
     for (int c = 0; c < 3; ++c) {
@@ -242,7 +247,7 @@ void CubeModelView(const ViewState& s, float m[16])
             m[4 * c + r] = float(columns[c][r] * scale[c]);
         m[4 * c + 3] = 0;
     }
-    m[12] = 0, m[13] = 0, m[14] = -8, m[15] = 1;
+    m[12] = 0, m[13] = 0, m[14] = float(-kSceneDistance), m[15] = 1;
 }
 
 std::string CodeFragmentSetUp(const FragmentInputs& in)

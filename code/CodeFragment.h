@@ -8,6 +8,7 @@
 #pragma once
 
 #include "SceneKind.h"
+#include "SceneTables.h"
 #include "ViewState.h"
 
 #include <string>
@@ -22,7 +23,7 @@ struct FragmentInputs
     float modelView[16] = {};
     // The texture page's picture; 0 by 0 when it could not be read.
     int pictureWidth = 0, pictureHeight = 0;
-    double halfSize = 2.5;
+    double halfSize = kHalfEdge;
 };
 
 // The fragment as a whole. Its numbers are those the window draws with: the

@@ -23,15 +23,24 @@ const char* PageTitle(SceneKind k)
     return N_("Оси");
 }
 
+std::string Floats(std::initializer_list<float> v)
+{
+    std::string s;
+    for (float f : v)
+        s += (s.empty() ? "" : ", ") + FloatLiteral(f);
+    return s;
+}
+
 std::string Axes(bool perspective)
 {
     std::string t = "    /* " + Said("Оси: красные, с постоянным наклоном, куб их не вращает.") + " */\n    glPushMatrix();\n";
-    t += perspective ? "    glTranslatef(0.0f, 0.0f, -9.6f);\n" : "    glTranslatef(0.5f, -0.5f, 0.0f);\n";
-    t += "    glRotatef(20.0f, 1.0f, 0.0f, 0.0f);\n    glRotatef(-30.0f, 0.0f, 1.0f, 0.0f);\n";
+    const float* shift = kAxesShift[perspective];
+    t += "    glTranslatef(" + Floats({shift[0], shift[1], shift[2]}) + ");\n";
+    t += "    glRotatef(" + Floats({kAxesTilt[0], 1, 0, 0}) + ");\n    glRotatef(" + Floats({kAxesTilt[1], 0, 1, 0}) + ");\n";
     t += "    glBegin(GL_LINES);\n";
-    for (const char* end : {"20.0f, 0.0f, 0.0f", "0.0f, 20.0f, 0.0f", "0.0f, 0.0f, 20.0f"})
-        t += std::string("    glColor3f(1.0f, 0.0f, 0.0f);\n    glVertex3f(0.0f, 0.0f, 0.0f);\n") +
-             "    glVertex3f(" + end + ");\n";
+    for (int axis = 0; axis < 3; ++axis)
+        t += "    glColor3f(" + Floats({1, 0, 0}) + ");\n    glVertex3f(" + Floats({0, 0, 0}) + ");\n    glVertex3f(" +
+             Floats({axis == 0 ? kAxisLength : 0, axis == 1 ? kAxisLength : 0, axis == 2 ? kAxisLength : 0}) + ");\n";
     return t + "    glEnd();\n    glPopMatrix();\n\n";
 }
 
@@ -87,12 +96,12 @@ std::string Cube(const FragmentInputs& in)
 std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded)
 {
     const ViewState& s = in.state;
-    const float k = s.perspective ? 0.5f : 1.0f;
+    const float k = SizeShare(s.perspective);
     std::string t = "void DrawScene(void)\n{\n    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);\n\n";
     t += Axes(s.perspective);
     t += "    /* " + (s.perspective ? Said("Куб: сдвиг, повороты на текущие углы, размер (в перспективе половина множителей).")
                                 : Said("Куб: сдвиг, повороты на текущие углы, размер.")) + " */\n";
-    t += "    glPushMatrix();\n    glTranslated(0.0, 0.0, -8.0);\n";
+    t += "    glPushMatrix();\n    glTranslated(0.0, 0.0, " + Number(-kSceneDistance) + ");\n";
     t += "    glRotated(" + Number(s.angleX) + ", 1.0, 0.0, 0.0);\n";
     t += "    glRotated(" + Number(s.angleY) + ", 0.0, 1.0, 0.0);\n";
     if (scaleBounded)

@@ -23,6 +23,21 @@ inline constexpr CubeFace kCubeFaces[6] = {
 // Texture coordinates of vertices 1 to 4 of every face.
 inline constexpr float kFaceTexCoords[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 
+// The cube's half edge: it spans -h..h on each axis.
+inline constexpr double kHalfEdge = 2.5;
+// The cube's centre lies this far in front of the eye, on -z.
+inline constexpr double kSceneDistance = 8.0;
+// The perspective view shows the scene nearer, so the cube is drawn at
+// this share of its size there.
+inline constexpr float kPerspectiveShare = 0.5f;
+inline constexpr float SizeShare(bool perspective) { return perspective ? kPerspectiveShare : 1.0f; }
+
+// The red axes: shifted (in the box, in perspective behind the scene),
+// tilted about x then y by fixed angles, each kAxisLength long.
+inline constexpr float kAxesShift[2][3] = {{0.5f, -0.5f, 0.0f}, {0.0f, 0.0f, -9.6f}};
+inline constexpr float kAxesTilt[2] = {20.0f, -30.0f};
+inline constexpr float kAxisLength = 20.0f;
+
 namespace scenetables {
 
 // The cut-off stays at 180 degrees, so this direction has no effect.

@@ -7,6 +7,7 @@
 #include "EditHistory.h"
 #include "PacedTimer.h"
 #include "SceneKind.h"
+#include "SceneTables.h"
 #include "ViewState.h"
 
 #include <wx/glcanvas.h>
@@ -94,7 +95,7 @@ protected:
     // be had, and the window then shows no picture.
     virtual bool CreateRenderingContext();
 
-    float m_halfSize = 2.5f;
+    float m_halfSize = float(kHalfEdge);
 
 private:
     void SetUp();

@@ -1,5 +1,6 @@
 #include "GLFrame.h"
 
+#include "SceneSwitches.h"
 #include "SceneTables.h"
 
 #include <GL/gl.h>
@@ -15,22 +16,16 @@ void DrawAxes(bool perspective)
 {
     // The axes keep a fixed tilt; in perspective they sit behind the scene.
     glPushMatrix();
-    if (perspective)
-        glTranslatef(0.0f, 0.0f, -9.6f);
-    else
-        glTranslatef(0.5f, -0.5f, 0.0f);
-    glRotatef(20.0f, 1.0f, 0.0f, 0.0f);
-    glRotatef(-30.0f, 0.0f, 1.0f, 0.0f);
+    const float* shift = kAxesShift[perspective];
+    glTranslatef(shift[0], shift[1], shift[2]);
+    glRotatef(kAxesTilt[0], 1.0f, 0.0f, 0.0f);
+    glRotatef(kAxesTilt[1], 0.0f, 1.0f, 0.0f);
     glBegin(GL_LINES);
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(20.0f, 0.0f, 0.0f);
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, 20.0f, 0.0f);
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 20.0f);
+    for (int axis = 0; axis < 3; ++axis) {
+        glColor3f(1.0f, 0.0f, 0.0f);
+        glVertex3f(0.0f, 0.0f, 0.0f);
+        glVertex3f(axis == 0 ? kAxisLength : 0.0f, axis == 1 ? kAxisLength : 0.0f, axis == 2 ? kAxisLength : 0.0f);
+    }
     glEnd();
     glPopMatrix();
 }
@@ -71,20 +66,23 @@ void ApplySize(const ViewState& s)
     ApplyProjection(s);
 }
 
-// The capabilities the code prints in SetUpScene, but for the lamps and fog.
-const std::pair<GLenum, bool ViewState::*> kSwitches[] = {
-    {GL_BLEND, &ViewState::blend},          {GL_NORMALIZE, &ViewState::normalize},
-    {GL_AUTO_NORMAL, &ViewState::autoNormal}, {GL_ALPHA_TEST, &ViewState::alphaTest},
-    {GL_COLOR_MATERIAL, &ViewState::colourMaterial}, {GL_DEPTH_TEST, &ViewState::depthTest},
-    {GL_LIGHTING, &ViewState::lighting},    {GL_LIGHT4, &ViewState::whiteLamp}};
+// The scene's enums are OpenGL's own.
+static_assert(kCapabilities[0].glEnum == GL_LINE_SMOOTH && kCapabilities[1].glEnum == GL_BLEND &&
+              kCapabilities[2].glEnum == GL_NORMALIZE && kCapabilities[3].glEnum == GL_AUTO_NORMAL &&
+              kCapabilities[4].glEnum == GL_ALPHA_TEST && kCapabilities[5].glEnum == GL_COLOR_MATERIAL &&
+              kCapabilities[6].glEnum == GL_DEPTH_TEST && kCapabilities[7].glEnum == GL_LIGHTING &&
+              kCapabilities[8].glEnum == GL_LIGHT4 && kCapabilities[9].glEnum == GL_FOG);
+static_assert(kLamps[0].glEnum == GL_LIGHT0 && kLamps[1].glEnum == GL_LIGHT1 && kLamps[2].glEnum == GL_LIGHT2 &&
+              kLamps[3].glEnum == GL_LIGHT4);
 
-// The record's lamps 0 to 3: the coloured ones, then the white one.
-const GLenum kLights[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
+// Smoothing and fog, which the pages switch, have parts of their own.
+bool HasOwnPart(const Capability& c) { return c.field == &ViewState::lineSmoothing || c.field == &ViewState::fog; }
 
 void ApplySwitches(const ViewState& s)
 {
-    for (const auto& [cap, field] : kSwitches)
-        Switch(cap, s.*field);
+    for (const Capability& c : kCapabilities)
+        if (!HasOwnPart(c))
+            Switch(c.glEnum, s.*c.field);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, s.filled ? GL_FILL : GL_LINE);
 }
@@ -92,7 +90,7 @@ void ApplySwitches(const ViewState& s)
 void ApplyLamps(const ViewState& s)
 {
     for (int i = 0; i < 3; ++i)
-        Switch(kLights[i], s.lamp[i]);
+        Switch(kLamps[i].glEnum, s.lamp[i]);
 }
 
 // Between frames the model-view matrix is the identity: the positions are
@@ -101,13 +99,13 @@ void ApplyLamps(const ViewState& s)
 void ApplyLampColours(const ViewState& s)
 {
     for (int i = 0; i < 4; ++i) {
-        glLightfv(kLights[i], GL_DIFFUSE, s.lampDiffuse[i].data());
-        glLightfv(kLights[i], GL_SPECULAR, s.lampSpecular[i].data());
+        glLightfv(kLamps[i].glEnum, GL_DIFFUSE, s.lampDiffuse[i].data());
+        glLightfv(kLamps[i].glEnum, GL_SPECULAR, s.lampSpecular[i].data());
     }
     for (int i = 0; i < 3; ++i)
-        glLightfv(kLights[i], GL_POSITION, s.lampPosition[i].data());
+        glLightfv(kLamps[i].glEnum, GL_POSITION, s.lampPosition[i].data());
     for (int i = 0; i < 3; ++i)
-        glLightfv(kLights[i], GL_SPOT_DIRECTION, scenetables::kNoSpotDirection);
+        glLightfv(kLamps[i].glEnum, GL_SPOT_DIRECTION, scenetables::kNoSpotDirection);
 }
 
 // Ambient and diffuse follow the current colour (GL_COLOR_MATERIAL); both
@@ -119,7 +117,7 @@ void ApplyMaterial(const ViewState& s)
     glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
 }
 
-void ApplyFog(const ViewState& s) { Switch(GL_FOG, s.fog); }
+void ApplyFog(const ViewState& s) { Switch(CapabilityOf(&ViewState::fog).glEnum, s.fog); }
 
 // Exponential fog: the mode stays at the default, so only the density counts.
 void ApplyFogLook(const ViewState& s)
@@ -131,7 +129,7 @@ void ApplyFogLook(const ViewState& s)
 void ApplyLineSmoothing(const ViewState& s)
 {
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    Switch(GL_LINE_SMOOTH, s.lineSmoothing);
+    Switch(CapabilityOf(&ViewState::lineSmoothing).glEnum, s.lineSmoothing);
 }
 
 void ApplyClearColour(const ViewState& s)
@@ -214,11 +212,10 @@ void DrawFrame(const ViewState& s)
 
 void ApplySceneTransform(const ViewState& s)
 {
-    glTranslated(0.0, 0.0, -8.0);
+    glTranslated(0.0, 0.0, -kSceneDistance);
     glRotated(s.angleX, 1.0, 0.0, 0.0);
     glRotated(s.angleY, 0.0, 1.0, 0.0);
-    // The perspective view shows the scene nearer, so it is drawn at half size.
-    const float k = s.perspective ? 0.5f : 1.0f;
+    const float k = SizeShare(s.perspective);
     glScalef(s.scaleX * k, s.scaleY * k, s.scaleZ * k);
 }
 
@@ -243,25 +240,23 @@ ViewState ReadContextState(const ViewState& s)
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     r.perspective = projection[15] == 0.0f;   // the box keeps w, the frustum takes -z
     for (int i = 0; i < 3; ++i)
-        r.lamp[i] = glIsEnabled(kLights[i]);
-    r.fog = glIsEnabled(GL_FOG);
+        r.lamp[i] = glIsEnabled(kLamps[i].glEnum);
     glGetFloatv(GL_FOG_DENSITY, &r.fogDensity);
     glGetFloatv(GL_FOG_COLOR, r.fogColour.data());
     glGetFloatv(GL_COLOR_CLEAR_VALUE, r.clearColour.data());
-    r.lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
     glGetFloatv(GL_LINE_WIDTH, &r.lineWidth);
     r.lineWidth /= s.pixelScale;
-    for (const auto& [cap, field] : kSwitches)
-        r.*field = glIsEnabled(cap);
+    for (const Capability& c : kCapabilities)
+        r.*c.field = glIsEnabled(c.glEnum);
     GLint polygonMode[2] = {};
     glGetIntegerv(GL_POLYGON_MODE, polygonMode);
     r.filled = polygonMode[0] == GL_FILL;
     for (int i = 0; i < 4; ++i) {
-        glGetLightfv(kLights[i], GL_DIFFUSE, r.lampDiffuse[i].data());
-        glGetLightfv(kLights[i], GL_SPECULAR, r.lampSpecular[i].data());
+        glGetLightfv(kLamps[i].glEnum, GL_DIFFUSE, r.lampDiffuse[i].data());
+        glGetLightfv(kLamps[i].glEnum, GL_SPECULAR, r.lampSpecular[i].data());
     }
     for (int i = 0; i < 3; ++i)
-        glGetLightfv(kLights[i], GL_POSITION, r.lampPosition[i].data());
+        glGetLightfv(kLamps[i].glEnum, GL_POSITION, r.lampPosition[i].data());
     glGetMaterialfv(GL_FRONT, GL_SPECULAR, r.materialSpecular.data());
     glGetMaterialfv(GL_FRONT, GL_SHININESS, &r.shininess);
     return r;
