@@ -3,6 +3,16 @@
 #include "CodeEditTable.h"
 #include "Resources.h"
 
+#include <cfloat>
+#include <cmath>
+
+bool SameNumber(const CodeNumber& typed, const CodeNumber& printed)
+{
+    // A float's number is compared as the float it becomes: "0.1" is 0.1f there.
+    if (!printed.floatSuffix)
+        return typed.value == printed.value;
+    return std::fabs(typed.value) <= FLT_MAX && float(typed.value) == float(printed.value);
+}
 
 namespace {
 

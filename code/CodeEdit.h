@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CodeFragment.h"
+#include "CodeParser.h"
 
 #include <string>
 
@@ -11,6 +12,10 @@ struct CodeEditError
     int offset = -1, length = 0;   // bytes in the text: what to underline
     std::string reason;            // one line, in the program's language
 };
+
+// Whether typed reads as printed does where the call takes it: the fragment
+// prints every GLfloat with an f, and such a number is compared as a float.
+bool SameNumber(const CodeNumber& typed, const CodeNumber& printed);
 
 // text: the code window's text after an edit; now: what it showed before.
 // True: out is now.state with every edited value, the values the student left

@@ -2,9 +2,6 @@
 
 #include "Resources.h"
 
-#include <cfloat>
-#include <cmath>
-
 
 namespace {
 
@@ -303,12 +300,4 @@ bool ReadCode(std::string_view text, std::vector<CodeItem>& items, CodeError& er
 {
     std::vector<Token> tokens;
     return LexCode(text, tokens, error, comments) && ParseCode(text, tokens, items, error);
-}
-
-bool SameNumber(const CodeNumber& typed, const CodeNumber& printed)
-{
-    // A float's number is compared as the float it becomes: "0.1" is 0.1f there.
-    if (!printed.floatSuffix)
-        return typed.value == printed.value;
-    return std::fabs(typed.value) <= FLT_MAX && float(typed.value) == float(printed.value);
 }

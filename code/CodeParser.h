@@ -17,10 +17,6 @@ struct CodeNumber
     int offset = 0, length = 0;
 };
 
-// Whether typed reads as printed does where the call takes it: the fragment
-// prints every GLfloat with an f, and such a number is compared as a float.
-bool SameNumber(const CodeNumber& typed, const CodeNumber& printed);
-
 struct CodeArg
 {
     enum Kind : unsigned char { Number, Name, Address, Names, Array } kind = Number;
