@@ -105,6 +105,13 @@ inline ViewState Merged(const ViewState& base, const ViewState& edited, ViewStat
     return now;
 }
 
+// What the frame multiplies the size factors by: the perspective view shows
+// the scene nearer, so it is drawn at half size.
+inline float SceneSizeFactor(bool perspective)
+{
+    return perspective ? 0.5f : 1.0f;
+}
+
 // s with its angles as a frame is drawn at them: modulo 360. OpenGL turns in
 // single precision, and after a long run the angles' own size would swallow
 // a step of 3 degrees.
