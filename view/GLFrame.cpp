@@ -1,11 +1,10 @@
 #include "GLFrame.h"
 
+#include "GLSwitchTables.h"
 #include "SceneTables.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-
-#include <utility>
 
 namespace glframe {
 
@@ -70,16 +69,6 @@ void ApplySize(const ViewState& s)
     ApplyLineWidth(s);
     ApplyProjection(s);
 }
-
-// The capabilities the code prints in SetUpScene, but for the lamps and fog.
-const std::pair<GLenum, bool ViewState::*> kSwitches[] = {
-    {GL_BLEND, &ViewState::blend},          {GL_NORMALIZE, &ViewState::normalize},
-    {GL_AUTO_NORMAL, &ViewState::autoNormal}, {GL_ALPHA_TEST, &ViewState::alphaTest},
-    {GL_COLOR_MATERIAL, &ViewState::colourMaterial}, {GL_DEPTH_TEST, &ViewState::depthTest},
-    {GL_LIGHTING, &ViewState::lighting},    {GL_LIGHT4, &ViewState::whiteLamp}};
-
-// The record's lamps 0 to 3: the coloured ones, then the white one.
-const GLenum kLights[4] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT4};
 
 void ApplySwitches(const ViewState& s)
 {
@@ -217,8 +206,7 @@ void ApplySceneTransform(const ViewState& s)
     glTranslated(0.0, 0.0, -8.0);
     glRotated(s.angleX, 1.0, 0.0, 0.0);
     glRotated(s.angleY, 0.0, 1.0, 0.0);
-    // The perspective view shows the scene nearer, so it is drawn at half size.
-    const float k = s.perspective ? 0.5f : 1.0f;
+    const float k = SceneSizeFactor(s.perspective);
     glScalef(s.scaleX * k, s.scaleY * k, s.scaleZ * k);
 }
 
@@ -229,42 +217,6 @@ void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView
     ApplySceneTransform(s);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
     glPopMatrix();
-}
-
-ViewState ReadContextState(const ViewState& s)
-{
-    ViewState r = s;
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    r.width = viewport[2];
-    r.height = viewport[3];
-    r.aspect = AspectOf(r.width, r.height);
-    GLfloat projection[16] = {};
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    r.perspective = projection[15] == 0.0f;   // the box keeps w, the frustum takes -z
-    for (int i = 0; i < 3; ++i)
-        r.lamp[i] = glIsEnabled(kLights[i]);
-    r.fog = glIsEnabled(GL_FOG);
-    glGetFloatv(GL_FOG_DENSITY, &r.fogDensity);
-    glGetFloatv(GL_FOG_COLOR, r.fogColour.data());
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, r.clearColour.data());
-    r.lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
-    glGetFloatv(GL_LINE_WIDTH, &r.lineWidth);
-    r.lineWidth /= s.pixelScale;
-    for (const auto& [cap, field] : kSwitches)
-        r.*field = glIsEnabled(cap);
-    GLint polygonMode[2] = {};
-    glGetIntegerv(GL_POLYGON_MODE, polygonMode);
-    r.filled = polygonMode[0] == GL_FILL;
-    for (int i = 0; i < 4; ++i) {
-        glGetLightfv(kLights[i], GL_DIFFUSE, r.lampDiffuse[i].data());
-        glGetLightfv(kLights[i], GL_SPECULAR, r.lampSpecular[i].data());
-    }
-    for (int i = 0; i < 3; ++i)
-        glGetLightfv(kLights[i], GL_POSITION, r.lampPosition[i].data());
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, r.materialSpecular.data());
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, &r.shininess);
-    return r;
 }
 
 }
