@@ -7,6 +7,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // Records that differ from the one before in the projection's numbers alone,
