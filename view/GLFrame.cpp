@@ -6,8 +6,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <utility>
-
 namespace glframe {
 
 namespace {
@@ -226,40 +224,6 @@ void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView
     ApplySceneTransform(s);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
     glPopMatrix();
-}
-
-ViewState ReadContextState(const ViewState& s)
-{
-    ViewState r = s;
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    r.width = viewport[2];
-    r.height = viewport[3];
-    r.aspect = AspectOf(r.width, r.height);
-    GLfloat projection[16] = {};
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    r.perspective = projection[15] == 0.0f;   // the box keeps w, the frustum takes -z
-    for (int i = 0; i < 3; ++i)
-        r.lamp[i] = glIsEnabled(kLamps[i].glEnum);
-    glGetFloatv(GL_FOG_DENSITY, &r.fogDensity);
-    glGetFloatv(GL_FOG_COLOR, r.fogColour.data());
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, r.clearColour.data());
-    glGetFloatv(GL_LINE_WIDTH, &r.lineWidth);
-    r.lineWidth /= s.pixelScale;
-    for (const Capability& c : kCapabilities)
-        r.*c.field = glIsEnabled(c.glEnum);
-    GLint polygonMode[2] = {};
-    glGetIntegerv(GL_POLYGON_MODE, polygonMode);
-    r.filled = polygonMode[0] == GL_FILL;
-    for (int i = 0; i < 4; ++i) {
-        glGetLightfv(kLamps[i].glEnum, GL_DIFFUSE, r.lampDiffuse[i].data());
-        glGetLightfv(kLamps[i].glEnum, GL_SPECULAR, r.lampSpecular[i].data());
-    }
-    for (int i = 0; i < 3; ++i)
-        glGetLightfv(kLamps[i].glEnum, GL_POSITION, r.lampPosition[i].data());
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, r.materialSpecular.data());
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, &r.shininess);
-    return r;
 }
 
 }

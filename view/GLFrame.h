@@ -25,8 +25,13 @@ void ApplySceneTransform(const ViewState& s);
 // is drawn under, as glGetFloatv gives them (column by column).
 void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView[16]);
 
-// s with its context-held part read back from the current context: all but
-// the projection's numbers, of which only the kind shows in the matrix.
+// The record as the current context holds it, from a default ViewState: the
+// switches and lamps as OpenGL gives them, the projection's arguments worked
+// back from its matrix (the projection not in force keeps the defaults; a
+// box's aspect is the viewport's). No context holds the angles and size
+// between frames, so the frame's model-view set-up is made for s's and read
+// back; s gives those inputs and the screen's pixel scale, nothing more.
+// Numbers worked back from single-precision matrices are near, not equal.
 ViewState ReadContextState(const ViewState& s);
 
 }

@@ -57,7 +57,7 @@ struct CodeTypingInputTest : ShownSheet
     void Type(const std::string& keys)
     {
         for (char c : keys) {
-            Input().Char(c == '\n' ? WXK_RETURN : c);
+            Input().Char(c == '\n' ? int(WXK_RETURN) : int(c));
             PumpEvents(kKeyPaceMs);
         }
         Settle();

@@ -4,7 +4,7 @@
 #include "CSamplesApp.h"
 #include "COpenGLWnd.h"
 #include "CPageFrame.h"
-#include "GLFrame.h"
+#include "ContextAgreement.h"
 #include "GLProbe.h"
 #include "ResourceIds.h"
 #include "WxTestMain.h"
@@ -157,7 +157,7 @@ Outcome Replay(const std::vector<Step>& steps, const Interleaving& how)
         EXPECT_TRUE(SetUpAndCurrent(sheet, page)) << how.name << ": page " << page;
         COpenGLWnd* view = sheet.Page(page)->View();
         view->SetAngles(30, 40);
-        EXPECT_TRUE(glframe::ReadContextState(view->State()) == view->State()) << how.name << ": page " << page;
+        EXPECT_TRUE(AgreesWithContext(view->State())) << how.name << ": page " << page;
         view->DrawScene();
         out.records.push_back(view->State());
         out.pictures.push_back(ReadBackFrame());

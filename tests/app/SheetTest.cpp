@@ -6,7 +6,7 @@
 
 #include "COpenGLWnd.h"
 #include "GLBinding.h"
-#include "GLFrame.h"
+#include "ContextAgreement.h"
 #include "CPageFrame.h"
 #include "LoadBmpImage.h"
 #include "Notice.h"
@@ -113,7 +113,7 @@ TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
     }
     lines->SetAngles(set.angleX, set.angleY);
     EXPECT_TRUE(lines->State() == set);
-    EXPECT_TRUE(glframe::ReadContextState(set) == set) << "the context lost a setting";
+    EXPECT_TRUE(AgreesWithContext(set)) << "the context lost a setting";
 }
 
 // Escape closes the sheet while the shown page turns: no page's timer runs

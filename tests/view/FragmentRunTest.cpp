@@ -228,7 +228,7 @@ TEST(FragmentRunTest, WorkedOutProjectionMatrixIsOpenGLs)
     ViewState edited = shown.wnd->State();
     edited.ortho = {-3.5, 7.25, -2.0, 9.0, 0.5, 40.0};
     edited.frustum = {60.0, 0.25, 300.0};
-    for (const ViewState record : {shown.wnd->State(), edited})
+    for (const ViewState& record : {shown.wnd->State(), edited})
         for (const bool perspective : {false, true})
             for (const wxSize size : {wxSize(255, 255), wxSize(640, 200), wxSize(120, 700), wxSize(300, 0), wxSize(0, 200)}) {
                 ViewState s = record;

@@ -2,7 +2,7 @@
 // that waits for the window's first showing, and the record that does not.
 #include "CCubeWnd.h"
 #include "CLightWnd.h"
-#include "GLFrame.h"
+#include "ContextAgreement.h"
 #include "GLBinding.h"
 #include "ResourceIds.h"
 #include "ViewMenu.h"
@@ -114,7 +114,7 @@ std::pair<std::vector<ViewState>, std::vector<unsigned char>> SwitchedWhileShown
         flip(*w.wnd);
         w.wnd->SetAngles(30, 40);
         records.push_back(w.wnd->State());
-        EXPECT_TRUE(glframe::ReadContextState(records.back()) == records.back()) << records.size();
+        EXPECT_TRUE(AgreesWithContext(records.back())) << records.size();
     }
     w.Draw(30, 40);
     return {records, ReadBackFrame()};
@@ -134,7 +134,7 @@ void RecordIsTheTruthWhereverTheSetUpFalls()
             w.wnd->Activate();
             ASSERT_TRUE(w.wnd->IsContextCurrent());
             w.wnd->SetAngles(30, 40);
-            EXPECT_TRUE(glframe::ReadContextState(w.wnd->State()) == w.wnd->State()) << "at set-up";
+            EXPECT_TRUE(AgreesWithContext(w.wnd->State())) << "at set-up";
         };
         for (size_t i = 0; i < kSwitches.size(); ++i) {
             if (i == setUpAt)
@@ -143,7 +143,7 @@ void RecordIsTheTruthWhereverTheSetUpFalls()
             w.wnd->SetAngles(30, 40);
             EXPECT_TRUE(w.wnd->State() == records[i]) << "set up before " << setUpAt << ", switch " << i;
             if (w.wnd->IsSetUp()) {
-                EXPECT_TRUE(glframe::ReadContextState(w.wnd->State()) == w.wnd->State()) << setUpAt << ", " << i;
+                EXPECT_TRUE(AgreesWithContext(w.wnd->State())) << setUpAt << ", " << i;
             }
         }
         if (setUpAt == kSwitches.size())
