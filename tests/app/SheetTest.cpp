@@ -20,7 +20,9 @@
 #include <wx/dcscreen.h>
 #include <wx/stattext.h>
 
+#include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -170,6 +172,27 @@ TEST(Sheet, TabChangesBeforeASetUpLeaveOnlyTheShownPageLive)
         EXPECT_TRUE(PumpEvents(3000, [&] { return frames >= 3 && view->State().angleY != angle; }))
             << "the shown picture froze after first " << c.first;
         COpenGLWnd::ObserveFrames(nullptr);
+    }
+}
+
+// Every refusal has a sentence of its own that shows what the file holds:
+// the value found (hex for a mask), else the byte at fault or the file's name.
+TEST(NoticeBox, EveryRefusalIsToldInItsOwnSentenceWithItsNumbers)
+{
+    DibFailure failure;
+    failure.found = 257;
+    failure.limit = 202;
+    failure.at = 303;
+    std::snprintf(failure.name, sizeof failure.name, "R&D.bmp");
+    std::set<wxString> sentences;
+    for (int r = int(DibReason::CannotOpen); r <= int(DibReason::OutOfMemory); ++r) {
+        failure.reason = DibReason(r);
+        const wxString text = RefusalText(failure);
+        EXPECT_TRUE(text.Contains(r == int(DibReason::CannotOpen) ? "R&D.bmp"
+                                  : r == int(DibReason::RleMalformed) ? "303"
+                                  : r == int(DibReason::Masks) ? "0x101" : "257"))
+            << DibReasonName(failure.reason) << ": " << text;
+        EXPECT_TRUE(sentences.insert(text).second) << DibReasonName(failure.reason) << " repeats: " << text;
     }
 }
 
