@@ -2,6 +2,8 @@
 // application's dialog colours (a stock message box cannot be coloured).
 #pragma once
 
+#include "DibFailure.h"
+
 #include <wx/dialog.h>
 
 class wxStaticText;
@@ -18,6 +20,9 @@ private:
     wxStaticText* m_text = nullptr;
 };
 
-// The loader's notice handler (see Notice.h): a CNoticeBox with the given
-// caption and text, owned by the window that has the keyboard focus.
-void ShowNoticeBox(const char* caption, const char* text);
+// Why the loader refused a picture, as one sentence in the program's language.
+wxString RefusalText(const DibFailure& failure);
+
+// The loader's notice handler (see Notice.h): a CNoticeBox saying why,
+// owned by the window that has the keyboard focus.
+void ShowNoticeBox(const DibFailure& failure);

@@ -11,7 +11,7 @@ namespace {
 
 int g_notices = 0;
 
-void CountNotice(const char*, const char*)
+void CountNotice(const DibFailure&)
 {
     ++g_notices;
 }

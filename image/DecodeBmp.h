@@ -1,6 +1,7 @@
 // The loader's work on a file already in memory, for the fuzzer and the tests.
 #pragma once
 
+#include "DibFailure.h"
 #include "RgbImage.h"
 
 #include <cstddef>
@@ -12,8 +13,8 @@ constexpr size_t kDefaultMaxPixels = size_t{1} << 28;
 
 // Decodes the bitmap file in data[0, size) as LoadBmpImage does once the file
 // is read: a new record, or nullptr after exactly one notice. A picture of
-// more than maxPixels pixels gets "Out of memory." without being allocated.
+// more than maxPixels pixels is refused (OverBudget) without being allocated.
 RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixels = kDefaultMaxPixels);
 
-// The same without the notice: *message is set to its text instead.
-RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixels, const char** message);
+// The same without the notice: *failure says why instead.
+RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixels, DibFailure* failure);

@@ -139,12 +139,12 @@ void ConvertRows(const NormalisedDib& dib, const Palette palette, unsigned char*
 
 }  // namespace
 
-bool ConvertDib(const NormalisedDib& dib, unsigned char* out)
+bool ConvertDib(const NormalisedDib& dib, unsigned char* out, size_t* badAt)
 {
     Palette palette;
     BuildPalette(dib, palette);
     if (dib.header.compression == kBiRle8 || dib.header.compression == kBiRle4)
-        return DecodeRle(dib, palette, out);
+        return DecodeRle(dib, palette, out, badAt);
     ConvertRows(dib, palette, out);
     return true;
 }

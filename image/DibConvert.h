@@ -8,5 +8,6 @@
 // every pixel be stored as 4 bytes (the next pixel overwrites the fourth).
 // Uncompressed rows were checked against the file by ReadDib; an RLE stream
 // is checked run by run as it is decoded, and false means it is malformed
-// (out is then partly written). Pixels an RLE stream skips are black.
-bool ConvertDib(const NormalisedDib& dib, unsigned char* out);
+// (out is then partly written; *badAt as DecodeRle gives it). Pixels an RLE
+// stream skips are black.
+bool ConvertDib(const NormalisedDib& dib, unsigned char* out, size_t* badAt);

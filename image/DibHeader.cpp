@@ -103,31 +103,31 @@ bool IsKnownHeaderSize(uint32_t size)
 
 // The masks of bit fields: inside a V4 or V5 header, else in the three double
 // words after the 40-byte header, where the colour table then starts.
-DibError ReadMasks(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
+bool ReadMasks(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib, DibFailure* failure)
 {
     const uint32_t headerSize = layout->headerSize;
     DefaultMasks(dib->header.bitCount, dib->masks);
     if (dib->header.compression != kBiBitFields || headerSize == kOs2HeaderSize)
-        return DibError::None;
+        return true;
     const size_t at = headerSize == kWindowsHeaderSize ? layout->tableStart : layout->headerStart + kWindowsHeaderSize;
     // Masks cut off by the end of the file leave nothing to convert with.
     if (size - at < kMaskBytes)
-        return DibError::Conversion;
+        return Refuse(failure, DibReason::HeadersCut, size, at + kMaskBytes);
     for (int i = 0; i < 3; ++i)
         dib->masks[i] = Get32(data + at + 4 * i);
     if (headerSize == kWindowsHeaderSize)
         layout->tableStart += kMaskBytes;
-    return DibError::None;
+    return true;
 }
 
 // The file header, if any, and the bitmap header, normalised into dib->header.
-DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
+bool ReadHeader(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib, DibFailure* failure)
 {
     // "BM" marks the optional file header; without it the bitmap header comes first.
     if (size >= 2 && Get16(data) == kFileSignature) {
         // The file header must be whole before its pixel offset is read.
         if (size < kFileHeaderSize)
-            return DibError::UnknownFormat;
+            return Refuse(failure, DibReason::HeadersCut, size, kFileHeaderSize);
         layout->bitsOffset = Get32(data + 10);
         layout->headerStart = kFileHeaderSize;
         layout->hasFileHeader = true;
@@ -136,14 +136,14 @@ DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, Norm
 
     // The header's first field, its size, selects its form.
     if (size - layout->headerStart < 4)
-        return DibError::UnknownFormat;
+        return Refuse(failure, DibReason::HeadersCut, size, layout->headerStart + 4);
     const uint32_t headerSize = Get32(h);
     // The OS/2 form and the Windows forms that tools write; others are unknown.
     if (!IsKnownHeaderSize(headerSize))
-        return DibError::UnknownFormat;
+        return Refuse(failure, DibReason::UnknownHeaderSize, headerSize);
     // A header cut short by the end of the file.
     if (size - layout->headerStart < headerSize)
-        return DibError::UnknownFormat;
+        return Refuse(failure, DibReason::HeadersCut, size, static_cast<int64_t>(layout->headerStart + headerSize));
 
     dib->colorCount = CountPaletteColors(h);
     DibInfoHeader& header = dib->header;
@@ -160,23 +160,25 @@ DibError ReadHeader(const unsigned char* data, size_t size, Layout* layout, Norm
 
     // Windows bitmaps have exactly one colour plane.
     if (header.planes != 1)
-        return DibError::Conversion;
+        return Refuse(failure, DibReason::PlaneCount, header.planes);
     // A picture without pixels cannot be textured; a negative width means nothing.
     if (header.width <= 0 || header.height == 0)
-        return DibError::Conversion;
+        return Refuse(failure, DibReason::NoPixels, header.width <= 0 ? header.width : header.height);
     // Beyond any texture; refused before any byte count is formed from it.
-    if (static_cast<uint32_t>(header.width) > kMaxSide || DibRows(header) > kMaxSide)
-        return DibError::Conversion;
-    return DibError::None;
+    if (static_cast<uint32_t>(header.width) > kMaxSide)
+        return Refuse(failure, DibReason::SideTooLarge, header.width, kMaxSide);
+    if (DibRows(header) > kMaxSide)
+        return Refuse(failure, DibReason::SideTooLarge, header.height, kMaxSide);
+    return true;
 }
 
 // The colour table, which follows the header and must be whole.
-DibError ReadColorTable(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib)
+bool ReadColorTable(const unsigned char* data, size_t size, Layout* layout, NormalisedDib* dib, DibFailure* failure)
 {
     const size_t n = dib->colorCount;
     const size_t tableBytes = n * layout->entrySize;
     if (size - layout->tableStart < tableBytes)
-        return DibError::Conversion;
+        return Refuse(failure, DibReason::PaletteCut, n, (size - layout->tableStart) / layout->entrySize);
     layout->tableEnd = layout->tableStart + tableBytes;
     const size_t kept = n < 256 ? n : 256;
     for (size_t i = 0; i < kept; ++i) {
@@ -186,29 +188,29 @@ DibError ReadColorTable(const unsigned char* data, size_t size, Layout* layout, 
         dib->colors[i][2] = entry[2];
         dib->colors[i][3] = layout->entrySize == 4 ? entry[3] : 0;
     }
-    return DibError::None;
+    return true;
 }
 
 // The pixel data: the file header's offset, or else right after the table.
-DibError LocateBits(const unsigned char* data, size_t size, const Layout& layout, NormalisedDib* dib)
+bool LocateBits(const unsigned char* data, size_t size, const Layout& layout, NormalisedDib* dib, DibFailure* failure)
 {
     size_t bitsStart = layout.tableEnd;
     if (layout.hasFileHeader) {
         // Pixel data cannot start inside the headers that describe them.
         if (layout.bitsOffset < layout.tableStart)
-            return DibError::Conversion;
+            return Refuse(failure, DibReason::PixelsInsideHeaders, layout.bitsOffset, layout.tableStart);
         // Nor past the end of the file.
         if (layout.bitsOffset > size)
-            return DibError::Conversion;
+            return Refuse(failure, DibReason::PixelsPastEnd, layout.bitsOffset, size);
         bitsStart = layout.bitsOffset;
     }
     dib->bits = data + bitsStart;
     dib->bitsSize = size - bitsStart;
-    return DibError::None;
+    return true;
 }
 
 // Fills in the fields that may be 0 and checks that the pixels can be converted.
-DibError CheckPixels(NormalisedDib* dib)
+bool CheckPixels(NormalisedDib* dib, DibFailure* failure)
 {
     DibInfoHeader& header = dib->header;
     const uint32_t width = static_cast<uint32_t>(header.width);
@@ -219,33 +221,38 @@ DibError CheckPixels(NormalisedDib* dib)
         const uint64_t imageBytes = exactRowBytes * rows;
         // The field is 32 bits; a picture whose size overflows it is refused.
         if (imageBytes > UINT32_MAX)
-            return DibError::Conversion;
+            return Refuse(failure, DibReason::ImageTooLarge, static_cast<int64_t>(imageBytes), UINT32_MAX);
         header.sizeImage = static_cast<uint32_t>(imageBytes);
     }
     if (header.clrUsed == 0)
         header.clrUsed = dib->colorCount;
 
     // Only the published bit counts and compressions.
+    if (header.compression > kBiBitFields)
+        return Refuse(failure, DibReason::Compression, header.compression);
     if (!IsConvertible(header))
-        return DibError::Conversion;
-    if (!MasksAreSound(dib->masks, header.bitCount))
-        return DibError::Conversion;
+        return Refuse(failure, DibReason::BitCount, header.bitCount, header.compression);
+    const int unsound = UnsoundMask(dib->masks, header.bitCount);
+    if (unsound >= 0)
+        return Refuse(failure, DibReason::Masks, dib->masks[unsound], header.bitCount);
     const bool rle = header.compression == kBiRle8 || header.compression == kBiRle4;
     // Compressed rows run bottom-up by definition.
     if (rle && header.height < 0)
-        return DibError::Conversion;
+        return Refuse(failure, DibReason::TopDownRle, header.height);
     if (!rle) {
         // Every row, each padded to 4 bytes, must be in the file; the last
         // row's padding may be missing, as nothing reads it.
         const uint64_t stride = (uint64_t{width} * header.bitCount + 31) / 32 * 4;
-        if (stride * (rows - 1) + exactRowBytes > dib->bitsSize)
-            return DibError::Conversion;
+        const uint64_t needed = stride * (rows - 1) + exactRowBytes;
+        if (needed > dib->bitsSize)
+            return Refuse(failure, DibReason::PixelsCut, static_cast<int64_t>(dib->bitsSize),
+                          static_cast<int64_t>(needed));
     }
     // The output, plus the converter's spare byte, must be one allocation.
     const uint64_t outputBytes = uint64_t{width} * rows * 3;
     if (outputBytes >= static_cast<uint64_t>(PTRDIFF_MAX))
-        return DibError::Conversion;
-    return DibError::None;
+        return Refuse(failure, DibReason::ImageTooLarge, static_cast<int64_t>(outputBytes), PTRDIFF_MAX - 1);
+    return true;
 }
 
 }  // namespace
@@ -261,18 +268,11 @@ uint16_t CountPaletteColors(const void* header)
     return ColorsForBitCount(Get16(h + 14));
 }
 
-DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib)
+bool ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib, DibFailure* failure)
 {
     std::memset(dib, 0, sizeof *dib);
     Layout layout;
-    DibError error = ReadHeader(data, size, &layout, dib);
-    if (error == DibError::None)
-        error = ReadMasks(data, size, &layout, dib);
-    if (error == DibError::None)
-        error = ReadColorTable(data, size, &layout, dib);
-    if (error == DibError::None)
-        error = LocateBits(data, size, layout, dib);
-    if (error == DibError::None)
-        error = CheckPixels(dib);
-    return error;
+    return ReadHeader(data, size, &layout, dib, failure) && ReadMasks(data, size, &layout, dib, failure) &&
+           ReadColorTable(data, size, &layout, dib, failure) && LocateBits(data, size, layout, dib, failure) &&
+           CheckPixels(dib, failure);
 }

@@ -3,6 +3,8 @@
 // is checked against the file and the picture's bounds before it is used.
 #pragma once
 
+#include "DibFailure.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -48,13 +50,6 @@ struct NormalisedDib
     size_t bitsSize;             // bytes from there to the end of the file
 };
 
-enum class DibError
-{
-    None,
-    UnknownFormat,   // no 12-, 40-, 108- or 124-byte header, or one cut short
-    Conversion,      // a header or pixel layout that cannot be converted
-};
-
 // The number of colour-table entries that the bitmap header at header
 // (12-byte OS/2 or 40-, 108- or 124-byte Windows form) announces.
 uint16_t CountPaletteColors(const void* header);
@@ -63,8 +58,9 @@ uint16_t CountPaletteColors(const void* header);
 // a picture of 1 to kMaxSide pixels each way in a bit count and compression
 // that ConvertDib handles, with sound masks (see DibMasks.h), its
 // uncompressed rows lie within the file, and
-// width × |height| × 3 + 1 bytes can be allocated without overflow.
-DibError ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib);
+// width × |height| × 3 + 1 bytes can be allocated without overflow. False,
+// with *failure saying which check refused the file, otherwise.
+bool ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib, DibFailure* failure);
 
 // The number of rows, whatever their order.
 inline uint32_t DibRows(const DibInfoHeader& header)

@@ -35,28 +35,21 @@ void DefaultMasks(uint16_t bitCount, uint32_t masks[3])
     masks[2] = sixteen ? 0x001F : thirtyTwo ? 0x0000FF : 0;
 }
 
-bool MasksAreSound(const uint32_t masks[3], uint16_t bitCount)
+int UnsoundMask(const uint32_t masks[3], uint16_t bitCount)
 {
     if (bitCount != 16 && bitCount != 32)
-        return true;
+        return -1;
     const uint32_t pixel = bitCount == 16 ? 0xFFFFu : 0xFFFFFFFFu;
     uint32_t seen = 0;
     for (int i = 0; i < 3; ++i) {
-        // An empty mask leaves a channel without bits.
-        if (masks[i] == 0)
-            return false;
-        // Bits outside the pixel are never set.
-        if (masks[i] & ~pixel)
-            return false;
-        // A channel is one number: its bits must lie side by side.
-        if (!IsContiguous(masks[i]))
-            return false;
-        // Two channels cannot share a bit.
-        if (masks[i] & seen)
-            return false;
+        // An empty mask leaves a channel without bits; bits outside the pixel
+        // are never set; a channel is one number, so its bits lie side by
+        // side; and two channels cannot share a bit.
+        if (masks[i] == 0 || (masks[i] & ~pixel) || !IsContiguous(masks[i]) || (masks[i] & seen))
+            return i;
         seen |= masks[i];
     }
-    return true;
+    return -1;
 }
 
 void BuildChannel(uint32_t mask, MaskedChannel* channel)

@@ -10,8 +10,9 @@ void DefaultMasks(uint16_t bitCount, uint32_t masks[3]);
 
 // Whether bitCount-bit pixels can be split by these masks: for 16 and 32
 // bits each mask is one unbroken run of bits within the pixel, and no two
-// share a bit. Other bit counts have no masks and always pass.
-bool MasksAreSound(const uint32_t masks[3], uint16_t bitCount);
+// share a bit. The index of the first mask that fails, else -1; other bit
+// counts have no masks and always pass.
+int UnsoundMask(const uint32_t masks[3], uint16_t bitCount);
 
 // One channel of a pixel: (pixel >> shift) & bits indexes widen.
 struct MaskedChannel

@@ -19,5 +19,6 @@ inline void PutColor(unsigned char* out, const unsigned char* color)
 // exactly once: runs in their colours, clipped at the row's end, and whatever
 // a line end, delta or bitmap end skips in black. False when the stream is
 // malformed: it ends inside a pair or run, leaves the picture with a delta,
-// or draws past the last row.
-bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out);
+// or draws past the last row; *badAt is then the offset in dib.bits of the
+// pair at fault (dib.bitsSize when the stream ends too soon).
+bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out, size_t* badAt);

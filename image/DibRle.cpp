@@ -15,6 +15,7 @@ struct RleState
     size_t x;
     size_t y;
     bool fourBit;
+    const unsigned char* pair;   // the run or escape being decoded
 };
 
 // Leaves the pixels up to (newX, newY) black and moves there.
@@ -103,14 +104,11 @@ bool AbsoluteRun(RleState& s, unsigned count)
     return true;
 }
 
-}  // namespace
-
-bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out)
+// The pairs from the stream's start, until the end of the bitmap or a fault.
+bool DecodeStream(RleState& s)
 {
-    RleState s{dib.bits, dib.bits + dib.bitsSize, palette, out, out,
-               static_cast<size_t>(dib.header.width), DibRows(dib.header), 0, 0,
-               dib.header.compression == kBiRle4};
     for (;;) {
+        s.pair = s.in;
         // Data may end without an end-of-bitmap only once every row is ended.
         if (s.in == s.end)
             return s.y == s.rows;
@@ -136,4 +134,17 @@ bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* o
         if (!ok)
             return false;
     }
+}
+
+}  // namespace
+
+bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out, size_t* badAt)
+{
+    RleState s{dib.bits, dib.bits + dib.bitsSize, palette, out, out,
+               static_cast<size_t>(dib.header.width), DibRows(dib.header), 0, 0,
+               dib.header.compression == kBiRle4, dib.bits};
+    if (DecodeStream(s))
+        return true;
+    *badAt = static_cast<size_t>(s.pair - dib.bits);
+    return false;
 }

@@ -5,61 +5,52 @@
 #include "WideName.h"
 #include "WholeFile.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-// The open-failure text is composed in a buffer of this size.
-constexpr size_t kTextSize = 256;
 const char kEllipsis[] = "...";
-// Name bytes that fit whole beside the prefix, the suffix and the NUL (229).
-constexpr size_t kMaxWholeName = kTextSize - (sizeof kOpenFailurePrefix - 1) - (sizeof kOpenFailureSuffix - 1) - 1;
 // A longer name keeps its end, where the file's own name is, after "...".
-constexpr size_t kMaxNameTail = kMaxWholeName - (sizeof kEllipsis - 1);
+constexpr size_t kMaxNameTail = kMaxShownName - (sizeof kEllipsis - 1);
 
-void ComposeOpenFailure(char (&text)[kTextSize], const char* shownName, bool cut)
+void ShowName(DibFailure* failure, const char* shownName, bool cut)
 {
-    const size_t room = cut ? kMaxNameTail : kMaxWholeName;
+    const size_t room = cut ? kMaxNameTail : kMaxShownName;
     size_t length = std::strlen(shownName);
     if (length > room)   // callers keep within it; the buffer must hold regardless
         length = room;
-    char* p = text;
-    const auto append = [&p](const char* s, size_t n) {
-        std::memcpy(p, s, n);
-        p += n;
-    };
-    append(kOpenFailurePrefix, sizeof kOpenFailurePrefix - 1);
+    char* p = failure->name;
     if (cut)
-        append(kEllipsis, sizeof kEllipsis - 1);
-    append(shownName, length);
-    append(kOpenFailureSuffix, sizeof kOpenFailureSuffix);   // with its NUL
+        p = std::copy(kEllipsis, kEllipsis + sizeof kEllipsis - 1, p);
+    std::memcpy(p, shownName, length);
+    p[length] = '\0';
 }
 
-void ComposeOpenFailure(char (&text)[kTextSize], const char* name)
+void ShowName(DibFailure* failure, const char* name)
 {
     const size_t length = std::strlen(name);
-    if (length <= kMaxWholeName) {
-        ComposeOpenFailure(text, name, false);
+    if (length <= kMaxShownName) {
+        ShowName(failure, name, false);
         return;
     }
     const char* tail = name + length - kMaxNameTail;
     // Start the tail at a whole UTF-8 character, not inside one.
     while ((static_cast<unsigned char>(*tail) & 0xC0) == 0x80)
         ++tail;
-    ComposeOpenFailure(text, tail, true);
+    ShowName(failure, tail, true);
 }
 
-void ComposeOpenFailure(char (&text)[kTextSize], const wchar_t* name)
+void ShowName(DibFailure* failure, const wchar_t* name)
 {
-    char shown[kMaxWholeName + 1];
+    char shown[kMaxShownName + 1];
     if (WideToUtf8(name, shown, sizeof shown, nullptr) < sizeof shown) {
-        ComposeOpenFailure(text, shown, false);
+        ShowName(failure, shown, false);
         return;
     }
     WideToUtf8(WideTailWithin(name, kMaxNameTail), shown, sizeof shown, nullptr);
-    ComposeOpenFailure(text, shown, true);
+    ShowName(failure, shown, true);
 }
 
 }  // namespace
@@ -71,8 +62,7 @@ RgbImage* LoadBmpImage(const char* name)
 
 RgbImage* LoadBmpImage(const void* name, bool wide)
 {
-    char text[kTextSize];
-    const char* message = text;
+    DibFailure failure;
     RgbImage* image = nullptr;
     FileBytes file;
     bool read = false;
@@ -80,17 +70,18 @@ RgbImage* LoadBmpImage(const void* name, bool wide)
         read = wide ? ReadWholeFile(static_cast<const wchar_t*>(name), &file)
                     : ReadWholeFile(static_cast<const char*>(name), &file);
     if (!read) {
+        failure.reason = DibReason::CannotOpen;
         if (wide)
-            ComposeOpenFailure(text, name ? static_cast<const wchar_t*>(name) : L"");
+            ShowName(&failure, name ? static_cast<const wchar_t*>(name) : L"");
         else
-            ComposeOpenFailure(text, name ? static_cast<const char*>(name) : "");
+            ShowName(&failure, name ? static_cast<const char*>(name) : "");
     } else {
-        image = DecodeBmpQuiet(file.data, file.size, kDefaultMaxPixels, &message);
+        image = DecodeBmpQuiet(file.data, file.size, kDefaultMaxPixels, &failure);
         std::free(file.data);
     }
     // The file is closed and its bytes freed before the notice waits for the user.
     if (!image)
-        ShowNotice(kErrorCaption, message);
+        ShowNotice(failure);
     return image;
 }
 

@@ -9,10 +9,5 @@ RgbImage* LoadBmpImage(const char* name);
 // name is a const char* file name when wide is false, a const wchar_t* one when true.
 RgbImage* LoadBmpImage(const void* name, bool wide);
 
-// The open-failure notice: the prefix, the file's name (its end, after
-// "...", when it is too long) and the suffix.
-inline constexpr char kOpenFailurePrefix[] = "Failed to open DIB file ";
-inline constexpr char kOpenFailureSuffix[] = ".\n";
-
 // Frees a record that a load returned: its pixels, then the record. Null is ignored.
 void FreeRgbImage(RgbImage* image);

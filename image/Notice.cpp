@@ -2,19 +2,19 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 // Atomic so that a handler installed on one thread is seen by a load on another.
 std::atomic<NoticeHandler> g_handler{nullptr};
 
-void WriteToStandardError(const char* caption, const char* text)
+// For a program without a GUI: the code and its numbers, untranslated.
+void WriteToStandardError(const DibFailure& failure)
 {
-    // The open-failure text already ends its line; the others do not.
-    const size_t length = std::strlen(text);
-    const char* end = (length > 0 && text[length - 1] == '\n') ? "" : "\n";
-    std::fprintf(stderr, "%s: %s%s", caption, text, end);
+    std::fprintf(stderr, "bitmap refused: %s%s%s (found %lld, limit %lld, at %lld)\n",
+                 DibReasonName(failure.reason), failure.name[0] ? " " : "", failure.name,
+                 static_cast<long long>(failure.found), static_cast<long long>(failure.limit),
+                 static_cast<long long>(failure.at));
     std::fflush(stderr);
 }
 
@@ -25,11 +25,11 @@ NoticeHandler SetNoticeHandler(NoticeHandler handler)
     return g_handler.exchange(handler);
 }
 
-void ShowNotice(const char* caption, const char* text)
+void ShowNotice(const DibFailure& failure)
 {
     NoticeHandler handler = g_handler.load();
     if (handler)
-        handler(caption, text);
+        handler(failure);
     else
-        WriteToStandardError(caption, text);
+        WriteToStandardError(failure);
 }

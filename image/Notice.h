@@ -1,20 +1,14 @@
 // How the loader tells the user of a failure, without depending on a GUI:
-// the application installs a handler that shows a modal box.
+// the application installs a handler that words the reason and shows it.
 #pragma once
 
-// Marks a text for the catalogue (po/); the notice handler translates it.
-#ifndef N_
-#define N_(text) text
-#endif
+#include "DibFailure.h"
 
-// The caption of every notice the loader gives.
-inline constexpr char kErrorCaption[] = N_("Error");
-
-// caption and text are UTF-8. The handler returns when the user has dismissed it.
-using NoticeHandler = void (*)(const char* caption, const char* text);
+// The handler returns when the user has dismissed the notice.
+using NoticeHandler = void (*)(const DibFailure& failure);
 
 // Installs handler (nullptr: notices go to standard error). Returns the previous one.
 NoticeHandler SetNoticeHandler(NoticeHandler handler);
 
 // Shows one notice through the installed handler.
-void ShowNotice(const char* caption, const char* text);
+void ShowNotice(const DibFailure& failure);

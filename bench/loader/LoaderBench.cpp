@@ -202,9 +202,9 @@ void ReadAndCopy(const std::string& path, size_t outputBytes)
     std::free(file.data);
 }
 
-void FailOnNotice(const char*, const char* text)
+void FailOnNotice(const DibFailure& failure)
 {
-    std::fprintf(stderr, "loader: %s\n", text);
+    std::fprintf(stderr, "loader: %s\n", DibReasonName(failure.reason));
     std::exit(1);
 }
 

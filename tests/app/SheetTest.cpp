@@ -11,6 +11,7 @@
 #include "LoadBmpImage.h"
 #include "Notice.h"
 #include "ResourceIds.h"
+#include "Texts.h"
 #include "WxTestMain.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,9 @@
 #include <wx/dcscreen.h>
 #include <wx/stattext.h>
 
+#include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -172,6 +175,27 @@ TEST(Sheet, TabChangesBeforeASetUpLeaveOnlyTheShownPageLive)
     }
 }
 
+// Every refusal has a sentence of its own that shows what the file holds:
+// the value found (hex for a mask), else the byte at fault or the file's name.
+TEST(NoticeBox, EveryRefusalIsToldInItsOwnSentenceWithItsNumbers)
+{
+    DibFailure failure;
+    failure.found = 257;
+    failure.limit = 202;
+    failure.at = 303;
+    std::snprintf(failure.name, sizeof failure.name, "R&D.bmp");
+    std::set<wxString> sentences;
+    for (int r = int(DibReason::CannotOpen); r <= int(DibReason::OutOfMemory); ++r) {
+        failure.reason = DibReason(r);
+        const wxString text = RefusalText(failure);
+        EXPECT_TRUE(text.Contains(r == int(DibReason::CannotOpen) ? "R&D.bmp"
+                                  : r == int(DibReason::RleMalformed) ? "303"
+                                  : r == int(DibReason::Masks) ? "0x101" : "257"))
+            << DibReasonName(failure.reason) << ": " << text;
+        EXPECT_TRUE(sentences.insert(text).second) << DibReasonName(failure.reason) << " repeats: " << text;
+    }
+}
+
 // The application object as the program makes it; wxTheApp and the test's
 // fatal assertion handler are given back after each test.
 struct StartUp : testing::Test
@@ -220,8 +244,9 @@ TEST_F(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
                 if (!box)
                     return;
                 ++boxes;
-                EXPECT_EQ(box->GetTitle(), "Error");
-                EXPECT_EQ(box->Text(), "Failed to open DIB file R&D missing.bmp.\n");
+                // Its words in each language: tests/i18n; here the name, its "&" kept.
+                EXPECT_EQ(box->GetTitle(), Tr("Ошибка"));
+                EXPECT_TRUE(box->Text().EndsWith(" R&D missing.bmp.")) << box->Text();
                 EXPECT_EQ(box->GetBackgroundColour(), wxColour(168, 189, 216));
                 EXPECT_EQ(box->GetChildren().size(), 2u) << "more than a text and a button";
                 EXPECT_NE(dynamic_cast<wxButton*>(box->FindWindow(wxID_OK)), nullptr);

@@ -1,6 +1,6 @@
 // Every kind of file the loader reads decodes to exactly its picture, from
 // memory and from a file, and no cut or damaged copy of one crashes it;
-// loading by name, and the open-failure text within its 256-byte buffer.
+// loading by name, and the name a failure to open shows, within its bound.
 #include "LoadBmpImage.h"
 #include "TestSupport.h"
 
@@ -31,23 +31,26 @@ TEST_P(SampleTest, DecodesToItsPictureFromMemoryAndFromAFile)
 // the fuzzer searches further.
 constexpr int kDamageRounds = 64;
 
-// A picture without a notice, or one of the loader's notices alone.
+// A picture without a notice, or one refusal alone.
 bool Acceptable(const std::string& outcome)
 {
-    return outcome == kUnknown || outcome == kBad || outcome == kNoMemory ||
-           (!outcome.empty() && outcome.find_first_not_of("0123456789x") == std::string::npos);
+    for (int r = int(DibReason::CannotOpen); r <= int(DibReason::OutOfMemory); ++r)
+        if (outcome == Refused(DibReason(r)))
+            return true;
+    return !outcome.empty() && outcome.find_first_not_of("0123456789x") == std::string::npos;
 }
 
 TEST_P(SampleTest, CutAndDamagedCopiesGiveAPictureOrOneNotice)
 {
-    // Cut inside its headers a file is of no known form; cut inside an RLE stream, refused.
+    // Cut inside its headers a file is refused as cut; cut inside an RLE stream, as malformed.
     const Bytes& file = GetParam().file;
     const size_t headersEnd = (file[0] == 'B' ? 14 : 0) + file[file[0] == 'B' ? 14 : 0];
     const bool rle = file[0] == 'B' && file[14] != 12 && (file[30] == 1 || file[30] == 2);
     const size_t rleStart = rle ? file[10] : file.size();
     for (size_t length = 0; length < file.size(); ++length) {
         const std::string outcome = Decode(Bytes(file.begin(), file.begin() + length)).outcome;
-        ASSERT_TRUE(length < headersEnd ? outcome == kUnknown : length >= rleStart ? outcome == kBad : Acceptable(outcome))
+        ASSERT_TRUE(length < headersEnd ? outcome == Refused(DibReason::HeadersCut)
+                    : length >= rleStart ? outcome == Refused(DibReason::RleMalformed) : Acceptable(outcome))
             << length << ": " << outcome;
     }
     std::mt19937 random(20240601u + static_cast<unsigned>(file.size()));
@@ -80,7 +83,7 @@ TEST(Rows, RedIsStoredLastAndTheBottomRowFirst)
     EXPECT_EQ(Decode(BuildBmp(f)).rgb, (Bytes{0, 0, 0xFF, 0xFF, 0, 0}));
 }
 
-TEST(LoadByName, WhatCannotBeOpenedGetsItsNameShownWithin256Bytes)
+TEST(LoadByName, WhatCannotBeOpenedGetsItsNameShownWithin229Bytes)
 {
     const std::string empty = WriteTemp("empty.bmp", {}), dir = empty.substr(0, empty.rfind('/'));
     const std::string pipe = dir + "/pipe.bmp", longName = std::string(218, 'd') + "/picture.bmp";   // 230 bytes
@@ -96,11 +99,11 @@ TEST(LoadByName, WhatCannotBeOpenedGetsItsNameShownWithin256Bytes)
         {empty, Wide(empty), empty}, {dir, Wide(dir), dir}, {pipe, Wide(pipe), pipe},   // none can be mapped
         {"a\uFFFD.b", {L'a', wchar_t(0xD800), L'.', L'b'}, "a\uFFFD.b"},   // a lone surrogate names no file
     };
-    for (const auto& c : cases) {
-        const std::string expected = "Failed to open DIB file " + c.shown + ".\n";
-        EXPECT_EQ(Result(LoadBmpImage(c.wide.c_str(), true)).outcome, expected);
-        EXPECT_EQ(Result(LoadBmpImage(c.name.c_str())).outcome, expected);
-    }
+    for (const auto& c : cases)
+        for (const Loaded& result : {Result(LoadBmpImage(c.wide.c_str(), true)), Result(LoadBmpImage(c.name.c_str()))}) {
+            EXPECT_EQ(result.outcome, Refused(DibReason::CannotOpen));
+            EXPECT_STREQ(result.failure.name, c.shown.c_str());
+        }
 }
 
 TEST(LoadByName, EachLoadGivesItsOwnRecordAndLeavesNoFileOpen)
@@ -129,7 +132,8 @@ TEST(Notices, WithoutAHandlerTheyGoToStandardError)
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(LoadBmpImage("missing.bmp") || DecodeBmp(nullptr, 0));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "Error: Failed to open DIB file missing.bmp.\nError: Unknown DIB file format.\n");
+              "bitmap refused: CannotOpen missing.bmp (found 0, limit 0, at 0)\n"
+              "bitmap refused: HeadersCut (found 0, limit 4, at 0)\n");
     SetNoticeHandler(previous);
 }
 

@@ -14,29 +14,35 @@
 #include <fstream>
 #include <utility>
 
-inline const std::string kUnknown = "Unknown DIB file format.", kBad = "Image file conversion error.",
-                         kNoMemory = "Out of memory.";
+// A refusal as a load's outcome: the code's name.
+inline std::string Refused(DibReason reason)
+{
+    return DibReasonName(reason);
+}
 
-// What a load gave: "WxH" for a picture without a notice, else its notices with "|" between them.
-struct Loaded { std::string outcome; Bytes rgb; };
+// What a load gave: "WxH" for a picture without a notice, else the codes of
+// its notices with "|" between them; the last notice's details.
+struct Loaded { std::string outcome; Bytes rgb; DibFailure failure; };
 
-// Every notice of the test program, each captioned "Error", until Result() takes them.
+// Every notice of the test program until Result() takes them.
 inline std::string g_notices;
-inline const NoticeHandler g_installed = SetNoticeHandler([](const char* caption, const char* text) {
-    EXPECT_STREQ(caption, "Error");
-    g_notices += (g_notices.empty() ? "" : "|") + std::string(text);
+inline DibFailure g_lastFailure;
+inline const NoticeHandler g_installed = SetNoticeHandler([](const DibFailure& failure) {
+    g_notices += (g_notices.empty() ? "" : "|") + Refused(failure.reason);
+    g_lastFailure = failure;
 });
 
 // What a load returned, with the notices it gave; frees it.
 inline Loaded Result(RgbImage* image)
 {
     const std::string notices = std::exchange(g_notices, "");
+    const DibFailure failure = std::exchange(g_lastFailure, DibFailure());
     if (!image)
-        return {notices, {}};
+        return {notices, {}, failure};
     // Reading every byte lets the sanitizer check the array's size.
     const size_t bytes = size_t(image->width) * size_t(image->height) * 3;
     const Loaded result{std::to_string(image->width) + "x" + std::to_string(image->height) +
-                            (notices.empty() ? "" : "|" + notices), {image->pixels, image->pixels + bytes}};
+                            (notices.empty() ? "" : "|" + notices), {image->pixels, image->pixels + bytes}, failure};
     FreeRgbImage(image);
     return result;
 }

@@ -41,7 +41,7 @@ protected:
     // saturate, so the texel shows as is.
     Rgb PictureAt(double s, double t) const { return m_w->At({2.5 - 5 * t, 2.5 - 5 * s, 2.5 - 8}); }
 
-    NoticeHandler m_oldHandler = SetNoticeHandler([](const char*, const char*) { ++g_notices; });
+    NoticeHandler m_oldHandler = SetNoticeHandler([](const DibFailure&) { ++g_notices; });
     ScratchDir m_dir;   // left only once the window is gone
     std::unique_ptr<Shown<CTexWnd>> m_w;
 };
