@@ -14,6 +14,15 @@
 #include <clocale>
 #include <cstdlib>
 
+wxLanguage LanguageNamed(const wxString& code)
+{
+    if (code == "ru")
+        return wxLANGUAGE_RUSSIAN;
+    if (code == "en")
+        return wxLANGUAGE_ENGLISH;
+    return wxLANGUAGE_UNKNOWN;
+}
+
 namespace {
 
 wxLanguage s_language = wxLANGUAGE_RUSSIAN;
@@ -40,18 +49,33 @@ void LetGtkSpeak(wxLanguage language)
 #endif
 }
 
-}
-
-wxLanguage LanguageNamed(const wxString& code)
+// The first of the tags ("en_US.UTF-8", "en-US", "de") that we speak; Russian
+// when none is.
+wxLanguage FirstSpoken(const std::vector<wxString>& tags)
 {
-    if (code == "ru")
-        return wxLANGUAGE_RUSSIAN;
-    if (code == "en")
-        return wxLANGUAGE_ENGLISH;
-    return wxLANGUAGE_UNKNOWN;
+    for (const wxString& tag : tags) {
+        const wxLanguage language =
+            LanguageNamed(tag.BeforeFirst('_').BeforeFirst('-').BeforeFirst('.').BeforeFirst('@'));
+        if (language != wxLANGUAGE_UNKNOWN)
+            return language;
+    }
+    return wxLANGUAGE_RUSSIAN;
 }
 
-wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv)
+}
+
+std::vector<wxString> UserInterfaceLanguages()
+{
+#if defined(__UNIX__) && !defined(__WXOSX__)
+    // There wx reads the same variables, and with none set makes up "en_US".
+    return {};
+#else
+    const wxVector<wxString> tags = wxUILocale::GetPreferredUILanguages();
+    return std::vector<wxString>(tags.begin(), tags.end());
+#endif
+}
+
+wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv, const SystemLanguages& system)
 {
     wxString locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -61,16 +85,14 @@ wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv
             break;
         }
     }
+    const char* language = getenv("LANGUAGE");
+    const wxString list = language ? language : "";
+    if (locale.empty() && list.empty())
+        return FirstSpoken(system());
     if (IsCLocale(locale))
         return wxLANGUAGE_RUSSIAN;
-    const char* list = getenv("LANGUAGE");
-    wxStringTokenizer wanted(wxString(list ? list : "") + ":" + locale, ":", wxTOKEN_STRTOK);
-    while (wanted.HasMoreTokens()) {
-        const wxLanguage language = LanguageNamed(wanted.GetNextToken().BeforeFirst('_').BeforeFirst('.').BeforeFirst('@'));
-        if (language != wxLANGUAGE_UNKNOWN)
-            return language;
-    }
-    return wxLANGUAGE_RUSSIAN;
+    const wxArrayString wanted = wxStringTokenize(list + ":" + locale, ":");
+    return FirstSpoken(std::vector<wxString>(wanted.begin(), wanted.end()));
 }
 
 wxLanguage ProgramLanguage()
@@ -104,7 +126,7 @@ void SetUpLanguage(wxLanguage language)
     // The code window writes C source: "0.5f" under any locale, never "0,5f".
     std::setlocale(LC_NUMERIC, "C");
     if (language == wxLANGUAGE_DEFAULT)
-        language = DesktopLanguage([](const char* name) { return std::getenv(name); });
+        language = DesktopLanguage([](const char* name) { return std::getenv(name); }, UserInterfaceLanguages);
     s_language = language;
     LetGtkSpeak(language);
 
