@@ -71,7 +71,13 @@ std::vector<wxString> UserInterfaceLanguages()
     return {};
 #else
     const wxVector<wxString> tags = wxUILocale::GetPreferredUILanguages();
-    return std::vector<wxString>(tags.begin(), tags.end());
+    std::vector<wxString> languages(tags.begin(), tags.end());
+    // Before Windows 10, and under Wine, which says it is 7, wx 3.2.2 lists
+    // none (it takes GetUserDefaultLocaleName's success for a failure): the
+    // user's locale then.
+    if (languages.empty())
+        languages.push_back(wxUILocale::GetLanguageCanonicalName(wxUILocale::GetSystemLanguage()));
+    return languages;
 #endif
 }
 
