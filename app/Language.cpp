@@ -11,6 +11,7 @@
 #include <wx/uilocale.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 
@@ -47,6 +48,11 @@ void LetGtkSpeak(wxLanguage language)
     if (language == wxLANGUAGE_RUSSIAN && IsCLocale(messages ? messages : ""))
         std::setlocale(LC_MESSAGES, "ru_RU.UTF-8");
 #endif
+}
+
+bool IsAscii(const wxString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](wxUniChar c) { return c.IsAscii(); });
 }
 
 // The first of the tags ("en_US.UTF-8", "en-US", "de") that we speak; Russian
@@ -111,6 +117,11 @@ wxString StockButtonWords(int id)
     if (s_language == wxLANGUAGE_ENGLISH)
         return wxString();
     wxString words = wxStripMenuCodes(wxGetStockLabel(id));
+    // wx's Russian catalogue leaves one form of a label English: the plain
+    // "OK", and on Windows the "&Help" that wx looks up in a menu context the
+    // catalogue lacks. The Russian form is the translated one.
+    if (IsAscii(words))
+        words = wxGetStockLabel(id, wxSTOCK_NOFLAGS);
     // wx hands a label equal to its stock one, with or without the mnemonic,
     // back to GTK: this one has its mnemonic on the second letter, as GTK's
     // Russian "О_тменить" has.

@@ -31,7 +31,8 @@ wxLanguage ProgramLanguage();
 // GTK names a stock button (OK, Cancel, Help) in its own words, "Отменить"
 // and "OK" in Russian; this gives it wx's, the program's: "ОК", "Отмена",
 // "Справка", with no mnemonic that two of them would share. In English GTK's
-// words are right and stay. Null is ignored.
+// words are right and stay. On Windows wx names Help in English in a Russian
+// sheet; this gives it its Russian name too. Null is ignored.
 class wxWindow;
 void NameStockButton(wxWindow* button);
 // The words NameStockButton gives the button id; empty in English.
