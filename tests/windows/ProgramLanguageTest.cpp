@@ -103,11 +103,11 @@ Shown Start(const std::vector<std::wstring>& variables, const std::wstring& argu
             break;
     }
     Shown shown = {"(no sheet)", "", "", ""};
-    if (search.sheet)
+    if (search.sheet) {
         shown = {TextOf(search.sheet), TextOf(GetDlgItem(search.sheet, wxID_OK)),
                  TextOf(GetDlgItem(search.sheet, wxID_CANCEL)), TextOf(GetDlgItem(search.sheet, wxID_HELP))};
-    if (search.sheet)
         PostMessageW(search.sheet, WM_CLOSE, 0, 0);
+    }
     if (WaitForSingleObject(program.hProcess, 20000) != WAIT_OBJECT_0)
         TerminateProcess(program.hProcess, 1);
     CloseHandle(program.hThread);
