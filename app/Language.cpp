@@ -12,8 +12,18 @@
 #include <wx/uilocale.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
+
+wxLanguage LanguageNamed(const wxString& code)
+{
+    if (code == "ru")
+        return wxLANGUAGE_RUSSIAN;
+    if (code == "en")
+        return wxLANGUAGE_ENGLISH;
+    return wxLANGUAGE_UNKNOWN;
+}
 
 namespace {
 
@@ -41,18 +51,44 @@ void LetGtkSpeak(wxLanguage language)
 #endif
 }
 
-}
-
-wxLanguage LanguageNamed(const wxString& code)
+bool IsAscii(const wxString& text)
 {
-    if (code == "ru")
-        return wxLANGUAGE_RUSSIAN;
-    if (code == "en")
-        return wxLANGUAGE_ENGLISH;
-    return wxLANGUAGE_UNKNOWN;
+    return std::all_of(text.begin(), text.end(), [](wxUniChar c) { return c.IsAscii(); });
 }
 
-wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv)
+// The first of the tags ("en_US.UTF-8", "en-US", "de") that we speak; Russian
+// when none is.
+wxLanguage FirstSpoken(const std::vector<wxString>& tags)
+{
+    for (const wxString& tag : tags) {
+        const wxLanguage language =
+            LanguageNamed(tag.BeforeFirst('_').BeforeFirst('-').BeforeFirst('.').BeforeFirst('@'));
+        if (language != wxLANGUAGE_UNKNOWN)
+            return language;
+    }
+    return wxLANGUAGE_RUSSIAN;
+}
+
+}
+
+std::vector<wxString> UserInterfaceLanguages()
+{
+#if defined(__UNIX__) && !defined(__WXOSX__)
+    // There wx reads the same variables, and with none set makes up "en_US".
+    return {};
+#else
+    const wxVector<wxString> tags = wxUILocale::GetPreferredUILanguages();
+    std::vector<wxString> languages(tags.begin(), tags.end());
+    // Before Windows 10, and under Wine, which says it is 7, wx 3.2.2 lists
+    // none (it takes GetUserDefaultLocaleName's success for a failure): the
+    // user's locale then.
+    if (languages.empty())
+        languages.push_back(wxUILocale::GetLanguageCanonicalName(wxUILocale::GetSystemLanguage()));
+    return languages;
+#endif
+}
+
+wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv, const SystemLanguages& system)
 {
     wxString locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -62,16 +98,14 @@ wxLanguage DesktopLanguage(const std::function<const char*(const char*)>& getenv
             break;
         }
     }
+    const char* language = getenv("LANGUAGE");
+    const wxString list = language ? language : "";
+    if (locale.empty() && list.empty())
+        return FirstSpoken(system());
     if (IsCLocale(locale))
         return wxLANGUAGE_RUSSIAN;
-    const char* list = getenv("LANGUAGE");
-    wxStringTokenizer wanted(wxString(list ? list : "") + ":" + locale, ":", wxTOKEN_STRTOK);
-    while (wanted.HasMoreTokens()) {
-        const wxLanguage language = LanguageNamed(wanted.GetNextToken().BeforeFirst('_').BeforeFirst('.').BeforeFirst('@'));
-        if (language != wxLANGUAGE_UNKNOWN)
-            return language;
-    }
-    return wxLANGUAGE_RUSSIAN;
+    const wxArrayString wanted = wxStringTokenize(list + ":" + locale, ":");
+    return FirstSpoken(std::vector<wxString>(wanted.begin(), wanted.end()));
 }
 
 wxLanguage ProgramLanguage()
@@ -84,6 +118,11 @@ wxString StockButtonWords(int id)
     if (s_language == wxLANGUAGE_ENGLISH)
         return wxString();
     wxString words = wxStripMenuCodes(wxGetStockLabel(id));
+    // wx's Russian catalogue leaves one form of a label English: the plain
+    // "OK", and on Windows the "&Help" that wx looks up in a menu context the
+    // catalogue lacks. The Russian form is the translated one.
+    if (IsAscii(words))
+        words = wxGetStockLabel(id, wxSTOCK_NOFLAGS);
     // wx hands a label equal to its stock one, with or without the mnemonic,
     // back to GTK: this one has its mnemonic on the second letter, as GTK's
     // Russian "О_тменить" has.
@@ -105,7 +144,7 @@ void SetUpLanguage(wxLanguage language)
     // The code window writes C source: "0.5f" under any locale, never "0,5f".
     std::setlocale(LC_NUMERIC, "C");
     if (language == wxLANGUAGE_DEFAULT)
-        language = DesktopLanguage([](const char* name) { return std::getenv(name); });
+        language = DesktopLanguage([](const char* name) { return std::getenv(name); }, UserInterfaceLanguages);
     s_language = language;
     LetGtkSpeak(language);
 
