@@ -1,8 +1,6 @@
 #include "CCubeWnd.h"
 
-#include "CubeFaces.h"
-
-#include <GL/gl.h>
+#include "SceneLists.h"
 
 void CCubeWnd::OnCreate()
 {
@@ -12,12 +10,4 @@ void CCubeWnd::OnCreate()
     StartTimer();
 }
 
-void CCubeWnd::BuildDisplayList()
-{
-    // The record draws the faces as outlines (not filled).
-    glNewList(1, GL_COMPILE_AND_EXECUTE);
-    // Inside the list, so that the axes' red does not reach the cube.
-    glColor3ub(255, 255, 255);
-    DrawCubeFaces(m_halfSize, FaceExtras::None);
-    glEndList();
-}
+void CCubeWnd::BuildDisplayList() { BuildWireCubeList(m_halfSize); }

@@ -1,8 +1,6 @@
 #include "CLightWnd.h"
 
-#include "CubeFaces.h"
-
-#include <GL/gl.h>
+#include "SceneLists.h"
 
 void CLightWnd::OnCreate()
 {
@@ -11,12 +9,4 @@ void CLightWnd::OnCreate()
     StartTimer();
 }
 
-void CLightWnd::BuildDisplayList()
-{
-    // The lamps, the material and the switches came with the record.
-    glNewList(1, GL_COMPILE_AND_EXECUTE);
-    glShadeModel(GL_SMOOTH);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    DrawCubeFaces(m_halfSize, FaceExtras::Normals);
-    glEndList();
-}
+void CLightWnd::BuildDisplayList() { BuildLitCubeList(m_halfSize); }

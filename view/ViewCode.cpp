@@ -5,7 +5,6 @@
 #include "GLFrame.h"
 #include "RgbImage.h"
 
-#include <GL/gl.h>
 
 bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in)
 {
@@ -35,16 +34,13 @@ wxImage ReadFrame(COpenGLWnd& w)
 {
     if (!w.IsContextCurrent())
         return wxImage();
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const int width = viewport[2], height = viewport[3];
+    int width = 0, height = 0;
+    glframe::ViewportSize(width, height);
     if (width <= 0 || height <= 0)
         return wxImage();
     w.DrawScene();
     wxImage image(width, height, false);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, image.GetData());
+    glframe::ReadBackBuffer(width, height, image.GetData());
     // OpenGL's rows run bottom up.
     return image.Mirror(false);
 }

@@ -109,4 +109,19 @@ ViewState ReadContextState(const ViewState& s)
     return r;
 }
 
+void ViewportSize(int& width, int& height)
+{
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    width = viewport[2];
+    height = viewport[3];
+}
+
+void ReadBackBuffer(int width, int height, unsigned char* rgb)
+{
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+}
+
 }

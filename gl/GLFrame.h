@@ -34,4 +34,9 @@ void ReadSceneMatrices(const ViewState& s, float projection[16], float modelView
 // Numbers worked back from single-precision matrices are near, not equal.
 ViewState ReadContextState(const ViewState& s);
 
+// The viewport's size in pixels.
+void ViewportSize(int& width, int& height);
+// The back buffer's pixels as RGB, rows bottom up with no gap: width * height * 3 bytes.
+void ReadBackBuffer(int width, int height, unsigned char* rgb);
+
 }
