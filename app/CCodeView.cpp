@@ -1,6 +1,5 @@
 #include "CCodeView.h"
 
-#include <wx/settings.h>
 #include <wx/tokenzr.h>
 
 #include <algorithm>
@@ -11,11 +10,6 @@ namespace {
 enum Marker { kMarkerMargin, kMarkerTint };
 enum Margin { kMarginNumbers, kMarginMarks };
 
-const char* const kKeywords = "void static const unsigned char int float double return if else "
-                              "GLfloat GLdouble GLint GLuint GLenum GLubyte";
-
-bool IsWordChar(wxUniChar c) { return wxIsalnum(c) || c == '_'; }
-
 }
 
 std::vector<wxString> TextLines(const wxString& text)
@@ -25,9 +19,9 @@ std::vector<wxString> TextLines(const wxString& text)
 }
 
 CCodeView::CCodeView(wxWindow* parent)
-    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME)
+    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME), m_colours(*this)
 {
-    SetUpStyles();
+    SetUpMarks();
     // The history of edits is kept outside, with the switches' changes.
     SetUndoCollection(false);
     // A steady caret: a blinking one would redraw the window all along.
@@ -40,30 +34,8 @@ CCodeView::CCodeView(wxWindow* parent)
     BindEditing();
 }
 
-void CCodeView::SetUpStyles()
+void CCodeView::SetUpMarks()
 {
-    const int size = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetPointSize();
-    StyleSetFont(wxSTC_STYLE_DEFAULT, wxFont(wxFontInfo(size).Family(wxFONTFAMILY_TELETYPE)));
-    StyleClearAll();
-    SetLexer(wxSTC_LEX_CPP);
-    // Both sides of "#ifdef _WIN32" are code to read, not code switched off.
-    SetProperty("lexer.cpp.track.preprocessor", "0");
-    SetKeyWords(0, kKeywords);
-    const struct { int style; wxColour colour; bool bold; } styles[] = {
-        {wxSTC_C_COMMENT, wxColour(0x5f, 0x7f, 0x5f), false},
-        {wxSTC_C_COMMENTLINE, wxColour(0x5f, 0x7f, 0x5f), false},
-        {wxSTC_C_NUMBER, wxColour(0xa0, 0x40, 0x00), false},
-        {wxSTC_C_WORD, wxColour(0x00, 0x00, 0x90), true},
-        {wxSTC_C_WORD2, wxColour(0x00, 0x50, 0xb0), true},        // the calls
-        {wxSTC_C_GLOBALCLASS, wxColour(0x80, 0x00, 0x80), false},  // the GL constants
-        {wxSTC_C_PREPROCESSOR, wxColour(0x80, 0x60, 0x00), false},
-        {wxSTC_C_OPERATOR, wxColour(0x30, 0x30, 0x30), false},
-    };
-    for (const auto& s : styles) {
-        StyleSetForeground(s.style, s.colour);
-        StyleSetBold(s.style, s.bold);
-    }
-
     SetMarginType(kMarginNumbers, wxSTC_MARGIN_NUMBER);
     SetMarginWidth(kMarginNumbers, TextWidth(wxSTC_STYLE_LINENUMBER, "_999"));
     SetMarginType(kMarginMarks, wxSTC_MARGIN_SYMBOL);
@@ -71,40 +43,6 @@ void CCodeView::SetUpStyles()
     SetMarginWidth(kMarginMarks, FromDIP(10));
     MarkerDefine(kMarkerMargin, wxSTC_MARK_LEFTRECT, wxColour(0xe0, 0x80, 0x00), wxColour(0xe0, 0x80, 0x00));
     MarkerDefine(kMarkerTint, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(0xff, 0xf0, 0xc0));
-    IndicatorSetStyle(kErrorIndicator, wxSTC_INDIC_SQUIGGLE);
-    IndicatorSetForeground(kErrorIndicator, wxColour(0xe0, 0x00, 0x00));
-}
-
-// The calls (gl... and glu...) and the constants (GL_...) that text uses,
-// for the colouring; given to the control only when they change.
-void CCodeView::KeepWordLists(const wxString& text)
-{
-    std::set<wxString> calls, constants;
-    for (size_t i = 0; i < text.length();) {
-        if (!IsWordChar(text[i])) {
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < text.length() && IsWordChar(text[end]))
-            ++end;
-        const wxString word = text.Mid(i, end - i);
-        if (word.StartsWith("GL_"))
-            constants.insert(word);
-        else if (word.length() > 2 && word.StartsWith("gl") && (wxIsupper(word[2]) || word.StartsWith("glu")))
-            calls.insert(word);
-        i = end;
-    }
-    const auto join = [](const std::set<wxString>& words) {
-        wxString s;
-        for (const wxString& w : words)
-            s << w << ' ';
-        return s;
-    };
-    if (join(calls) != m_calls)
-        SetKeyWords(1, m_calls = join(calls));
-    if (join(constants) != m_constants)
-        SetKeyWords(3, m_constants = join(constants));
 }
 
 // The stretches where next differs from now, as [now from, now to) replaced
@@ -155,7 +93,7 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
     const std::vector<Stretch> stretches = Differences(now, next);
     if (stretches.empty())
         return;
-    KeepWordLists(text);
+    m_colours.KeepWordLists(text);
     const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos();
     m_replacing = true;
     // Bottom up, so that the lines above each stretch are still where they were.
@@ -303,7 +241,7 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
     }
     m_replacing = false;
     if (marks)
-        KeepWordLists(GetText());   // a call may have become another
+        m_colours.KeepWordLists(GetText());   // a call may have become another
     KeepTyping(caret);
     if (GetFirstVisibleLine() != top)
         SetFirstVisibleLine(top);

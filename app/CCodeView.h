@@ -7,6 +7,7 @@
 // history of its own: undo and redo go to whoever keeps the edits.
 #pragma once
 
+#include "CodeColours.h"
 #include "TextSync.h"
 
 #include <wx/stc/stc.h>
@@ -52,15 +53,15 @@ public:
 
     // Underlines length bytes from offset, bytes of the text's UTF-8 (at
     // least one character), until ClearError or the next ShowText.
-    void ShowError(int offset, int length);
-    void ClearError();
+    void ShowError(int offset, int length) { m_colours.ShowError(offset, length); }
+    void ClearError() { m_colours.ClearError(); }
     // While a number is dragged, ShowText keeps the dragged line as the drag
     // has it; a text with other lines holds off until the release.
     bool IsDraggingNumber() const { return m_drag.active; }
 
     static constexpr int kMarkMs = 2000;
     static constexpr int kPixelsPerStep = 3;   // of a drag, in DIPs
-    static constexpr int kErrorIndicator = wxSTC_INDIC_CONTAINER;
+    static constexpr int kErrorIndicator = CodeColours::kErrorIndicator;
 
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
@@ -71,8 +72,7 @@ private:
     };
     static std::vector<Stretch> Differences(const std::vector<wxString>& now, const std::vector<wxString>& next);
 
-    void SetUpStyles();
-    void KeepWordLists(const wxString& text);
+    void SetUpMarks();
     void Replace(int from, int to, const wxString& text);
     void RefreshLines(int from, int to);
     void Mark(int line);
@@ -93,7 +93,6 @@ private:
     };
     void BindEditing();
     std::string LineText(int line);
-    bool InCode(int pos);
     int NewGroup();
     void OnModified(wxStyledTextEvent& event);
     void QueueEdit(int group);
@@ -120,8 +119,7 @@ private:
     bool m_holding = false;
 
     wxTimer m_unmark;
-    wxString m_calls, m_constants;   // the word lists the colouring has now
     bool m_replacing = false;
-    bool m_errorShown = false;   // clearing no underline draws nothing
     bool m_marked = false;
+    CodeColours m_colours;   // before the margins, which are measured in its font
 };

@@ -23,41 +23,10 @@ void CCodeView::BindEditing()
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { EndDrag(); });
 }
 
-void CCodeView::ShowError(int offset, int length)
-{
-    ClearError();
-    const int size = GetLength();
-    if (size == 0)
-        return;
-    // An error at the very end, a missing bracket say, underlines the last character.
-    offset = std::clamp(offset, 0, size - 1);
-    length = std::clamp(length, 1, size - offset);
-    SetIndicatorCurrent(kErrorIndicator);
-    IndicatorFillRange(offset, length);
-    m_errorShown = true;
-}
-
-void CCodeView::ClearError()
-{
-    if (!m_errorShown)
-        return;
-    SetIndicatorCurrent(kErrorIndicator);
-    IndicatorClearRange(0, GetLength());
-    m_errorShown = false;
-}
-
 std::string CCodeView::LineText(int line)
 {
     const wxCharBuffer bytes = GetTextRangeRaw(PositionFromLine(line), GetLineEndPosition(line));
     return std::string(bytes.data(), bytes.length());
-}
-
-// Numbers in comments and strings are not the code's.
-bool CCodeView::InCode(int pos)
-{
-    const int style = GetStyleAt(pos);
-    return style != wxSTC_C_COMMENT && style != wxSTC_C_COMMENTLINE && style != wxSTC_C_COMMENTDOC &&
-           style != wxSTC_C_COMMENTLINEDOC && style != wxSTC_C_STRING && style != wxSTC_C_CHARACTER;
 }
 
 int CCodeView::NewGroup()
@@ -149,7 +118,7 @@ CCodeView::Drag CCodeView::NumberGesture(int pos, bool fine)
     const int line = LineFromPosition(pos), start = PositionFromLine(line), column = pos - start;
     const std::string text = LineText(line);
     const std::optional<LineEdit> number = NumberAt(text, column);
-    if (!number || !InCode(start + number->from))
+    if (!number || !CodeColours::IsCode(GetStyleAt(start + number->from)))
         return g;
     g.active = true, g.fine = fine, g.line = line;
     g.from = number->from, g.to = number->to, g.shown = number->text;
@@ -298,7 +267,7 @@ void CCodeView::OnDoubleClick(wxMouseEvent& event)
     const int start = PositionFromLine(LineFromPosition(pos));
     const std::optional<LineEdit> toggled = ToggleEnable(LineText(LineFromPosition(pos)), pos - start);
     const Drag number = NumberGesture(pos, event.ShiftDown());
-    if (toggled && InCode(start + toggled->from)) {
+    if (toggled && CodeColours::IsCode(GetStyleAt(start + toggled->from))) {
         const int group = NewGroup();
         Put(start + toggled->from, start + toggled->to, toggled->text);
         SetEmptySelection(std::min(pos, start + toggled->from + int(toggled->text.size())));
