@@ -19,7 +19,7 @@ std::vector<wxString> TextLines(const wxString& text)
 }
 
 CCodeView::CCodeView(wxWindow* parent)
-    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME), m_colours(*this)
+    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME), m_colours(*this), m_gestures(*this, *this)
 {
     SetUpMarks();
     // The history of edits is kept outside, with the switches' changes.
@@ -31,7 +31,6 @@ CCodeView::CCodeView(wxWindow* parent)
     SetScrollWidthTracking(true);
     SetScrollWidth(1);
     m_unmark.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Unmark(); });
-    BindEditing();
 }
 
 void CCodeView::SetUpMarks()
@@ -81,14 +80,14 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
     ClearError();
     const std::vector<wxString> now = TextLines(GetText());
     std::vector<wxString> next = TextLines(text);
-    if (m_drag.active) {
+    if (m_gestures.IsDragging()) {
         // The dragged line is the drag's until the release.
         m_holding = next.size() != now.size();
         if (m_holding) {
             m_held = text, m_heldMark = markFrom;
             return;
         }
-        next[m_drag.line] = now[m_drag.line];
+        next[m_gestures.DraggedLine()] = now[m_gestures.DraggedLine()];
     }
     const std::vector<Stretch> stretches = Differences(now, next);
     if (stretches.empty())
@@ -121,7 +120,7 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
     // Coloured now: styles found during the paint would make it start over, whole.
     Colourise(PositionFromLine(stretches.front().nextFrom), -1);
     m_replacing = false;
-    KeepTyping(caret);
+    m_gestures.KeepTyping(caret);
     if (GetFirstVisibleLine() != top)
         SetFirstVisibleLine(top);
     if (GetXOffset() != left)
@@ -242,11 +241,52 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
     m_replacing = false;
     if (marks)
         m_colours.KeepWordLists(GetText());   // a call may have become another
-    KeepTyping(caret);
+    m_gestures.KeepTyping(caret);
     if (GetFirstVisibleLine() != top)
         SetFirstVisibleLine(top);
     if (GetXOffset() != left)
         SetXOffset(left);
     // Lines that moved up or down are drawn again to the bottom.
     RefreshLines(first, GetLineCount() != lines ? GetLineCount() : last + 1);
+}
+
+// A change for the user (a step, a toggle): only what it changed is drawn
+// again, not the whole control.
+void CCodeView::PutForUser(int from, int to, const std::string& text)
+{
+    m_replacing = true;
+    Replace(from, to, wxString::FromUTF8(text));
+    const int line = LineFromPosition(from);
+    // Coloured now: styles found during the paint would make it start over, whole.
+    Colourise(PositionFromLine(line), GetLineEndPosition(line));
+    m_replacing = false;
+    const wxPoint at = PointFromPosition(from);
+    const wxRect changed(at.x, at.y, GetClientSize().x - at.x, TextHeight(line));
+    wxStyledTextCtrl::Refresh(false, &changed);
+}
+
+void CCodeView::OnGestureEdit(int group)
+{
+    if (onEdit)
+        onEdit(group);
+}
+
+void CCodeView::OnUndoKey()
+{
+    if (onUndo)
+        onUndo();
+}
+
+void CCodeView::OnRedoKey()
+{
+    if (onRedo)
+        onRedo();
+}
+
+void CCodeView::OnDragEnded()
+{
+    if (m_holding) {
+        m_holding = false;
+        ShowText(m_held, m_heldMark);
+    }
 }

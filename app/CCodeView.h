@@ -1,13 +1,14 @@
-// The code as an editor shows it: C colouring (calls, GL constants, numbers,
-// comments), a monospace font at the system's size, line numbers, and the
-// lines that an update changed marked in the margin and tinted for a while.
-// Updates replace only the lines that differ. The user edits the numbers
-// as well as the text: dragging one sideways, Alt+Up and Alt+Down, and a
-// double-click turns glEnable into glDisable and back. The control keeps no
-// history of its own: undo and redo go to whoever keeps the edits.
+// The code as an editor shows it: C colouring (CodeColours), line numbers,
+// and the lines that an update changed marked in the margin and tinted for a
+// while. Updates replace only the lines that differ. The user edits the
+// numbers as well as the text (CodeGestures): dragging one sideways, Alt+Up
+// and Alt+Down, and a double-click turns glEnable into glDisable and back.
+// The control keeps no history of its own: undo and redo go to whoever keeps
+// the edits.
 #pragma once
 
 #include "CodeColours.h"
+#include "CodeGestures.h"
 #include "TextSync.h"
 
 #include <wx/stc/stc.h>
@@ -21,7 +22,7 @@
 // what follows the last one is a line too.
 std::vector<wxString> TextLines(const wxString& text);
 
-class CCodeView : public wxStyledTextCtrl
+class CCodeView : public wxStyledTextCtrl, private CodeGestures::View
 {
 public:
     explicit CCodeView(wxWindow* parent);
@@ -57,10 +58,10 @@ public:
     void ClearError() { m_colours.ClearError(); }
     // While a number is dragged, ShowText keeps the dragged line as the drag
     // has it; a text with other lines holds off until the release.
-    bool IsDraggingNumber() const { return m_drag.active; }
+    bool IsDraggingNumber() const { return m_gestures.IsDragging(); }
 
     static constexpr int kMarkMs = 2000;
-    static constexpr int kPixelsPerStep = 3;   // of a drag, in DIPs
+    static constexpr int kPixelsPerStep = CodeGestures::kPixelsPerStep;
     static constexpr int kErrorIndicator = CodeColours::kErrorIndicator;
 
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
@@ -79,47 +80,19 @@ private:
     void Unmark();
     void ReplaceKeepingCaret(int from, int to, const wxString& text);
 
-    // Editing, in CCodeViewEditing.cpp.
-    struct Drag
-    {
-        bool active = false, fine = false, selectOnRelease = false;
-        int line = 0, from = 0, to = 0;   // the number's bytes in the line now
-        int caretFromEnd = 0;
-        std::string origin;               // the line as the steps start from
-        int originColumn = 0, x = 0;      // and the pointer's x then
-        long long steps = 0;
-        int group = 0;
-        std::string shown;                // the number's text now
-    };
-    void BindEditing();
-    std::string LineText(int line);
-    int NewGroup();
-    void OnModified(wxStyledTextEvent& event);
-    void QueueEdit(int group);
-    void FlushEdits();
-    void OnKeyDown(wxKeyEvent& event);
-    bool StepAtCaret(int steps, bool fine);
-    void OnLeftDown(wxMouseEvent& event);
-    Drag NumberGesture(int pos, bool fine);
-    void StartDrag(const Drag& gesture, int x);
-    void OnMotion(wxMouseEvent& event);
-    void OnDoubleClick(wxMouseEvent& event);
-    void EndDrag();
-    void ApplyStep(Drag& step, long long steps);
-    void Put(int from, int to, const std::string& text);
-    void KeepTyping(int caretBefore);
+    // What the gestures ask of the view, in CCodeView.cpp.
+    bool IsUpdating() const override { return m_replacing; }
+    void PutForUser(int from, int to, const std::string& text) override;
+    void OnGestureEdit(int group) override;
+    void OnUndoKey() override;
+    void OnRedoKey() override;
+    void OnDragEnded() override;
 
-    Drag m_drag, m_keys;            // m_keys: Alt+Up/Down presses on one number
-    int m_group = 0;
-    int m_typingGroup = -1, m_typingLine = -1, m_typingEnd = -1;
-    std::vector<int> m_pending;     // groups of typing not yet told
-    bool m_stepping = false;        // a change of the view's own, told at once
-    bool m_overNumber = false;
     wxString m_held, m_heldMark;    // a ShowText held off by a drag
     bool m_holding = false;
-
     wxTimer m_unmark;
     bool m_replacing = false;
     bool m_marked = false;
     CodeColours m_colours;   // before the margins, which are measured in its font
+    CodeGestures m_gestures;
 };
