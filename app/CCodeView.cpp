@@ -1,7 +1,5 @@
 #include "CCodeView.h"
 
-#include <wx/tokenzr.h>
-
 #include <algorithm>
 #include <set>
 
@@ -12,14 +10,9 @@ enum Margin { kMarginNumbers, kMarginMarks };
 
 }
 
-std::vector<wxString> TextLines(const wxString& text)
-{
-    const wxArrayString lines = wxSplit(text, '\n', '\0');
-    return lines.empty() ? std::vector<wxString>{wxString()} : std::vector<wxString>(lines.begin(), lines.end());
-}
-
 CCodeView::CCodeView(wxWindow* parent)
-    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME), m_colours(*this), m_gestures(*this, *this)
+    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME),
+      m_colours(*this), m_gestures(*this, *this)
 {
     SetUpMarks();
     // The history of edits is kept outside, with the switches' changes.
@@ -44,101 +37,107 @@ void CCodeView::SetUpMarks()
     MarkerDefine(kMarkerTint, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(0xff, 0xf0, 0xc0));
 }
 
-// The stretches where next differs from now, as [now from, now to) replaced
-// by [next from, next to), top down: a longest common subsequence of the lines.
-std::vector<CCodeView::Stretch> CCodeView::Differences(const std::vector<wxString>& now,
-                                                       const std::vector<wxString>& next)
-{
-    const size_t n = now.size(), m = next.size();
-    // common[i][j]: the longest common subsequence of now[i..] and next[j..].
-    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
-    for (size_t i = n; i-- > 0;)
-        for (size_t j = m; j-- > 0;)
-            common[i][j] = now[i] == next[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
-    std::vector<Stretch> stretches;
-    size_t i = 0, j = 0;
-    while (i < n || j < m) {
-        if (i < n && j < m && now[i] == next[j]) {
-            ++i, ++j;
-            continue;
-        }
-        Stretch s{int(i), int(i), int(j), int(j)};
-        while ((i < n || j < m) && !(i < n && j < m && now[i] == next[j])) {
-            if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j]))
-                ++j;
-            else
-                ++i;
-        }
-        s.nowTo = int(i), s.nextTo = int(j);
-        stretches.push_back(s);
-    }
-    return stretches;
-}
-
 void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
 {
     ClearError();
     const std::vector<wxString> now = TextLines(GetText());
     std::vector<wxString> next = TextLines(text);
-    if (m_gestures.IsDragging()) {
-        // The dragged line is the drag's until the release.
-        m_holding = next.size() != now.size();
-        if (m_holding) {
-            m_held = text, m_heldMark = markFrom;
-            return;
-        }
-        next[m_gestures.DraggedLine()] = now[m_gestures.DraggedLine()];
-    }
-    const std::vector<Stretch> stretches = Differences(now, next);
+    if (HoldForDrag(text, markFrom, now, next))
+        return;
+    const std::vector<LineStretch> stretches = LineDifferences(now, next);
     if (stretches.empty())
         return;
     m_colours.KeepWordLists(text);
-    const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos();
+    const Place place = KeepPlace();
     m_replacing = true;
     // Bottom up, so that the lines above each stretch are still where they were.
-    for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
-        if (s->nowTo - s->nowFrom == s->nextTo - s->nextFrom) {
-            // Line by line, each within its line: its marks stay on it.
-            for (int k = 0; k < s->nowTo - s->nowFrom; ++k)
-                ReplaceKeepingCaret(PositionFromLine(s->nowFrom + k), GetLineEndPosition(s->nowFrom + k),
-                                    next[s->nextFrom + k]);
-            continue;
-        }
-        wxString lines;
-        for (int line = s->nextFrom; line < s->nextTo; ++line)
-            lines << next[line] << (line + 1 < int(next.size()) ? "\n" : "");
-        // At the end the line break goes before the lines, not after them.
-        if (s->nowFrom == int(now.size())) {
-            Replace(GetLength(), GetLength(), "\n" + lines);
-            continue;
-        }
-        const bool toEnd = s->nowTo == int(now.size());
-        const int from = toEnd && lines.empty() && s->nowFrom > 0 ? GetLineEndPosition(s->nowFrom - 1)
-                                                                   : PositionFromLine(s->nowFrom);
-        Replace(from, toEnd ? GetLength() : PositionFromLine(s->nowTo), lines);
-    }
-    // Coloured now: styles found during the paint would make it start over, whole.
-    Colourise(PositionFromLine(stretches.front().nextFrom), -1);
+    for (auto s = stretches.rbegin(); s != stretches.rend(); ++s)
+        ReplaceStretch(*s, int(now.size()), next);
+    ColourNow(PositionFromLine(stretches.front().nextFrom), -1);
     m_replacing = false;
-    m_gestures.KeepTyping(caret);
-    if (GetFirstVisibleLine() != top)
-        SetFirstVisibleLine(top);
-    if (GetXOffset() != left)
-        SetXOffset(left);
-    for (const Stretch& s : stretches) {
+    PutBack(place);
+    for (const LineStretch& s : stretches) {
         // Lines that moved up or down are drawn again to the bottom.
         const bool moved = s.nowTo - s.nowFrom != s.nextTo - s.nextFrom;
         RefreshLines(s.nextFrom, moved ? GetLineCount() : std::max(s.nextTo, s.nextFrom + 1));
     }
-    if (markFrom.empty())
+    if (!markFrom.empty())
+        MarkNew(stretches, next, markFrom);
+}
+
+// The dragged line is the drag's until the release; a text with other lines
+// is held whole until then.
+bool CCodeView::HoldForDrag(const wxString& text, const wxString& markFrom, const std::vector<wxString>& now,
+                            std::vector<wxString>& next)
+{
+    if (!m_gestures.IsDragging())
+        return false;
+    m_holding = next.size() != now.size();
+    if (m_holding) {
+        m_held = text, m_heldMark = markFrom;
+        return true;
+    }
+    next[m_gestures.DraggedLine()] = now[m_gestures.DraggedLine()];
+    return false;
+}
+
+void CCodeView::ReplaceStretch(const LineStretch& s, int nowLines, const std::vector<wxString>& next)
+{
+    if (s.nowTo - s.nowFrom == s.nextTo - s.nextFrom) {
+        // Line by line, each within its line: its marks stay on it.
+        for (int k = 0; k < s.nowTo - s.nowFrom; ++k)
+            ReplaceKeepingCaret(PositionFromLine(s.nowFrom + k), GetLineEndPosition(s.nowFrom + k),
+                                next[s.nextFrom + k]);
         return;
+    }
+    wxString lines;
+    for (int line = s.nextFrom; line < s.nextTo; ++line)
+        lines << next[line] << (line + 1 < int(next.size()) ? "\n" : "");
+    // At the end the line break goes before the lines, not after them.
+    if (s.nowFrom == nowLines) {
+        Replace(GetLength(), GetLength(), "\n" + lines);
+        return;
+    }
+    const bool toEnd = s.nowTo == nowLines;
+    const int from = toEnd && lines.empty() && s.nowFrom > 0 ? GetLineEndPosition(s.nowFrom - 1)
+                                                              : PositionFromLine(s.nowFrom);
+    Replace(from, toEnd ? GetLength() : PositionFromLine(s.nowTo), lines);
+}
+
+// The new lines that markFrom does not have.
+void CCodeView::MarkNew(const std::vector<LineStretch>& stretches, const std::vector<wxString>& next,
+                        const wxString& markFrom)
+{
     Unmark();
     const std::vector<wxString> before = TextLines(markFrom);
     const std::set<wxString> had(before.begin(), before.end());
-    for (const Stretch& s : stretches)
+    for (const LineStretch& s : stretches)
         for (int line = s.nextFrom; line < s.nextTo; ++line)
             if (!had.count(next[line]))
                 Mark(line);
+}
+
+CCodeView::Place CCodeView::KeepPlace()
+{
+    return Place{GetFirstVisibleLine(), GetXOffset(), GetCurrentPos()};
+}
+
+// Back where the update found the view: scrolled as it was, the typing run
+// going on if the caret is where the run left it.
+void CCodeView::PutBack(const Place& place)
+{
+    m_gestures.KeepTyping(place.caret);
+    if (GetFirstVisibleLine() != place.top)
+        SetFirstVisibleLine(place.top);
+    if (GetXOffset() != place.left)
+        SetXOffset(place.left);
+}
+
+// Styles found during the paint would make the control colour again from
+// there to the end, and draw all of it.
+void CCodeView::ColourNow(int from, int to)
+{
+    Colourise(from, to);
 }
 
 // The control draws the whole of itself again after any change of the text,
@@ -221,7 +220,8 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
 {
     if (edits.empty())
         return;
-    const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos(), lines = GetLineCount();
+    const Place place = KeepPlace();
+    const int lines = GetLineCount();
     int first = lines, last = 0;
     bool marks = false;
     m_replacing = true;
@@ -231,8 +231,7 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
         marks = marks || e.marked;
         Replace(e.offset, e.offset + e.length, wxString::FromUTF8(e.text));
         const int from = LineFromPosition(e.offset), to = LineFromPosition(e.offset + int(e.text.size()));
-        // Coloured now: styles found during the paint would make it start over, whole.
-        Colourise(PositionFromLine(from), GetLineEndPosition(to));
+        ColourNow(PositionFromLine(from), GetLineEndPosition(to));
         for (int line = from; e.marked && line <= to; ++line)
             Mark(line);
         first = std::min(first, from);
@@ -241,11 +240,7 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
     m_replacing = false;
     if (marks)
         m_colours.KeepWordLists(GetText());   // a call may have become another
-    m_gestures.KeepTyping(caret);
-    if (GetFirstVisibleLine() != top)
-        SetFirstVisibleLine(top);
-    if (GetXOffset() != left)
-        SetXOffset(left);
+    PutBack(place);
     // Lines that moved up or down are drawn again to the bottom.
     RefreshLines(first, GetLineCount() != lines ? GetLineCount() : last + 1);
 }
@@ -257,8 +252,7 @@ void CCodeView::PutForUser(int from, int to, const std::string& text)
     m_replacing = true;
     Replace(from, to, wxString::FromUTF8(text));
     const int line = LineFromPosition(from);
-    // Coloured now: styles found during the paint would make it start over, whole.
-    Colourise(PositionFromLine(line), GetLineEndPosition(line));
+    ColourNow(PositionFromLine(line), GetLineEndPosition(line));
     m_replacing = false;
     const wxPoint at = PointFromPosition(from);
     const wxRect changed(at.x, at.y, GetClientSize().x - at.x, TextHeight(line));

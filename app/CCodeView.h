@@ -9,6 +9,7 @@
 
 #include "CodeColours.h"
 #include "CodeGestures.h"
+#include "LineDifferences.h"
 #include "TextSync.h"
 
 #include <wx/stc/stc.h>
@@ -17,10 +18,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// The lines of text as the control counts them: every '\n' ends one, and
-// what follows the last one is a line too.
-std::vector<wxString> TextLines(const wxString& text);
 
 class CCodeView : public wxStyledTextCtrl, private CodeGestures::View
 {
@@ -67,13 +64,20 @@ public:
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
 private:
-    struct Stretch
+    // Where an update finds the view, to leave it there.
+    struct Place
     {
-        int nowFrom, nowTo, nextFrom, nextTo;
+        int top, left, caret;
     };
-    static std::vector<Stretch> Differences(const std::vector<wxString>& now, const std::vector<wxString>& next);
 
     void SetUpMarks();
+    bool HoldForDrag(const wxString& text, const wxString& markFrom, const std::vector<wxString>& now,
+                     std::vector<wxString>& next);
+    void ReplaceStretch(const LineStretch& s, int nowLines, const std::vector<wxString>& next);
+    void MarkNew(const std::vector<LineStretch>& stretches, const std::vector<wxString>& next, const wxString& markFrom);
+    Place KeepPlace();
+    void PutBack(const Place& place);
+    void ColourNow(int from, int to);
     void Replace(int from, int to, const wxString& text);
     void RefreshLines(int from, int to);
     void Mark(int line);
