@@ -74,7 +74,8 @@ private:
     bool HoldForDrag(const wxString& text, const wxString& markFrom, const std::vector<wxString>& now,
                      std::vector<wxString>& next);
     void ReplaceStretch(const LineStretch& s, int nowLines, const std::vector<wxString>& next);
-    void MarkNew(const std::vector<LineStretch>& stretches, const std::vector<wxString>& next, const wxString& markFrom);
+    void MarkNew(const std::vector<LineStretch>& stretches, const std::vector<wxString>& next,
+                 const wxString& markFrom);
     Place KeepPlace();
     void PutBack(const Place& place);
     void ColourNow(int from, int to);

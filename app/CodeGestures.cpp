@@ -130,7 +130,8 @@ CodeGestures::Drag CodeGestures::NumberGesture(int pos, bool fine)
 // fine steps do not add a digit each time.
 bool CodeGestures::StepAtCaret(int steps, bool fine)
 {
-    const int caret = m_text.GetCurrentPos(), line = m_text.LineFromPosition(caret), start = m_text.PositionFromLine(line);
+    const int caret = m_text.GetCurrentPos(), line = m_text.LineFromPosition(caret);
+    const int start = m_text.PositionFromLine(line);
     Drag& k = m_keys;
     const bool same = k.active && k.line == line && k.fine == fine && start + k.from <= caret &&
                       caret <= start + k.to &&
@@ -165,7 +166,8 @@ void CodeGestures::ApplyStep(Drag& step, long long steps)
     m_view.OnGestureEdit(step.group);
 }
 
-// Told by its caller at once, after the typing that came before it.
+// A change of the gestures' own, told by its caller at once: the typing
+// before it is told first.
 void CodeGestures::Put(int from, int to, const std::string& text)
 {
     FlushEdits();
