@@ -1,8 +1,5 @@
 #include "CCodeView.h"
 
-#include <wx/settings.h>
-#include <wx/tokenzr.h>
-
 #include <algorithm>
 #include <set>
 
@@ -11,23 +8,13 @@ namespace {
 enum Marker { kMarkerMargin, kMarkerTint };
 enum Margin { kMarginNumbers, kMarginMarks };
 
-const char* const kKeywords = "void static const unsigned char int float double return if else "
-                              "GLfloat GLdouble GLint GLuint GLenum GLubyte";
-
-bool IsWordChar(wxUniChar c) { return wxIsalnum(c) || c == '_'; }
-
-}
-
-std::vector<wxString> TextLines(const wxString& text)
-{
-    const wxArrayString lines = wxSplit(text, '\n', '\0');
-    return lines.empty() ? std::vector<wxString>{wxString()} : std::vector<wxString>(lines.begin(), lines.end());
 }
 
 CCodeView::CCodeView(wxWindow* parent)
-    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME)
+    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME),
+      m_colours(*this), m_gestures(*this, *this)
 {
-    SetUpStyles();
+    SetUpMarks();
     // The history of edits is kept outside, with the switches' changes.
     SetUndoCollection(false);
     // A steady caret: a blinking one would redraw the window all along.
@@ -37,33 +24,10 @@ CCodeView::CCodeView(wxWindow* parent)
     SetScrollWidthTracking(true);
     SetScrollWidth(1);
     m_unmark.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Unmark(); });
-    BindEditing();
 }
 
-void CCodeView::SetUpStyles()
+void CCodeView::SetUpMarks()
 {
-    const int size = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetPointSize();
-    StyleSetFont(wxSTC_STYLE_DEFAULT, wxFont(wxFontInfo(size).Family(wxFONTFAMILY_TELETYPE)));
-    StyleClearAll();
-    SetLexer(wxSTC_LEX_CPP);
-    // Both sides of "#ifdef _WIN32" are code to read, not code switched off.
-    SetProperty("lexer.cpp.track.preprocessor", "0");
-    SetKeyWords(0, kKeywords);
-    const struct { int style; wxColour colour; bool bold; } styles[] = {
-        {wxSTC_C_COMMENT, wxColour(0x5f, 0x7f, 0x5f), false},
-        {wxSTC_C_COMMENTLINE, wxColour(0x5f, 0x7f, 0x5f), false},
-        {wxSTC_C_NUMBER, wxColour(0xa0, 0x40, 0x00), false},
-        {wxSTC_C_WORD, wxColour(0x00, 0x00, 0x90), true},
-        {wxSTC_C_WORD2, wxColour(0x00, 0x50, 0xb0), true},        // the calls
-        {wxSTC_C_GLOBALCLASS, wxColour(0x80, 0x00, 0x80), false},  // the GL constants
-        {wxSTC_C_PREPROCESSOR, wxColour(0x80, 0x60, 0x00), false},
-        {wxSTC_C_OPERATOR, wxColour(0x30, 0x30, 0x30), false},
-    };
-    for (const auto& s : styles) {
-        StyleSetForeground(s.style, s.colour);
-        StyleSetBold(s.style, s.bold);
-    }
-
     SetMarginType(kMarginNumbers, wxSTC_MARGIN_NUMBER);
     SetMarginWidth(kMarginNumbers, TextWidth(wxSTC_STYLE_LINENUMBER, "_999"));
     SetMarginType(kMarginMarks, wxSTC_MARGIN_SYMBOL);
@@ -71,71 +35,6 @@ void CCodeView::SetUpStyles()
     SetMarginWidth(kMarginMarks, FromDIP(10));
     MarkerDefine(kMarkerMargin, wxSTC_MARK_LEFTRECT, wxColour(0xe0, 0x80, 0x00), wxColour(0xe0, 0x80, 0x00));
     MarkerDefine(kMarkerTint, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(0xff, 0xf0, 0xc0));
-    IndicatorSetStyle(kErrorIndicator, wxSTC_INDIC_SQUIGGLE);
-    IndicatorSetForeground(kErrorIndicator, wxColour(0xe0, 0x00, 0x00));
-}
-
-// The calls (gl... and glu...) and the constants (GL_...) that text uses,
-// for the colouring; given to the control only when they change.
-void CCodeView::KeepWordLists(const wxString& text)
-{
-    std::set<wxString> calls, constants;
-    for (size_t i = 0; i < text.length();) {
-        if (!IsWordChar(text[i])) {
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < text.length() && IsWordChar(text[end]))
-            ++end;
-        const wxString word = text.Mid(i, end - i);
-        if (word.StartsWith("GL_"))
-            constants.insert(word);
-        else if (word.length() > 2 && word.StartsWith("gl") && (wxIsupper(word[2]) || word.StartsWith("glu")))
-            calls.insert(word);
-        i = end;
-    }
-    const auto join = [](const std::set<wxString>& words) {
-        wxString s;
-        for (const wxString& w : words)
-            s << w << ' ';
-        return s;
-    };
-    if (join(calls) != m_calls)
-        SetKeyWords(1, m_calls = join(calls));
-    if (join(constants) != m_constants)
-        SetKeyWords(3, m_constants = join(constants));
-}
-
-// The stretches where next differs from now, as [now from, now to) replaced
-// by [next from, next to), top down: a longest common subsequence of the lines.
-std::vector<CCodeView::Stretch> CCodeView::Differences(const std::vector<wxString>& now,
-                                                       const std::vector<wxString>& next)
-{
-    const size_t n = now.size(), m = next.size();
-    // common[i][j]: the longest common subsequence of now[i..] and next[j..].
-    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
-    for (size_t i = n; i-- > 0;)
-        for (size_t j = m; j-- > 0;)
-            common[i][j] = now[i] == next[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
-    std::vector<Stretch> stretches;
-    size_t i = 0, j = 0;
-    while (i < n || j < m) {
-        if (i < n && j < m && now[i] == next[j]) {
-            ++i, ++j;
-            continue;
-        }
-        Stretch s{int(i), int(i), int(j), int(j)};
-        while ((i < n || j < m) && !(i < n && j < m && now[i] == next[j])) {
-            if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j]))
-                ++j;
-            else
-                ++i;
-        }
-        s.nowTo = int(i), s.nextTo = int(j);
-        stretches.push_back(s);
-    }
-    return stretches;
 }
 
 void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
@@ -143,65 +42,102 @@ void CCodeView::ShowText(const wxString& text, const wxString& markFrom)
     ClearError();
     const std::vector<wxString> now = TextLines(GetText());
     std::vector<wxString> next = TextLines(text);
-    if (m_drag.active) {
-        // The dragged line is the drag's until the release.
-        m_holding = next.size() != now.size();
-        if (m_holding) {
-            m_held = text, m_heldMark = markFrom;
-            return;
-        }
-        next[m_drag.line] = now[m_drag.line];
-    }
-    const std::vector<Stretch> stretches = Differences(now, next);
+    if (HoldForDrag(text, markFrom, now, next))
+        return;
+    const std::vector<LineStretch> stretches = LineDifferences(now, next);
     if (stretches.empty())
         return;
-    KeepWordLists(text);
-    const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos();
+    m_colours.KeepWordLists(text);
+    const Place place = KeepPlace();
     m_replacing = true;
     // Bottom up, so that the lines above each stretch are still where they were.
-    for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
-        if (s->nowTo - s->nowFrom == s->nextTo - s->nextFrom) {
-            // Line by line, each within its line: its marks stay on it.
-            for (int k = 0; k < s->nowTo - s->nowFrom; ++k)
-                ReplaceKeepingCaret(PositionFromLine(s->nowFrom + k), GetLineEndPosition(s->nowFrom + k),
-                                    next[s->nextFrom + k]);
-            continue;
-        }
-        wxString lines;
-        for (int line = s->nextFrom; line < s->nextTo; ++line)
-            lines << next[line] << (line + 1 < int(next.size()) ? "\n" : "");
-        // At the end the line break goes before the lines, not after them.
-        if (s->nowFrom == int(now.size())) {
-            Replace(GetLength(), GetLength(), "\n" + lines);
-            continue;
-        }
-        const bool toEnd = s->nowTo == int(now.size());
-        const int from = toEnd && lines.empty() && s->nowFrom > 0 ? GetLineEndPosition(s->nowFrom - 1)
-                                                                   : PositionFromLine(s->nowFrom);
-        Replace(from, toEnd ? GetLength() : PositionFromLine(s->nowTo), lines);
-    }
-    // Coloured now: styles found during the paint would make it start over, whole.
-    Colourise(PositionFromLine(stretches.front().nextFrom), -1);
+    for (auto s = stretches.rbegin(); s != stretches.rend(); ++s)
+        ReplaceStretch(*s, int(now.size()), next);
+    ColourNow(PositionFromLine(stretches.front().nextFrom), -1);
     m_replacing = false;
-    KeepTyping(caret);
-    if (GetFirstVisibleLine() != top)
-        SetFirstVisibleLine(top);
-    if (GetXOffset() != left)
-        SetXOffset(left);
-    for (const Stretch& s : stretches) {
+    PutBack(place);
+    for (const LineStretch& s : stretches) {
         // Lines that moved up or down are drawn again to the bottom.
         const bool moved = s.nowTo - s.nowFrom != s.nextTo - s.nextFrom;
         RefreshLines(s.nextFrom, moved ? GetLineCount() : std::max(s.nextTo, s.nextFrom + 1));
     }
-    if (markFrom.empty())
+    if (!markFrom.empty())
+        MarkNew(stretches, next, markFrom);
+}
+
+// The dragged line is the drag's until the release; a text with other lines
+// is held whole until then.
+bool CCodeView::HoldForDrag(const wxString& text, const wxString& markFrom, const std::vector<wxString>& now,
+                            std::vector<wxString>& next)
+{
+    if (!m_gestures.IsDragging())
+        return false;
+    m_holding = next.size() != now.size();
+    if (m_holding) {
+        m_held = text, m_heldMark = markFrom;
+        return true;
+    }
+    next[m_gestures.DraggedLine()] = now[m_gestures.DraggedLine()];
+    return false;
+}
+
+void CCodeView::ReplaceStretch(const LineStretch& s, int nowLines, const std::vector<wxString>& next)
+{
+    if (s.nowTo - s.nowFrom == s.nextTo - s.nextFrom) {
+        // Line by line, each within its line: its marks stay on it.
+        for (int k = 0; k < s.nowTo - s.nowFrom; ++k)
+            ReplaceKeepingCaret(PositionFromLine(s.nowFrom + k), GetLineEndPosition(s.nowFrom + k),
+                                next[s.nextFrom + k]);
         return;
+    }
+    wxString lines;
+    for (int line = s.nextFrom; line < s.nextTo; ++line)
+        lines << next[line] << (line + 1 < int(next.size()) ? "\n" : "");
+    // At the end the line break goes before the lines, not after them.
+    if (s.nowFrom == nowLines) {
+        Replace(GetLength(), GetLength(), "\n" + lines);
+        return;
+    }
+    const bool toEnd = s.nowTo == nowLines;
+    const int from = toEnd && lines.empty() && s.nowFrom > 0 ? GetLineEndPosition(s.nowFrom - 1)
+                                                              : PositionFromLine(s.nowFrom);
+    Replace(from, toEnd ? GetLength() : PositionFromLine(s.nowTo), lines);
+}
+
+// The new lines that markFrom does not have.
+void CCodeView::MarkNew(const std::vector<LineStretch>& stretches, const std::vector<wxString>& next,
+                        const wxString& markFrom)
+{
     Unmark();
     const std::vector<wxString> before = TextLines(markFrom);
     const std::set<wxString> had(before.begin(), before.end());
-    for (const Stretch& s : stretches)
+    for (const LineStretch& s : stretches)
         for (int line = s.nextFrom; line < s.nextTo; ++line)
             if (!had.count(next[line]))
                 Mark(line);
+}
+
+CCodeView::Place CCodeView::KeepPlace()
+{
+    return Place{GetFirstVisibleLine(), GetXOffset(), GetCurrentPos()};
+}
+
+// Back where the update found the view: scrolled as it was, the typing run
+// going on if the caret is where the run left it.
+void CCodeView::PutBack(const Place& place)
+{
+    m_gestures.KeepTyping(place.caret);
+    if (GetFirstVisibleLine() != place.top)
+        SetFirstVisibleLine(place.top);
+    if (GetXOffset() != place.left)
+        SetXOffset(place.left);
+}
+
+// Styles found during the paint would make the control colour again from
+// there to the end, and draw all of it.
+void CCodeView::ColourNow(int from, int to)
+{
+    Colourise(from, to);
 }
 
 // The control draws the whole of itself again after any change of the text,
@@ -284,7 +220,8 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
 {
     if (edits.empty())
         return;
-    const int top = GetFirstVisibleLine(), left = GetXOffset(), caret = GetCurrentPos(), lines = GetLineCount();
+    const Place place = KeepPlace();
+    const int lines = GetLineCount();
     int first = lines, last = 0;
     bool marks = false;
     m_replacing = true;
@@ -294,8 +231,7 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
         marks = marks || e.marked;
         Replace(e.offset, e.offset + e.length, wxString::FromUTF8(e.text));
         const int from = LineFromPosition(e.offset), to = LineFromPosition(e.offset + int(e.text.size()));
-        // Coloured now: styles found during the paint would make it start over, whole.
-        Colourise(PositionFromLine(from), GetLineEndPosition(to));
+        ColourNow(PositionFromLine(from), GetLineEndPosition(to));
         for (int line = from; e.marked && line <= to; ++line)
             Mark(line);
         first = std::min(first, from);
@@ -303,12 +239,48 @@ void CCodeView::ApplyEdits(const std::vector<TextEdit>& edits)
     }
     m_replacing = false;
     if (marks)
-        KeepWordLists(GetText());   // a call may have become another
-    KeepTyping(caret);
-    if (GetFirstVisibleLine() != top)
-        SetFirstVisibleLine(top);
-    if (GetXOffset() != left)
-        SetXOffset(left);
+        m_colours.KeepWordLists(GetText());   // a call may have become another
+    PutBack(place);
     // Lines that moved up or down are drawn again to the bottom.
     RefreshLines(first, GetLineCount() != lines ? GetLineCount() : last + 1);
+}
+
+// A change for the user (a step, a toggle): only what it changed is drawn
+// again, not the whole control.
+void CCodeView::PutForUser(int from, int to, const std::string& text)
+{
+    m_replacing = true;
+    Replace(from, to, wxString::FromUTF8(text));
+    const int line = LineFromPosition(from);
+    ColourNow(PositionFromLine(line), GetLineEndPosition(line));
+    m_replacing = false;
+    const wxPoint at = PointFromPosition(from);
+    const wxRect changed(at.x, at.y, GetClientSize().x - at.x, TextHeight(line));
+    wxStyledTextCtrl::Refresh(false, &changed);
+}
+
+void CCodeView::OnGestureEdit(int group)
+{
+    if (onEdit)
+        onEdit(group);
+}
+
+void CCodeView::OnUndoKey()
+{
+    if (onUndo)
+        onUndo();
+}
+
+void CCodeView::OnRedoKey()
+{
+    if (onRedo)
+        onRedo();
+}
+
+void CCodeView::OnDragEnded()
+{
+    if (m_holding) {
+        m_holding = false;
+        ShowText(m_held, m_heldMark);
+    }
 }

@@ -1,12 +1,15 @@
-// The code as an editor shows it: C colouring (calls, GL constants, numbers,
-// comments), a monospace font at the system's size, line numbers, and the
-// lines that an update changed marked in the margin and tinted for a while.
-// Updates replace only the lines that differ. The user edits the numbers
-// as well as the text: dragging one sideways, Alt+Up and Alt+Down, and a
-// double-click turns glEnable into glDisable and back. The control keeps no
-// history of its own: undo and redo go to whoever keeps the edits.
+// The code as an editor shows it: C colouring (CodeColours), line numbers,
+// and the lines that an update changed marked in the margin and tinted for a
+// while. Updates replace only the lines that differ. The user edits the
+// numbers as well as the text (CodeGestures): dragging one sideways, Alt+Up
+// and Alt+Down, and a double-click turns glEnable into glDisable and back.
+// The control keeps no history of its own: undo and redo go to whoever keeps
+// the edits.
 #pragma once
 
+#include "CodeColours.h"
+#include "CodeGestures.h"
+#include "LineDifferences.h"
 #include "TextSync.h"
 
 #include <wx/stc/stc.h>
@@ -16,11 +19,7 @@
 #include <string>
 #include <vector>
 
-// The lines of text as the control counts them: every '\n' ends one, and
-// what follows the last one is a line too.
-std::vector<wxString> TextLines(const wxString& text);
-
-class CCodeView : public wxStyledTextCtrl
+class CCodeView : public wxStyledTextCtrl, private CodeGestures::View
 {
 public:
     explicit CCodeView(wxWindow* parent);
@@ -52,76 +51,53 @@ public:
 
     // Underlines length bytes from offset, bytes of the text's UTF-8 (at
     // least one character), until ClearError or the next ShowText.
-    void ShowError(int offset, int length);
-    void ClearError();
+    void ShowError(int offset, int length) { m_colours.ShowError(offset, length); }
+    void ClearError() { m_colours.ClearError(); }
     // While a number is dragged, ShowText keeps the dragged line as the drag
     // has it; a text with other lines holds off until the release.
-    bool IsDraggingNumber() const { return m_drag.active; }
+    bool IsDraggingNumber() const { return m_gestures.IsDragging(); }
 
     static constexpr int kMarkMs = 2000;
-    static constexpr int kPixelsPerStep = 3;   // of a drag, in DIPs
-    static constexpr int kErrorIndicator = wxSTC_INDIC_CONTAINER;
+    static constexpr int kPixelsPerStep = CodeGestures::kPixelsPerStep;
+    static constexpr int kErrorIndicator = CodeColours::kErrorIndicator;
 
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
 private:
-    struct Stretch
+    // Where an update finds the view, to leave it there.
+    struct Place
     {
-        int nowFrom, nowTo, nextFrom, nextTo;
+        int top, left, caret;
     };
-    static std::vector<Stretch> Differences(const std::vector<wxString>& now, const std::vector<wxString>& next);
 
-    void SetUpStyles();
-    void KeepWordLists(const wxString& text);
+    void SetUpMarks();
+    bool HoldForDrag(const wxString& text, const wxString& markFrom, const std::vector<wxString>& now,
+                     std::vector<wxString>& next);
+    void ReplaceStretch(const LineStretch& s, int nowLines, const std::vector<wxString>& next);
+    void MarkNew(const std::vector<LineStretch>& stretches, const std::vector<wxString>& next,
+                 const wxString& markFrom);
+    Place KeepPlace();
+    void PutBack(const Place& place);
+    void ColourNow(int from, int to);
     void Replace(int from, int to, const wxString& text);
     void RefreshLines(int from, int to);
     void Mark(int line);
     void Unmark();
     void ReplaceKeepingCaret(int from, int to, const wxString& text);
 
-    // Editing, in CCodeViewEditing.cpp.
-    struct Drag
-    {
-        bool active = false, fine = false, selectOnRelease = false;
-        int line = 0, from = 0, to = 0;   // the number's bytes in the line now
-        int caretFromEnd = 0;
-        std::string origin;               // the line as the steps start from
-        int originColumn = 0, x = 0;      // and the pointer's x then
-        long long steps = 0;
-        int group = 0;
-        std::string shown;                // the number's text now
-    };
-    void BindEditing();
-    std::string LineText(int line);
-    bool InCode(int pos);
-    int NewGroup();
-    void OnModified(wxStyledTextEvent& event);
-    void QueueEdit(int group);
-    void FlushEdits();
-    void OnKeyDown(wxKeyEvent& event);
-    bool StepAtCaret(int steps, bool fine);
-    void OnLeftDown(wxMouseEvent& event);
-    Drag NumberGesture(int pos, bool fine);
-    void StartDrag(const Drag& gesture, int x);
-    void OnMotion(wxMouseEvent& event);
-    void OnDoubleClick(wxMouseEvent& event);
-    void EndDrag();
-    void ApplyStep(Drag& step, long long steps);
-    void Put(int from, int to, const std::string& text);
-    void KeepTyping(int caretBefore);
+    // What the gestures ask of the view, in CCodeView.cpp.
+    bool IsUpdating() const override { return m_replacing; }
+    void PutForUser(int from, int to, const std::string& text) override;
+    void OnGestureEdit(int group) override;
+    void OnUndoKey() override;
+    void OnRedoKey() override;
+    void OnDragEnded() override;
 
-    Drag m_drag, m_keys;            // m_keys: Alt+Up/Down presses on one number
-    int m_group = 0;
-    int m_typingGroup = -1, m_typingLine = -1, m_typingEnd = -1;
-    std::vector<int> m_pending;     // groups of typing not yet told
-    bool m_stepping = false;        // a change of the view's own, told at once
-    bool m_overNumber = false;
     wxString m_held, m_heldMark;    // a ShowText held off by a drag
     bool m_holding = false;
-
     wxTimer m_unmark;
-    wxString m_calls, m_constants;   // the word lists the colouring has now
     bool m_replacing = false;
-    bool m_errorShown = false;   // clearing no underline draws nothing
     bool m_marked = false;
+    CodeColours m_colours;   // before the margins, which are measured in its font
+    CodeGestures m_gestures;
 };
