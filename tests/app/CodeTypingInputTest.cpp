@@ -115,6 +115,7 @@ TEST_F(CodeTypingInputTest, AfterEnterAddsALineTheGreenLampBoxStillShowsInTheCop
     EXPECT_NE(copied.find(");\n\n\n    /*"), std::string::npos) << "the added line is gone";
     EXPECT_NE(copied.find("Зеленая лампа (2): включена."), std::string::npos);
     // The angles still follow the turning.
+    StartTurning();
     const wxString before = Text();
     EXPECT_TRUE(PumpEvents(3000, [&] { return Text() != before; })) << "the code stopped following";
 }
