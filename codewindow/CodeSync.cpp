@@ -56,8 +56,10 @@ void CodeSync::Edited(COpenGLWnd& view, int group)
     if (r.anglesTyped)
         view.StopTurning();
     view.SetRecord(r.record, group);
-    // What the record has beyond the text (the turning, a bound) shows at once.
-    Follow(view);
+    // What the record has beyond the text (the turning, a bound) shows at
+    // once; a drag's turning waits for its release, as the timer's does.
+    if (!m_code->IsDraggingNumber())
+        Follow(view);
 }
 
 void CodeSync::Stepped(COpenGLWnd& view)
