@@ -2,7 +2,6 @@
 
 #include "Resources.h"
 
-
 namespace {
 
 const char* const kExpected = N_("Синтаксическая ошибка: ожидалось «%s»");
@@ -46,13 +45,7 @@ private:
         return false;
     }
 
-    bool Accept(char c)
-    {
-        if (!IsPunct(c))
-            return false;
-        ++m_at;
-        return true;
-    }
+    bool Accept(char c) { return IsPunct(c) && (++m_at, true); }
 
     bool Expect(char c)
     {
@@ -290,8 +283,7 @@ bool Parser::SignedNumber(CodeNumber& n)
 
 }
 
-bool ParseCode(std::string_view text, const std::vector<Token>& tokens, std::vector<CodeItem>& items,
-               CodeError& error)
+bool ParseCode(std::string_view text, const std::vector<Token>& tokens, std::vector<CodeItem>& items, CodeError& error)
 {
     return Parser(text, tokens, items, error).File();
 }
