@@ -101,6 +101,8 @@ TEST_F(CodeTypingInputTest, AFloatItCannotHoldTypedKeyByKeyOverTheDensityStaysAs
     EXPECT_EQ(glview->State().fogDensity, 0.3f);
     EXPECT_NE(Copied().find("glFogf(GL_FOG_DENSITY, 0.3f);"), std::string::npos) << Text();
     EXPECT_EQ(Control<wxSlider>(1, IDC_FOG_DENSITY)->GetValue(), 3);
+    // The program's note above the call says the density typed.
+    EXPECT_NE(Text().Find("Сейчас плотность 0.3:"), wxNOT_FOUND);
 }
 
 TEST_F(CodeTypingInputTest, AfterEnterAddsALineTheGreenLampBoxStillShowsInTheCopiedCode)
@@ -203,6 +205,7 @@ TEST_F(CodeTypingInputTest, EachLampBoxFollowsItsOwnLampFromTheCode)
     ASSERT_TRUE(Says("glEnable(GL_LIGHT2);"));
     ClickOn(code, PointOf(PositionOf("glDisable(GL_LIGHT1)") + 3), wxMOUSE_BTN_LEFT, true);
     ASSERT_TRUE(Says("glEnable(GL_LIGHT1);"));
+    EXPECT_TRUE(Says("Зеленая лампа (2): включена."));
     EXPECT_TRUE(PumpEvents(2000, [this] { return Box(IDC_LAMP_GREEN)->GetValue(); }));
     EXPECT_TRUE(Box(IDC_LAMP_BLUE)->GetValue());
     PumpEvents(800);   // two double-clicks, not a triple one
