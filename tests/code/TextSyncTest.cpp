@@ -269,3 +269,14 @@ TEST(TextSync, TheStudentsOwnSpellingOfTheSameValueStays)
     EXPECT_TRUE(st.Has("glRotated(370.0, 1.0"));
     EXPECT_TRUE(st.Has("glEnable(GL_LIGHT2);"));
 }
+
+TEST(TextSync, TheProgramsCommentsFollowAValueTheStudentChanged)
+{
+    Student st(Foggy());
+    st.text.replace(st.text.find("glDisable(GL_LIGHT1)"), 9, "glEnable");
+    st.text.replace(st.text.find("0.2f);"), 4, "0.3f");
+    st.caret = 0;
+    st.Read();
+    EXPECT_TRUE(st.Has("Зеленая лампа (2): включена."));
+    EXPECT_TRUE(st.Has("Сейчас плотность 0.3:"));
+}
