@@ -45,7 +45,7 @@ TEST(CodeFiles, EveryChosenNameGivesAPictureAndItsCodeInTwoFiles)
         // A file of the user's at a chosen name that is not the picture's stays as it was.
         std::set<std::string> expected = {c.png, c.code};
         if (expected.insert(c.chosen).second)
-            std::ofstream(dir / c.chosen) << "the user's own\n";
+            std::ofstream(dir / c.chosen, std::ios::binary) << "the user's own\n";
         const wxString failure = SaveFrameAndFragment(frame, "void DrawScene(void);\n", (dir / c.chosen).string());
         EXPECT_EQ(std::string(failure.utf8_str()), "");
         EXPECT_EQ(FilesIn(dir), expected);

@@ -4,7 +4,7 @@
 set(SAMPLES_SKIPS
   "view|FragmentRunTest.EachPagesFragmentDrawsWhatItsWindowDraws|it builds the code window's C with the Linux compiler against a GLX harness"
   "view|FragmentRunTest.TheFragmentOfAnyStateCompiles|it compiles fragments with the Linux compiler and MinGW from the Linux shell"
-  "image|LoadByName.WhatCannotBeOpenedGetsItsNameShownWithin256Bytes|Windows has no named pipes in the file system (mkfifo)"
+  "image|LoadByName.WhatCannotBeOpenedGetsItsNameShownWithin229Bytes|Windows has no named pipes in the file system (mkfifo)"
   "image|LoadByName.EachLoadGivesItsOwnRecordAndLeavesNoFileOpen|it counts open descriptors in /proc/self/fd, and its narrow name is UTF-8 where Windows takes the ANSI code page"
   "pages|PageInput.MenuKeyAsksTheFocusedWindowForItsMenu|under Wine the simulated Menu key never reaches the focused window"
   "app|Sheet.TabStripAndButtonRowHaveTheDialogBackground|the native Windows tab control paints its strip in the theme's colour, which wx does not change"
