@@ -119,10 +119,19 @@ TEST_F(CodeEditInputTest, TypingOverTheDensityMovesTheTrackbarAndCtrlZBringsBoth
     EXPECT_EQ(slider->GetValue(), 2);
     EXPECT_EQ(Differing(before, Frame()), 0);
     EXPECT_NE(Text().Find("glFogf(GL_FOG_DENSITY, 0.2f)"), wxNOT_FOUND);
-    Input().Char('y', wxMOD_CONTROL);
+    // Both redo keys, and Alt+Up on the number, reach the view in the window.
+    for (int modifiers : {int(wxMOD_CONTROL | wxMOD_SHIFT), int(wxMOD_CONTROL)}) {
+        Input().Char(modifiers == wxMOD_CONTROL ? 'y' : 'z', modifiers);
+        Settle();
+        EXPECT_EQ(glview->State().fogDensity, 0.5f) << modifiers;
+        Input().Char('z', wxMOD_CONTROL);
+        Settle();
+    }
+    SelectAfter("glFogf(GL_FOG_DENSITY, ", 0);
+    Input().Char(WXK_UP, wxMOD_ALT);
     Settle();
-    EXPECT_EQ(glview->State().fogDensity, 0.5f);
-    EXPECT_EQ(slider->GetValue(), 5);
+    EXPECT_EQ(glview->State().fogDensity, 0.3f);
+    EXPECT_EQ(slider->GetValue(), 3);
 }
 
 // The fog note as the tick shows it; then a density between two steps puts

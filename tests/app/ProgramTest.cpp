@@ -23,7 +23,7 @@ using ProgramExit = testing::TestWithParam<Closing>;
 // map before the key comes.
 TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 {
-    Session s("", GetParam().lang);
+    Session s(GetParam().lang);
     ASSERT_NE(s.display, nullptr) << "no X display (run under scripts/with-display)";
     ASSERT_NE(s.sheet, None) << "the sheet never showed (wait status " << s.program.status << "); output:\n"
                              << ReadFile(s.program.outPath);
