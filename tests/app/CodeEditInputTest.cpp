@@ -62,6 +62,13 @@ struct CodeEditInputTest : ShownSheet
         Settle();
         PumpEvents(100);
     }
+    // A real double-click on the call that starts with what.
+    void DoubleClickOn(const wxString& what)
+    {
+        ASSERT_TRUE(Says(what));
+        ClickOn(code, PointOf(PositionOf(what) + 3), wxMOUSE_BTN_LEFT, true);
+        Settle();
+    }
     wxCheckBox* Box(int id) { return Control<wxCheckBox>(1, id); }
     // The picture as the window draws it now.
     wxImage Frame() { return ReadFrame(*glview); }
@@ -182,9 +189,7 @@ TEST_F(CodeEditInputTest, DraggingTheRedLampsXMovesTheHighlight)
 TEST_F(CodeEditInputTest, ADoubleClickOnGlEnableOfTheGreenLampUnticksItsBox)
 {
     ClickOn(Box(IDC_LAMP_GREEN));
-    ASSERT_TRUE(Says("glEnable(GL_LIGHT1);"));
-    ClickOn(code, PointOf(PositionOf("glEnable(GL_LIGHT1);") + 3), wxMOUSE_BTN_LEFT, true);
-    Settle();
+    DoubleClickOn("glEnable(GL_LIGHT1);");
     EXPECT_NE(Text().Find("glDisable(GL_LIGHT1);"), wxNOT_FOUND);
     EXPECT_FALSE(glview->State().lamp[1]);
     EXPECT_FALSE(Box(IDC_LAMP_GREEN)->IsChecked());
@@ -229,9 +234,7 @@ TEST_F(CodeEditInputTest, ResetReturnsThePageToItsOwnCodeAndControls)
 // code as the student wrote it.
 TEST_F(CodeEditInputTest, TheControlsFollowTheirEditsAndCopyGivesTheCodeAsEdited)
 {
-    ASSERT_TRUE(Says("glDisable(GL_FOG);"));
-    ClickOn(code, PointOf(PositionOf("glDisable(GL_FOG);") + 3), wxMOUSE_BTN_LEFT, true);
-    Settle();
+    DoubleClickOn("glDisable(GL_FOG);");
     EXPECT_TRUE(glview->State().fog);
     EXPECT_TRUE(Box(IDC_FOG)->IsChecked());
     EXPECT_TRUE(Control<wxSlider>(1, IDC_FOG_DENSITY)->IsShown());
@@ -248,9 +251,7 @@ TEST_F(CodeEditInputTest, TheControlsFollowTheirEditsAndCopyGivesTheCodeAsEdited
     EXPECT_TRUE(w->Reason().empty()) << w->Reason();
 
     COpenGLWnd* lines = ShowPage(0);
-    ASSERT_TRUE(Says("glEnable(GL_LINE_SMOOTH);"));
-    ClickOn(code, PointOf(PositionOf("glEnable(GL_LINE_SMOOTH);") + 3), wxMOUSE_BTN_LEFT, true);
-    Settle();
+    DoubleClickOn("glEnable(GL_LINE_SMOOTH);");
     EXPECT_FALSE(lines->State().lineSmoothing);
     EXPECT_FALSE(Control<wxCheckBox>(0, IDC_SMOOTH)->IsChecked());
     PasteOver("glLineWidth(", 4, "2");   // the student's spelling of 2.0f

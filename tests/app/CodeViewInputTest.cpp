@@ -73,6 +73,12 @@ struct CodeViewInputTest : testing::Test
         Input().MouseUp();
         Settle();
     }
+    void DoubleClickAt(int pos)
+    {
+        MoveTo(ScreenAt(pos));
+        Input().MouseDblClick();
+        Settle();
+    }
     std::set<int> Groups() { return std::set<int>(edits.begin(), edits.end()); }
 
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "code", wxPoint(40, 40));
@@ -149,24 +155,16 @@ TEST_F(CodeViewInputTest, AltUpAndDownStepTheNumberAtTheCaret)
 // A double-click on glEnable or glDisable turns it into the other.
 TEST_F(CodeViewInputTest, DoubleClickTogglesEnableAndDisable)
 {
-    MoveTo(ScreenAt(Pos("glEnable") + 3));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("glEnable") + 3);
     EXPECT_EQ(Line(5), "    glDisable(GL_LIGHTING);");
-    MoveTo(ScreenAt(Pos("glDisable(GL_FOG") + 5));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("glDisable(GL_FOG") + 5);
     EXPECT_EQ(Line(6), "    glEnable(GL_FOG);");
     EXPECT_EQ(Groups().size(), 2u);
     // A double-click elsewhere selects a word as ever.
-    MoveTo(ScreenAt(Pos("DrawScene") + 2));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("DrawScene") + 2);
     EXPECT_EQ(view->GetSelectedText(), "DrawScene");
     // On a number, the number.
-    MoveTo(ScreenAt(Pos("100.0") + 2));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("100.0") + 2);
     EXPECT_EQ(view->GetSelectedText(), "100.0");
     EXPECT_EQ(Groups().size(), 2u);
 }

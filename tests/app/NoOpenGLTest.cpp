@@ -117,22 +117,6 @@ TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
     EXPECT_NE(out.find("no OpenGL"), std::string::npos) << out;
 }
 
-// The window's title as a window manager reads it.
-std::string TitleOf(Display* d, Window w)
-{
-    Atom type = None;
-    int format = 0;
-    unsigned long n = 0, left = 0;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
-                           XInternAtom(d, "UTF8_STRING", False), &type, &format, &n, &left, &data) == Success && data)
-        title.assign(reinterpret_cast<const char*>(data), n);
-    if (data)
-        XFree(data);
-    return title;
-}
-
 // The middles of the buttons in the lowest band of controls, left to right:
 // runs of columns with something but the window's background in the band.
 std::vector<Box> BottomButtons(const Picture& p)
@@ -216,7 +200,7 @@ TEST(NoOpenGL, CodeWindowShowsEachPagesHintsAndCodeAndCopyGivesIt)
         SCOPED_TRACE(page.title);
         ASSERT_TRUE(&page == pages || s.Type("ctrl+Next"));
         const std::string title = std::string("Код OpenGL: ") + page.title;
-        EXPECT_TRUE(WaitUntil([&] { return TitleOf(s.display, code) == title; })) << TitleOf(s.display, code);
+        EXPECT_TRUE(WaitUntil([&] { return WindowTitle(code) == title; })) << WindowTitle(code);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));   // the hints laid out
         const Picture shown = Grab(s.display, code);
         EXPECT_GE(RowsAboveTheCode(shown), 24) << "no hints above the code";

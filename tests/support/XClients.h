@@ -42,3 +42,10 @@ inline std::vector<unsigned long> ShownWindows(pid_t pid)
         windows.push_back(std::stoul(listed.substr(at), &used));
     return windows;
 }
+
+// A window's title, as a window manager reads it.
+inline std::string WindowTitle(unsigned long window)
+{
+    const std::string title = Output("xdotool getwindowname " + std::to_string(window) + " 2>/dev/null");
+    return title.substr(0, title.find('\n'));
+}
