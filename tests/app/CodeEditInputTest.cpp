@@ -186,16 +186,6 @@ TEST_F(CodeEditInputTest, DraggingTheRedLampsXMovesTheHighlight)
     EXPECT_EQ(glview->State().lampPosition[0][0], 50.0f) << "the whole drag is one step";
 }
 
-TEST_F(CodeEditInputTest, ADoubleClickOnGlEnableOfTheGreenLampUnticksItsBox)
-{
-    ClickOn(Box(IDC_LAMP_GREEN));
-    DoubleClickOn("glEnable(GL_LIGHT1);");
-    EXPECT_NE(Text().Find("glDisable(GL_LIGHT1);"), wxNOT_FOUND);
-    EXPECT_FALSE(glview->State().lamp[1]);
-    EXPECT_FALSE(Box(IDC_LAMP_GREEN)->IsChecked());
-    EXPECT_TRUE(Box(IDC_LAMP_RED)->IsChecked());
-}
-
 // Pasted from another program at once, so that no part of it is taken first.
 TEST_F(CodeEditInputTest, ANegativeDensityIsRefusedWithAReasonAndThePictureKeepsTheLastGoodState)
 {
