@@ -83,9 +83,7 @@ TEST_F(CodeWindowInputTest, SaveButtonAsksForANameAndWritesBothFiles)
     PumpEvents(15000, [&] { return fs::exists(png); });
     ASSERT_TRUE(fs::exists(png));
     EXPECT_TRUE(wxImage(png.string(), wxBITMAP_TYPE_PNG).IsOk());
-    std::stringstream code;
-    code << std::ifstream(dir / "frame.c.c").rdbuf();
-    EXPECT_TRUE(wxString::FromUTF8(code.str()).StartsWith(wxString::FromUTF8("/* «Линии в пространстве»")));
+    EXPECT_TRUE(wxString::FromUTF8(ReadFile(dir / "frame.c.c")).StartsWith(wxString::FromUTF8("/* «Линии в пространстве»")));
     std::set<std::string> files;
     for (const auto& entry : fs::directory_iterator(dir))
         files.insert(entry.path().filename().string());

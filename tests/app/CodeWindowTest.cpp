@@ -6,6 +6,7 @@
 #include "FragmentText.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
+#include "XClients.h"
 #include "ViewMenu.h"
 
 #include <GL/gl.h>
@@ -156,9 +157,7 @@ TEST_F(CodeWindowTest, SaveWritesTheFrameAndTheFragmentOrReportsAndLeavesNothing
     };
     ASSERT_TRUE(window->SaveTo(png.string()));
     EXPECT_EQ(files(), (std::vector<std::string>{"cube.c", "cube.png"}));
-    std::stringstream code;
-    code << std::ifstream(dir / "cube.c").rdbuf();
-    EXPECT_EQ(wxString::FromUTF8(code.str()), window->Fragment());
+    EXPECT_EQ(wxString::FromUTF8(ReadFile(dir / "cube.c")), window->Fragment());
     wxImage frame;
     ASSERT_TRUE(frame.LoadFile(png.string(), wxBITMAP_TYPE_PNG));
     EXPECT_EQ(frame.GetSize(), wxSize(s.width, s.height));
