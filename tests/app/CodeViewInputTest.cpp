@@ -33,8 +33,6 @@ struct CodeViewInputTest : testing::Test
         frame->Show();
         view->ShowText(wxString::FromUTF8(kCode));
         view->onEdit = [this](int group) { edits.push_back(group); };
-        view->onUndo = [this] { ++undos; };
-        view->onRedo = [this] { ++redos; };
         PumpEvents(3000, [this] { return view->IsShownOnScreen(); });
         PumpEvents(200);
     }
@@ -84,7 +82,6 @@ struct CodeViewInputTest : testing::Test
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "code", wxPoint(40, 40));
     CCodeView* view = new CCodeView(frame);
     std::vector<int> edits;
-    int undos = 0, redos = 0;
 };
 
 // Sideways by three pixels a step of the last digit, to both sides, on past
@@ -197,23 +194,6 @@ TEST_F(CodeViewInputTest, TypingIsToldInRunsAndUpdatesAreNot)
     PumpEvents(100);
     EXPECT_EQ(Text(), changed);
     EXPECT_EQ(edits.size(), told) << "an update is no user's edit";
-}
-
-// The undo keys go to the listeners; the control changes nothing itself.
-TEST_F(CodeViewInputTest, UndoAndRedoKeysGoToTheListeners)
-{
-    MoveTo(ScreenAt(Pos("Scene")));
-    Input().MouseClick();
-    Input().Text("q");
-    PumpEvents(50);
-    const std::string typed = Text();
-    Input().Char('z', wxMOD_CONTROL);
-    Input().Char('y', wxMOD_CONTROL);
-    Input().Char('z', wxMOD_CONTROL | wxMOD_SHIFT);
-    PumpEvents(50);
-    EXPECT_EQ(undos, 1);
-    EXPECT_EQ(redos, 2);
-    EXPECT_EQ(Text(), typed);
 }
 
 // An update keeps the caret at its column, also in a line it replaced and
