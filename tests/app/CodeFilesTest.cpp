@@ -2,6 +2,7 @@
 // the code land in two files; a save that fails leaves the files that an
 // earlier save of the same name wrote as they were.
 #include "CodeFiles.h"
+#include "XClients.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::set<std::string> FilesIn(const fs::path& dir)
 {
@@ -50,10 +45,10 @@ TEST(CodeFiles, EveryChosenNameGivesAPictureAndItsCodeInTwoFiles)
         EXPECT_EQ(std::string(failure.utf8_str()), "");
         EXPECT_EQ(FilesIn(dir), expected);
         if (c.chosen != std::string(c.png)) {
-            EXPECT_EQ(Bytes(dir / c.chosen), "the user's own\n");
+            EXPECT_EQ(ReadFile(dir / c.chosen), "the user's own\n");
         }
-        EXPECT_EQ(Bytes(dir / c.png).substr(0, pngSignature.size()), pngSignature) << "not a PNG";
-        EXPECT_EQ(Bytes(dir / c.code), "void DrawScene(void);\n");
+        EXPECT_EQ(ReadFile(dir / c.png).substr(0, pngSignature.size()), pngSignature) << "not a PNG";
+        EXPECT_EQ(ReadFile(dir / c.code), "void DrawScene(void);\n");
         fs::remove_all(dir);
     }
 }
@@ -65,16 +60,16 @@ TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)
     wxImage older(8, 8), newer(16, 16);
     older.SetRGB(wxRect(0, 0, 8, 8), 10, 20, 30);
     ASSERT_EQ(SaveFrameAndFragment(older, "older code\n", png.string()), "");
-    const std::string olderPng = Bytes(png);
-    ASSERT_EQ(Bytes(code), "older code\n");
+    const std::string olderPng = ReadFile(png);
+    ASSERT_EQ(ReadFile(code), "older code\n");
 
     // Each half of the new save failing in turn: the place its part is
     // written to is taken by a folder.
     for (const char* blocked : {".cube.png.part", ".cube.c.part"}) {
         fs::create_directory(dir / blocked);
         EXPECT_NE(SaveFrameAndFragment(newer, "newer code\n", png.string()), "") << blocked;
-        EXPECT_EQ(Bytes(png), olderPng) << "the older picture changed, " << blocked << " taken";
-        EXPECT_EQ(Bytes(code), "older code\n") << blocked << " taken";
+        EXPECT_EQ(ReadFile(png), olderPng) << "the older picture changed, " << blocked << " taken";
+        EXPECT_EQ(ReadFile(code), "older code\n") << blocked << " taken";
         fs::remove(dir / blocked);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "a part was left";
     }
@@ -83,7 +78,7 @@ TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)
     fs::remove(code);
     fs::create_directories(code / "inside");
     EXPECT_NE(SaveFrameAndFragment(newer, "newer code\n", png.string()), "");
-    EXPECT_EQ(Bytes(png), olderPng) << "the older picture was lost";
+    EXPECT_EQ(ReadFile(png), olderPng) << "the older picture was lost";
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "a part was left";
     fs::remove_all(dir);
 }

@@ -33,8 +33,6 @@ struct CodeViewInputTest : testing::Test
         frame->Show();
         view->ShowText(wxString::FromUTF8(kCode));
         view->onEdit = [this](int group) { edits.push_back(group); };
-        view->onUndo = [this] { ++undos; };
-        view->onRedo = [this] { ++redos; };
         PumpEvents(3000, [this] { return view->IsShownOnScreen(); });
         PumpEvents(200);
     }
@@ -73,12 +71,17 @@ struct CodeViewInputTest : testing::Test
         Input().MouseUp();
         Settle();
     }
+    void DoubleClickAt(int pos)
+    {
+        MoveTo(ScreenAt(pos));
+        Input().MouseDblClick();
+        Settle();
+    }
     std::set<int> Groups() { return std::set<int>(edits.begin(), edits.end()); }
 
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "code", wxPoint(40, 40));
     CCodeView* view = new CCodeView(frame);
     std::vector<int> edits;
-    int undos = 0, redos = 0;
 };
 
 // Sideways by three pixels a step of the last digit, to both sides, on past
@@ -149,24 +152,16 @@ TEST_F(CodeViewInputTest, AltUpAndDownStepTheNumberAtTheCaret)
 // A double-click on glEnable or glDisable turns it into the other.
 TEST_F(CodeViewInputTest, DoubleClickTogglesEnableAndDisable)
 {
-    MoveTo(ScreenAt(Pos("glEnable") + 3));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("glEnable") + 3);
     EXPECT_EQ(Line(5), "    glDisable(GL_LIGHTING);");
-    MoveTo(ScreenAt(Pos("glDisable(GL_FOG") + 5));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("glDisable(GL_FOG") + 5);
     EXPECT_EQ(Line(6), "    glEnable(GL_FOG);");
     EXPECT_EQ(Groups().size(), 2u);
     // A double-click elsewhere selects a word as ever.
-    MoveTo(ScreenAt(Pos("DrawScene") + 2));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("DrawScene") + 2);
     EXPECT_EQ(view->GetSelectedText(), "DrawScene");
     // On a number, the number.
-    MoveTo(ScreenAt(Pos("100.0") + 2));
-    Input().MouseDblClick();
-    Settle();
+    DoubleClickAt(Pos("100.0") + 2);
     EXPECT_EQ(view->GetSelectedText(), "100.0");
     EXPECT_EQ(Groups().size(), 2u);
 }
@@ -199,23 +194,6 @@ TEST_F(CodeViewInputTest, TypingIsToldInRunsAndUpdatesAreNot)
     PumpEvents(100);
     EXPECT_EQ(Text(), changed);
     EXPECT_EQ(edits.size(), told) << "an update is no user's edit";
-}
-
-// The undo keys go to the listeners; the control changes nothing itself.
-TEST_F(CodeViewInputTest, UndoAndRedoKeysGoToTheListeners)
-{
-    MoveTo(ScreenAt(Pos("Scene")));
-    Input().MouseClick();
-    Input().Text("q");
-    PumpEvents(50);
-    const std::string typed = Text();
-    Input().Char('z', wxMOD_CONTROL);
-    Input().Char('y', wxMOD_CONTROL);
-    Input().Char('z', wxMOD_CONTROL | wxMOD_SHIFT);
-    PumpEvents(50);
-    EXPECT_EQ(undos, 1);
-    EXPECT_EQ(redos, 2);
-    EXPECT_EQ(Text(), typed);
 }
 
 // An update keeps the caret at its column, also in a line it replaced and

@@ -1,17 +1,13 @@
 // Pages built when their tab is first shown, and records that do not depend
 // on when that happens.
-#include "CAllSheets.h"
-#include "CSamplesApp.h"
-#include "COpenGLWnd.h"
-#include "CPageFrame.h"
 #include "ContextAgreement.h"
+#include "GLFrame.h"
 #include "GLProbe.h"
 #include "ResourceIds.h"
-#include "WxTestMain.h"
+#include "ShownSheet.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
-#include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <random>
@@ -26,22 +22,6 @@ int CountViews(const wxWindow* w)
     for (const wxWindow* child : w->GetChildren())
         n += CountViews(child);
     return n;
-}
-
-// A point on tab index of the strip, in screen coordinates, as the book finds it.
-wxPoint OnTab(wxBookCtrlBase* book, int index)
-{
-    for (int y = 2; y < 60; y += 4)
-        for (int x = 2; x < book->GetClientSize().x; x += 4)
-            if (book->HitTest(wxPoint(x, y)) == index)
-                return book->ClientToScreen(wxPoint(x + 8, y + 4));
-    return wxDefaultPosition;
-}
-
-bool SetUpAndCurrent(CAllSheets& sheet, size_t page)
-{
-    COpenGLWnd* view = sheet.Page(page)->View();
-    return PumpEvents(10000, [view] { return view->IsSetUp() && view->IsContextCurrent(); });
 }
 
 // All three titles from the start, one page built; a click on a later tab
@@ -59,12 +39,7 @@ TEST(FirstShow, LaterPagesAreBuiltWhenTheirTabIsFirstClicked)
     const wxSize size = sheet.GetSize();
     int built = 1;
     for (int tab : {2, 1}) {
-        const wxPoint at = OnTab(book, tab);
-        ASSERT_NE(at, wxDefaultPosition) << "tab " << tab << " not found";
-        wxUIActionSimulator mouse;
-        mouse.MouseMove(at);
-        PumpEvents(50);
-        mouse.MouseClick();
+        ClickTab(book, tab);
         ASSERT_TRUE(PumpEvents(5000, [book, tab] { return book->GetSelection() == tab; })) << tab;
         EXPECT_EQ(CountViews(&sheet), ++built);
         ASSERT_TRUE(SetUpAndCurrent(sheet, size_t(tab)));

@@ -2,6 +2,8 @@
 // windows found, keys typed and the close box pressed through the X server.
 #pragma once
 
+#include "XClients.h"
+
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
@@ -12,28 +14,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace programtest {
 
 const std::string kProgram = SAMPLES_PROGRAM, kProgramDir = kProgram.substr(0, kProgram.rfind('/'));
-
-inline std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Polls until done() holds, for at most a bound that only guards against a hang.
 template <class Done> bool WaitUntil(Done done)
@@ -45,49 +34,15 @@ template <class Done> bool WaitUntil(Done done)
     return true;
 }
 
-// A shell command run on display (empty: the test's own).
-inline std::string On(const std::string& display, const std::string& command)
-{
-    return (display.empty() ? "" : "DISPLAY=" + display + " ") + command;
-}
-
-// What another program finds on the clipboard of display.
-inline std::string OtherProgramsClipboard(const std::string& display)
-{
-    std::string text;
-    if (FILE* out = popen(On(display, "timeout 5 xclip -o -selection clipboard 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-            text.append(buffer, n);
-        pclose(out);
-    }
-    return text;
-}
-
-// The shown top-level window of process pid on display, or None.
-inline Window ShownWindow(const std::string& display, pid_t pid)
-{
-    const std::string command = On(display, "xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
-    FILE* out = popen(command.c_str(), "r");
-    unsigned long window = None;
-    if (out && std::fscanf(out, "%lu", &window) != 1)
-        window = None;
-    if (out)
-        pclose(out);
-    return window;
-}
-
 // The program started in its own directory, where its logo.bmp lies, in
 // language lang (empty: the desktop's); killed if it is still running when
 // the test ends.
 struct Program
 {
-    explicit Program(const std::string& display = "", const std::string& lang = "") : pid(fork())
+    explicit Program(const std::string& lang) : pid(fork())
     {
         if (pid != 0)
             return;
-        if (!display.empty())
-            setenv("DISPLAY", display.c_str(), 1);
         // Both outputs to a file: a child that outlived the test must not
         // hold the test runner's pipe open.
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -116,60 +71,18 @@ struct Program
     int status = 0;
 };
 
-// A private X server of the given screen size, with or without the GLX
-// extension, ready when made (a program started before it would find no
-// display and end at once), stopped with the test. It picks a free number.
-struct PrivateServer
-{
-    explicit PrivateServer(bool glx, const char* screen = "1024x768x24")
-    {
-        int ready[2];
-        if (pipe(ready) != 0)
-            return;
-        if ((pid = fork()) == 0) {
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, 1);
-            dup2(null, 2);
-            close(ready[0]);
-            const std::string fd = std::to_string(ready[1]);
-            std::vector<const char*> args{"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp"};
-            if (!glx)
-                args.insert(args.end(), {"-extension", "GLX"});
-            args.push_back(nullptr);
-            execvp("Xvfb", const_cast<char* const*>(args.data()));
-            _exit(127);
-        }
-        close(ready[1]);
-        // The server writes its number and a newline once it takes
-        // connections; closing the pipe before the newline would end it.
-        std::string number;
-        for (char c; pid > 0 && read(ready[0], &c, 1) == 1 && c != '\n';)
-            number += c;
-        if (!number.empty())
-            name = ":" + number;
-        close(ready[0]);
-    }
-    ~PrivateServer()
-    {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-    std::string name;
-    pid_t pid = -1;
-};
-
-// The program's display (empty: the test's own) opened, and its sheet once shown.
+// The program's display opened, and its sheet once shown.
 struct Session
 {
-    explicit Session(const std::string& displayName = "", const std::string& lang = "")
-        : name(displayName), program(displayName, lang)
+    explicit Session(const std::string& lang = "") : program(lang)
     {
         // A busy or starting display now and then refuses a connection: try again.
-        WaitUntil([&] { return (display = XOpenDisplay(name.empty() ? nullptr : name.c_str())) != nullptr; });
+        WaitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; });
         if (!display)
             return;
         WaitUntil([&] {
-            sheet = ShownWindow(name, program.pid);
+            const std::vector<unsigned long> shown = ShownWindows(program.pid);
+            sheet = shown.empty() ? None : shown.front();
             return sheet != None || !program.Running();
         });
     }
@@ -183,7 +96,7 @@ struct Session
     bool Type(const std::string& keys)
     {
         const std::string command = "timeout 10 xdotool windowfocus --sync " + std::to_string(sheet) + " key --delay 100 " + keys;
-        return std::system(On(name, command).c_str()) == 0;
+        return std::system(command.c_str()) == 0;
     }
     // What a window manager sends when the close box of window (the sheet's
     // by default) is clicked.
@@ -209,7 +122,6 @@ struct Session
         return testing::AssertionSuccess();
     }
 
-    const std::string name;
     Program program;
     Display* display = nullptr;
     Window sheet = None;
@@ -218,14 +130,9 @@ struct Session
 // Every shown top-level window of the program but the sheet: the code window.
 inline Window CodeWindowOf(Session& s)
 {
-    const std::string command =
-        On(s.name, "xdotool search --onlyvisible --pid " + std::to_string(s.program.pid) + " 2>/dev/null");
     Window found = None;
-    if (FILE* out = popen(command.c_str(), "r")) {
-        for (unsigned long w; std::fscanf(out, "%lu", &w) == 1;)
-            found = w != s.sheet ? w : found;
-        pclose(out);
-    }
+    for (unsigned long w : ShownWindows(s.program.pid))
+        found = w != s.sheet ? w : found;
     return found;
 }
 

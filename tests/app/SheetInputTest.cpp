@@ -1,13 +1,8 @@
 // The program's own sheet, shown as the program shows it, under real
 // keys through the X server: what each page keeps, and the size keys as a
 // keyboard sends them.
-#include "CAllSheets.h"
-#include "CSamplesApp.h"
-
-#include "COpenGLWnd.h"
-#include "CPageFrame.h"
 #include "ResourceIds.h"
-#include "WxTestMain.h"
+#include "ShownSheet.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
@@ -17,47 +12,21 @@
 
 namespace {
 
-// Runs the program's sheet and, once it is up, use(sheet) within its event
-// loop; then a real Escape closes it.
+// The program's sheet, given the keyboard (a window an earlier test left
+// behind must not have it), and its shown page's window once set up.
 void WithProgramSheet(const std::function<void(CAllSheets&)>& use)
 {
-    bool used = false;
-    wxTheApp->CallAfter([&] {
-        auto* sheet = dynamic_cast<CAllSheets*>(wxTheApp->GetTopWindow());
-        if (sheet && sheet->IsShown()) {
-            used = true;
-            // The keys go to the focused window: a window an earlier test
-            // left behind must not have the keyboard.
-            sheet->Raise();
-            PumpEvents(2000, [sheet] { return sheet->IsActive(); });
-            use(*sheet);
-            Input().Char(WXK_ESCAPE);
-        }
-        // No test hangs: the program's loop ends when its sheet hides.
-        if (!PumpEvents(3000, [] { return !wxTheApp->GetTopWindow() || !wxTheApp->GetTopWindow()->IsShown(); }))
-            wxTheApp->GetTopWindow()->Hide();
-    });
-    RunDemoSheet();
-    EXPECT_TRUE(used) << "the program's sheet was not shown";
+    EXPECT_TRUE(RunProgramSheet([&use](CAllSheets& sheet) {
+        sheet.Raise();
+        PumpEvents(2000, [&sheet] { return sheet.IsActive(); });
+        use(sheet);
+    })) << "the program's sheet was not shown";
 }
-
-// The shown page's window once it is set up and current.
 COpenGLWnd* ShownView(CAllSheets& sheet, size_t page)
 {
-    COpenGLWnd* view = sheet.Page(page)->View();
-    EXPECT_TRUE(PumpEvents(10000, [&] { return sheet.ActivePage() == sheet.Page(page) && view->IsSetUp(); }))
-        << "page " << page << " never came";
-    return view;
-}
-
-// A real click on the tab of page.
-void ClickTab(wxBookCtrlBase* book, int page)
-{
-    for (int y = 2; y < 60; y += 4)
-        for (int x = 2; x < book->GetClientSize().x; x += 4)
-            if (book->HitTest(wxPoint(x, y)) == page)
-                return ClickOn(book, wxPoint(x + 8, y + 4));
-    ADD_FAILURE() << "no tab for page " << page;
+    EXPECT_TRUE(PumpEvents(10000, [&] { return sheet.ActivePage() == sheet.Page(page); })) << "page " << page << " never came";
+    EXPECT_TRUE(SetUpAndCurrent(sheet, page));
+    return sheet.Page(page)->View();
 }
 
 // Each page's trackbar moves from where that page's own trackbar stood.

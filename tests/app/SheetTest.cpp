@@ -1,15 +1,13 @@
 // The shell in process: the demo sheet, and the start-up and modal run that
 // the application object performs, with the loader's notices.
-#include "CAllSheets.h"
 #include "CNoticeBox.h"
-#include "CSamplesApp.h"
+#include "ShownSheet.h"
 
-#include "COpenGLWnd.h"
 #include "GLBinding.h"
 #include "ContextAgreement.h"
 #include "CPageFrame.h"
+#include "GLFrame.h"
 #include "LoadBmpImage.h"
-#include "Notice.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "WxTestMain.h"
@@ -43,20 +41,12 @@ bool Close(wxDialog* dialog, int key)
     return closed;
 }
 
-TEST(Sheet, HasItsCaptionTabsButtonsAndIcon)
+// Its caption, tabs and buttons are the language tests' to check.
+TEST(Sheet, StartsOnTheFirstPageWithNoApplyButtonAndWithItsIcon)
 {
     CAllSheets sheet(SheetCaption());
-    EXPECT_EQ(sheet.GetTitle().utf8_string(), "OpenGL: фрагменты кода с примерами");
-    wxBookCtrlBase* book = sheet.GetBookCtrl();
-    std::vector<std::string> tabs;
-    for (size_t i = 0; i < book->GetPageCount(); ++i)
-        tabs.push_back(book->GetPageText(i).utf8_string());
-    EXPECT_EQ(tabs, (std::vector<std::string>{"Линии в пространстве", "Освещение", "Наложение текстуры"}));
-    EXPECT_EQ(book->GetSelection(), 0);
-    for (int id : {wxID_OK, wxID_CANCEL, wxID_HELP})
-        EXPECT_NE(dynamic_cast<wxButton*>(sheet.FindWindow(id)), nullptr) << "button " << id;
+    EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 0);
     EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
-
     for (int side : {32, 16}) {   // the art itself is the icon tests' job
         const wxIcon icon = sheet.GetIcons().GetIcon(side, wxIconBundle::FALLBACK_NONE);
         EXPECT_TRUE(icon.IsOk() && icon.GetHeight() == side) << "no " << side << "-pixel icon";
@@ -102,7 +92,7 @@ TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
     CAllSheets sheet(SheetCaption());
     sheet.Show();
     COpenGLWnd* lines = sheet.Page(0)->View();
-    ASSERT_TRUE(PumpEvents(10000, [lines] { return lines->IsSetUp(); }));
+    ASSERT_TRUE(SetUpAndCurrent(sheet, 0));
     for (int id : {IDC_PERSPECTIVE, IDC_SMOOTH})
         ClickOn(sheet.Page(0)->FindWindow(id));
     const ViewState set = lines->State();
@@ -110,8 +100,7 @@ TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
 
     for (size_t shown : {0u, 1u, 2u, 0u}) {
         sheet.GetBookCtrl()->SetSelection(shown);   // as a click on the tab does
-        CPageFrame* const page = sheet.Page(shown);   // the bound only guards against a hang
-        ASSERT_TRUE(PumpEvents(10000, [page] { return page->View() && page->View()->IsSetUp(); })) << shown;
+        ASSERT_TRUE(SetUpAndCurrent(sheet, shown)) << shown;
         EXPECT_TRUE(OnlyShownIsLive(sheet, shown));
     }
     lines->SetAngles(set.angleX, set.angleY);
@@ -128,7 +117,7 @@ TEST(Sheet, ClosingItWhileAPageTurnsLeavesNoTimerAndNoContext)
         sheet.GetBookCtrl()->SetSelection(shown);
         sheet.Show();
         COpenGLWnd* view = sheet.Page(shown)->View();
-        ASSERT_TRUE(PumpEvents(10000, [view] { return view->IsSetUp(); }));
+        ASSERT_TRUE(SetUpAndCurrent(sheet, shown));
         const double angle = view->State().angleY;
         ASSERT_TRUE(PumpEvents(3000, [&] { return view->State().angleY != angle; })) << "page " << shown << " stands";
         PointAt(sheet.GetBookCtrl());
@@ -196,48 +185,26 @@ TEST(NoticeBox, EveryRefusalIsToldInItsOwnSentenceWithItsNumbers)
     }
 }
 
-// The application object as the program makes it; wxTheApp and the test's
-// fatal assertion handler are given back after each test.
-struct StartUp : testing::Test
+TEST(StartUp, AssertionsAreReportedOnStandardErrorAndTheProgramGoesOn)
 {
-    void SetUp() override
-    {
-        app = std::make_unique<CSamplesApp>();
-        wxApp::SetInstance(testApp);
-        ASSERT_TRUE(app->OnInit());
-    }
-    void TearDown() override
-    {
-        app.reset();
-        wxApp::SetInstance(testApp);
-        wxSetAssertHandler(fatal);
-        SetNoticeHandler(nullptr);
-    }
-
-    wxAppConsole* const testApp = wxApp::GetInstance();
-    const wxAssertHandler_t fatal = wxTheAssertHandler;
-    std::unique_ptr<CSamplesApp> app;
-};
-
-TEST_F(StartUp, AssertionsAreReportedOnStandardErrorAndTheProgramGoesOn)
-{
-    testing::internal::CaptureStderr();
-    wxFAIL_MSG("reported, not fatal");   // the test's own handler would abort here
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("reported, not fatal"), std::string::npos);
+    std::string reported;
+    EXPECT_TRUE(RunProgramSheet([&reported](CAllSheets&) {
+        testing::internal::CaptureStderr();
+        wxFAIL_MSG("reported, not fatal");   // the test's own handler would abort here
+        reported = testing::internal::GetCapturedStderr();
+    }));
+    EXPECT_NE(reported.find("reported, not fatal"), std::string::npos);
 }
 
 // The sheet is the program's shown top window, modeless so that the code
 // window beside it gets input too; a picture that fails to load is told in a
 // modal box in the dialog colours that OK or Escape closes; Escape closes the
 // sheet, which ends the run.
-TEST_F(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
+TEST(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
 {
-    bool shown = false, sheetClosed = false;
+    bool sheetClosed = false;
     int boxes = 0;
-    wxTheApp->CallAfter([&] {
-        auto* sheet = dynamic_cast<CAllSheets*>(wxTheApp->GetTopWindow());
-        if (!(shown = sheet && sheet->IsShown() && !sheet->IsModal()))
-            return;
+    ASSERT_TRUE(RunProgramSheet([&](CAllSheets& sheet) {
         for (int key : {0, int(WXK_ESCAPE)}) {
             wxTheApp->CallAfter([&boxes, key] {
                 CNoticeBox* box = ModalWindow<CNoticeBox>();
@@ -259,14 +226,9 @@ TEST_F(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
         }
         wxKeyEvent escape(wxEVT_CHAR_HOOK);
         escape.m_keyCode = WXK_ESCAPE;
-        sheet->ProcessWindowEvent(escape);
-        if (!(sheetClosed = !sheet->IsShown()))
-            sheet->Hide();   // so that the run ends
-    });
-    RunDemoSheet();
-    PumpEvents(20);   // a call left over when no box came must not outlive the locals
-
-    ASSERT_TRUE(shown) << "no modeless sheet was shown";
+        sheet.ProcessWindowEvent(escape);
+        sheetClosed = !sheet.IsShown();
+    })) << "no modeless sheet was shown";
     EXPECT_EQ(boxes, 2) << "a load failure showed no box";
     EXPECT_TRUE(sheetClosed) << "Escape left the sheet open";
 }

@@ -2,15 +2,9 @@
 // it: every page, the context menu and the code window, with real keys and
 // clicks; then the code its Copy button puts on the clipboard still compiles.
 // SAMPLES_EXPECT says which language the run's environment asks for: "ru" or "en".
-#include "CAllSheets.h"
-#include "CCodeWindow.h"
-#include "COpenGLWnd.h"
-#include "CPageFrame.h"
-#include "CSamplesApp.h"
-#include "Notice.h"
-#include "ViewState.h"
 #include "OtherProgram.h"
-#include "WxTestMain.h"
+#include "ShownSheet.h"
+#include "ViewState.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
@@ -24,7 +18,6 @@
 
 #include <dlfcn.h>
 #include <libintl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -192,28 +185,24 @@ struct Walk
     std::vector<Seen> seen;
     std::string buttons[3];
     std::string code, saveTitle;
-    bool shown = false;
 };
 
 // Copy clicked, the code read back by another program; Save clicked, the
 // file dialog's title read by another program, which then cancels it.
 void WalkCodeWindow(CCodeWindow* code, Walk& walk)
 {
-    OutputOf("printf x | xclip -selection clipboard > /dev/null 2>&1");
+    OutputOf(kEmptyClipboard);
     ClickOn(code->FindWindow(wxID_COPY));
     walk.code = OtherProgramsClipboard();
 
-    const std::string pid = std::to_string(getpid()), script = testing::TempDir() + "i18n-answer.sh";
-    const std::string before = OutputOf("xdotool search --onlyvisible --pid " + pid + " | tr '\\n' ' '");
-    std::ofstream(script) << AnswerNewWindow(pid, before, "xdotool getwindowname $w; xdotool windowfocus --sync $w key Escape");
-    const std::string title = OutputOf("timeout 30 sh " + script, [code] { ClickOn(code->FindWindow(wxID_SAVE)); });
+    const std::string title = AnswerNewWindow("xdotool getwindowname $w; xdotool windowfocus --sync $w key Escape",
+                                              [code] { ClickOn(code->FindWindow(wxID_SAVE)); });
     walk.saveTitle = title.substr(0, title.find('\n'));
     walk.seen.push_back({"file dialog title", walk.saveTitle});
 }
 
 void WalkSheet(CAllSheets* sheet, Walk& walk)
 {
-    walk.shown = true;
     const wxWindowID ids[] = {wxID_OK, wxID_CANCEL, wxID_HELP};
     for (int i = 0; i < 3; ++i)
         if (auto* b = dynamic_cast<wxButton*>(sheet->FindWindow(ids[i])))
@@ -228,7 +217,7 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
         }
         ASSERT_EQ(size_t(book->GetSelection()), page) << "Ctrl+PageDown did not reach the page";
         COpenGLWnd* view = sheet->Page(page)->View();
-        PumpEvents(10000, [view] { return view->IsSetUp(); });
+        SetUpAndCurrent(*sheet, page);
         PumpEvents(200);   // shown and painted before the pointer comes
         const std::string where = "page " + std::to_string(page + 1);
         walk.seen.push_back({where + " tab", Utf8(book->GetPageText(page))});
@@ -258,26 +247,9 @@ void WalkSheet(CAllSheets* sheet, Walk& walk)
 TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCodeCompiles)
 {
     ASSERT_TRUE(kExpected == "ru" || kEnglish) << "SAMPLES_EXPECT must be ru or en";
-    wxAppConsole* const testApp = wxApp::GetInstance();
-    const wxAssertHandler_t fatal = wxTheAssertHandler;
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(SAMPLES_LOCALE_DIR);
-    auto app = std::make_unique<CSamplesApp>();
-    wxApp::SetInstance(testApp);
-    ASSERT_TRUE(app->OnInit());
-
     Walk walk;
-    wxTheApp->CallAfter([&walk] {
-        if (auto* sheet = dynamic_cast<CAllSheets*>(wxTheApp->GetTopWindow()); sheet && sheet->IsShown()) {
-            WalkSheet(sheet, walk);
-            sheet->Hide();
-        }
-    });
-    RunDemoSheet();
-    app.reset();
-    wxApp::SetInstance(testApp);
-    wxSetAssertHandler(fatal);
-    SetNoticeHandler(nullptr);
-    ASSERT_TRUE(walk.shown) << "no sheet shown";
+    ASSERT_TRUE(RunProgramSheet([&walk](CAllSheets& sheet) { WalkSheet(&sheet, walk); })) << "no sheet shown";
 
     // wx's own texts and GTK's (the file dialog's) follow the program.
     const std::vector<std::string> stock = kEnglish ? std::vector<std::string>{"OK", "Cancel", "Help"}

@@ -1,5 +1,7 @@
 // The command line, read before wx starts: help and version need no display,
 // and anything else ends at once with a short usage and status 2.
+#include "XClients.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -7,20 +9,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
-
-// The whole of a file, removed after.
-std::string Take(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::remove(path.c_str());
-    return text;
-}
 
 // Each with what its standard output and error hold ("" for nothing at all).
 const struct { const char* args; int status; const char* inOut; const char* inErr; } kCases[] = {
@@ -41,7 +32,8 @@ TEST(CommandLine, EndsAtOnceWithTheRightStatusAndText)
         // With no display at all: a program that opened one would fail.
         const int status = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY '" SAMPLES_PROGRAM "' " +
                                         std::string(c.args) + " >" + base + ".out 2>" + base + ".err").c_str());
-        const std::string out = Take(base + ".out"), err = Take(base + ".err");
+        const std::string out = ReadFile(base + ".out"), err = ReadFile(base + ".err");
+        std::remove((base + ".out").c_str()), std::remove((base + ".err").c_str());
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << c.args << "\nout:\n" << out << "err:\n" << err;
         for (const auto& [text, expected] : {std::pair{out, c.inOut}, {err, c.inErr}})
             EXPECT_TRUE(*expected ? text.find(expected) != std::string::npos : text.empty())

@@ -186,19 +186,6 @@ TEST_F(LightPage, ProjectionAndSizeFollowTheirControls)
     EXPECT_NEAR(this->Size(), 1.0, 1e-5);
 }
 
-using CubePage = PageTest<CCubeDlg>;
-TEST_F(CubePage, UntickingSmoothingTurnsLineSmoothingAndBlendingOff)
-{
-    auto* smooth = Find<wxCheckBox>(IDC_SMOOTH);
-    ASSERT_TRUE(smooth && smooth->IsChecked());
-    EXPECT_TRUE(Enabled(GL_LINE_SMOOTH) && Enabled(GL_BLEND));
-    Click(smooth, false);
-    EXPECT_FALSE(Enabled(GL_LINE_SMOOTH));
-    EXPECT_FALSE(Enabled(GL_BLEND));
-    Click(smooth, true);
-    EXPECT_TRUE(Enabled(GL_LINE_SMOOTH) && Enabled(GL_BLEND));
-}
-
 // The lamp pages share this code: the texture page shows it.
 using TexPage = PageTest<CTexDlg>;
 

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "WxTestMain.h"
+#include "XClients.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
@@ -15,15 +18,7 @@ inline std::string OutputOf(const std::string& command, const std::function<void
 {
     std::string out;
     std::atomic<bool> done{false};
-    std::thread runner([&] {
-        if (FILE* p = popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
-                out.append(buffer, n);
-            pclose(p);
-        }
-        done = true;
-    });
+    std::thread runner([&] { out = Output(command), done = true; });
     if (meanwhile)
         meanwhile();
     PumpEvents(20000, [&] { return done.load(); });
@@ -31,17 +26,21 @@ inline std::string OutputOf(const std::string& command, const std::function<void
     return out;
 }
 
-inline std::string OtherProgramsClipboard() { return OutputOf("timeout 5 xclip -o -selection clipboard 2>/dev/null"); }
+inline std::string OtherProgramsClipboard() { return OutputOf(kReadClipboard); }
 
-// A shell script that waits for a shown window of process pid that is not
-// one of before (xdotool's list), then runs answer with $w as that window.
-inline std::string AnswerNewWindow(const std::string& pid, const std::string& before, const std::string& answer)
+// Does open, and once a window of this process shows that was not there
+// before, runs answer with $w as that window; what it prints, or "no new window".
+inline std::string AnswerNewWindow(const std::string& answer, const std::function<void()>& open)
 {
-    return "before=' " + before + " '\n"
-           "for i in $(seq 200); do\n"
-           "  for w in $(xdotool search --onlyvisible --pid " + pid + "); do\n"
-           "    case \"$before\" in *\" $w \"*) continue;; esac\n"
-           "    sleep 0.5; " + answer + "\n"
-           "    exit 0\n"
-           "  done; sleep 0.1\ndone; exit 1\n";
+    std::string before = " ";
+    for (unsigned long w : ShownWindows(getpid()))
+        before += std::to_string(w) + " ";
+    const std::string script = testing::TempDir() + "answer-new-window.sh";
+    std::ofstream(script) << "for i in $(seq 200); do\n"
+                             "  for w in $(xdotool search --onlyvisible --pid " << getpid() << "); do\n"
+                             "    case '" << before << "' in *\" $w \"*) continue;; esac\n"
+                             "    sleep 0.5; " << answer << "\n"
+                             "    exit 0\n"
+                             "  done; sleep 0.1\ndone; echo no new window\n";
+    return OutputOf("timeout 30 sh " + script, open);
 }
