@@ -39,8 +39,9 @@ TEST(CommandLine, EndsAtOnceWithTheRightStatusAndText)
             EXPECT_TRUE(*expected ? text.find(expected) != std::string::npos : text.empty())
                 << c.args << ": \"" << expected << "\" in:\n" << text;
         // The usage for a mistake is short: the complaint and one line.
-        if (c.status == 2)
+        if (c.status == 2) {
             EXPECT_LE(std::count(err.begin(), err.end(), '\n'), 3) << err;
+        }
     }
 }
 

@@ -40,9 +40,10 @@ TEST_P(IconSizes, FacesEdgesAndOutlineLieWhereTheCornersPutThem)
         const size_t i = static_cast<size_t>(y) * side + x;
         EXPECT_EQ(pixels[i], p.colour) << "at (" << x << ", " << y << ") of " << side;
         // Away from the lines the smoothed picture is the face's colour, or clear.
-        if (side >= 48 && (p.colour >= kTop || p.colour == kNone))
+        if (side >= 48 && (p.colour >= kTop || p.colour == kNone)) {
             EXPECT_EQ(p.colour ? smooth[i] : smooth[i] >> 24, p.colour ? 0xFF000000u | kIconPalette[p.colour] : 0u)
                 << "at (" << x << ", " << y << ")";
+        }
     }
 }
 
