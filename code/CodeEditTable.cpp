@@ -285,6 +285,15 @@ ViewState WithSwitchesOf(ViewState s, const ViewState& from)
     return s;
 }
 
+std::vector<std::string_view> EditableCalls()
+{
+    std::vector<std::string_view> calls;
+    for (const EditRule& rule : kEditRules)
+        if (calls.empty() || calls.back() != rule.call)
+            calls.push_back(rule.call);
+    return calls;
+}
+
 int CallFamily(std::string_view name)
 {
     if (name == "glEnable" || name == "glDisable")

@@ -24,5 +24,8 @@ bool ApplyEdits(const std::vector<CodeItem>& items, ViewState& s, std::vector<un
 // print the same lines.
 ViewState WithSwitchesOf(ViewState s, const ViewState& from);
 
+// The calls the table lets the student change, each once.
+std::vector<std::string_view> EditableCalls();
+
 // 1 for glEnable and glDisable, 2 for the two projections, else 0.
 int CallFamily(std::string_view name);

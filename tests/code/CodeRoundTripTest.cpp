@@ -1,8 +1,10 @@
 // Any record's fragment read back against a window showing another record
 // gives the first record's printed values, and prints as the same text.
 #include "CodeEditSupport.h"
+#include "CodeEditTable.h"
 
 #include <random>
+#include <set>
 
 namespace {
 
@@ -97,4 +99,27 @@ TEST(CodeRoundTripTest, AnyRecordReadsBackFromItsFragmentAndPrintsTheSame)
     }
 }
 
+}
+
+// Every call the edit table names is one the printer writes and the reader
+// then lets change: a misspelt row would leave its call fixed without a word.
+TEST(CodeRoundTripTest, EveryCallOfTheEditTableIsPrintedAndEditable)
+{
+    std::set<std::string> editable;
+    for (SceneKind kind : {SceneKind::WireCube, SceneKind::LitCube, SceneKind::TexCube})
+        for (bool perspective : {false, true}) {
+            ViewState s = kind == SceneKind::WireCube ? ViewState() : LitState(kind == SceneKind::TexCube);
+            s.perspective = perspective;
+            const std::string text = CodeFragment(InputsOf(kind, s));
+            std::vector<CodeItem> items;
+            std::vector<unsigned> mask;
+            CodeError error;
+            ASSERT_TRUE(ReadCode(text, items, error));
+            ASSERT_TRUE(ApplyEdits(items, s, mask, error, nullptr));
+            for (size_t i = 0; i < items.size(); ++i)
+                if (mask[i])
+                    editable.insert(std::string(items[i].name));
+        }
+    for (std::string_view call : EditableCalls())
+        EXPECT_TRUE(editable.count(std::string(call))) << call;
 }
