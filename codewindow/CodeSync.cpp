@@ -33,7 +33,7 @@ CodeSync::Followed CodeSync::Follow(COpenGLWnd& view)
         return Followed::Changed;
     case TextSync::Update::Waiting:
         // Said, not silent: the picture has moved on and the code has not.
-        if (!m_refused.empty())
+        if (!m_refused.empty() && m_reason->GetLabel() != m_refused + " " + Tr(kWaiting))
             m_reason->SetLabel(m_refused + " " + Tr(kWaiting));
         break;
     }
