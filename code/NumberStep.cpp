@@ -14,6 +14,7 @@ struct Literal
 {
     int from = 0, to = 0;
     bool negative = false;    // a '-' of its own before it
+    std::string signGap;      // the spaces the student put after that '-'
     bool loneMinus = false;   // a '-' or '+' before it, not its own
     std::string whole, fraction, rest;   // rest: the exponent and the suffix
     bool dot = false, exponent = false;
@@ -54,9 +55,10 @@ bool Split(const std::string& text, Literal& l)
     return !(integer && l.whole.size() > 1 && l.whole[0] == '0');   // octal
 }
 
-// Takes in the '-' right before the literal when it is a sign: after an
-// opening bracket, a comma, an '=' or at the start of the line, spaces
-// between. Any other '-' or '+' before it stays where it is.
+// Takes in the '-' before the literal when it is a sign: after an opening
+// bracket, a comma, an '=' or at the start of the line, spaces between
+// either side (C reads "- 0.1f" there as -0.1). Any other '-' or '+'
+// before it stays where it is.
 void TakeSign(const std::string& line, Literal& l)
 {
     const auto skipSpaces = [&line](int j) {
@@ -69,9 +71,11 @@ void TakeSign(const std::string& line, Literal& l)
         return;
     const int j = skipSpaces(before - 1);
     const bool sign = j < 0 || std::string("(,{=").find(line[j]) != std::string::npos;
-    if (sign && before == l.from - 1 && line[before] == '-')
-        l.negative = true, --l.from;
-    else
+    if (sign && line[before] == '-') {
+        l.negative = true;
+        l.signGap = line.substr(before + 1, l.from - before - 1);
+        l.from = before;
+    } else
         l.loneMinus = true;
 }
 
@@ -160,7 +164,7 @@ std::optional<LineEdit> StepNumber(const std::string& line, int column, long lon
         text.insert(text.size() - decimals, ".");
     if (l->whole.empty() && text[0] == '0' && l->dot)
         text.erase(0, 1);   // ".5" stays without its zero
-    return LineEdit{l->from, l->to, (value < 0 ? "-" : "") + text + l->rest};
+    return LineEdit{l->from, l->to, (value < 0 ? "-" + l->signGap : "") + text + l->rest};
 }
 
 std::optional<LineEdit> ToggleEnable(const std::string& line, int column)

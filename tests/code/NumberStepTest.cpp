@@ -63,7 +63,16 @@ TEST(NumberStepTest, BinaryMinusIsNotASign)
     EXPECT_EQ(Stepped("a - 1.0", 5, -13), "a - 0.0");
     EXPECT_EQ(Stepped("a -1.0", 4, -1), "a -0.9");
     EXPECT_EQ(Stepped("f(-1.0)", 3, -1), "f(-1.1)");
-    EXPECT_EQ(Stepped("f(- 1.0)", 4, 1), "f(- 1.1)");
+}
+
+// A sign with a space after it is still the number's own, as C reads it.
+TEST(NumberStepTest, ASpacedMinusAfterABracketStepsAsTheNegativeNumber)
+{
+    EXPECT_EQ(Stepped("f(- 1.0)", 4, 1), "f(- 0.9)");
+    EXPECT_EQ(Stepped("f(- 0.1f)", 4, 1), "f(0.0f)");
+    EXPECT_EQ(Stepped("f(- 0.1f)", 4, -1), "f(- 0.2f)");
+    EXPECT_EQ(Stepped("f(1, -  2.5)", 9, -5), "f(1, -  3.0)");
+    EXPECT_EQ(Literal("f(- 0.1f)", 5), "- 0.1f");
 }
 
 TEST(NumberStepTest, TooLongOrNoNumberGivesNothing)
