@@ -221,8 +221,6 @@ std::string Number(double v)
     return Shortest(v, [](const char* t) { return std::strtod(t, nullptr); }, 17);
 }
 
-double FogFactor(double density, double z) { return std::exp(-density * z); }
-
 void CubeDepthRange(const float m[16], double h, double& nearest, double& farthest)
 {
     nearest = INFINITY;
@@ -233,21 +231,6 @@ void CubeDepthRange(const float m[16], double h, double& nearest, double& farthe
         nearest = std::min(nearest, eye);
         farthest = std::max(farthest, eye);
     }
-}
-
-void CubeModelView(const ViewState& s, float m[16])
-{
-    const double pi = 3.14159265358979323846, a = s.angleX * pi / 180, b = s.angleY * pi / 180;
-    const double k = SizeShare(s.perspective), ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
-    // Translate(0, 0, -distance) * RotateX(a) * RotateY(b) * Scale, column by column.
-    const double columns[3][3] = {{cb, sa * sb, -ca * sb}, {0, ca, sa}, {sb, -sa * cb, ca * cb}};
-    const double scale[3] = {s.scaleX * k, s.scaleY * k, s.scaleZ * k};
-    for (int c = 0; c < 3; ++c) {
-        for (int r = 0; r < 3; ++r)
-            m[4 * c + r] = float(columns[c][r] * scale[c]);
-        m[4 * c + 3] = 0;
-    }
-    m[12] = 0, m[13] = 0, m[14] = float(-kSceneDistance), m[15] = 1;
 }
 
 std::string CodeFragmentSetUp(const FragmentInputs& in)

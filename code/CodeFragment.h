@@ -7,6 +7,7 @@
 // bytes, RGB, bottom row first), and DrawScene(), to call for every frame.
 #pragma once
 
+#include "SceneGeometry.h"
 #include "SceneKind.h"
 #include "SceneTables.h"
 #include "ViewState.h"
@@ -45,15 +46,6 @@ std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded);
 // A matrix as glGetFloatv gives it, row by row in a C comment.
 std::string CodeMatrix(const char* title, const float m[16]);
 
-// Exponential fog's share of the object's own colour at eye distance z.
-double FogFactor(double density, double z);
-
-// The model-view matrix the cube is drawn under at the angles and size of s,
-// worked out as glTranslated, glRotated and glScalef would.
-void CubeModelView(const ViewState& s, float modelView[16]);
-// The projection matrix the window sets from s, worked out as glOrtho or
-// gluPerspective would; a box or frustum they refuse leaves the identity.
-void SceneProjection(const ViewState& s, float projection[16]);
 
 // The cube's nearest and farthest eye distance under modelView.
 void CubeDepthRange(const float modelView[16], double halfSize, double& nearest, double& farthest);

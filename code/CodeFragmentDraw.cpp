@@ -130,32 +130,6 @@ FragmentInputs AsDrawn(const FragmentInputs& in, bool& bounded)
     return out;
 }
 
-void SceneProjection(const ViewState& s, float m[16])
-{
-    // Column by column; the expressions are GLU's and glOrtho's own.
-    double p[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    if (s.perspective) {
-        const double half = s.frustum[0] / 2 * 3.14159265358979323846 / 180;
-        const double zNear = s.frustum[1], zFar = s.frustum[2], depth = zFar - zNear, sine = std::sin(half);
-        if (depth != 0 && sine != 0 && s.aspect != 0) {
-            const double cotangent = std::cos(half) / sine;
-            p[0] = cotangent / s.aspect, p[5] = cotangent;
-            p[10] = -(zFar + zNear) / depth, p[11] = -1;
-            p[14] = -2 * zNear * zFar / depth, p[15] = 0;
-        }
-    } else {
-        const auto& o = s.ortho;
-        if (o[0] != o[1] && o[2] != o[3] && o[4] != o[5])
-            for (int i = 0; i < 3; ++i) {
-                const double low = o[2 * i], high = o[2 * i + 1], sign = i == 2 ? -1 : 1;
-                p[5 * i] = sign * 2 / (high - low);
-                p[12 + i] = -(high + low) / (high - low);
-            }
-    }
-    for (int i = 0; i < 16; ++i)
-        m[i] = float(p[i]);
-}
-
 std::string CodeFragment(const FragmentInputs& raw)
 {
     bool bounded = false;

@@ -179,7 +179,7 @@ ViewState NewContextState()
     for (int i = 0; i < 4; ++i)
         s.lampDiffuse[i] = s.lampSpecular[i] = i == 0 ? Rgba{1, 1, 1, 1} : Rgba{0, 0, 0, 1};
     for (Rgba& p : s.lampPosition)
-        p = {0, 0, 1, 0};
+        p = {kDefaultLampPosition[0], kDefaultLampPosition[1], kDefaultLampPosition[2], kDefaultLampPosition[3]};
     s.materialSpecular = {0, 0, 0, 1};
     s.shininess = 0;
     return s;

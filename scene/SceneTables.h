@@ -38,6 +38,14 @@ inline constexpr float kAxesShift[2][3] = {{0.5f, -0.5f, 0.0f}, {0.0f, 0.0f, -9.
 inline constexpr float kAxesTilt[2] = {20.0f, -30.0f};
 inline constexpr float kAxisLength = 20.0f;
 
+// What OpenGL holds until the code says otherwise, and the scene relies on:
+// the white lamp's position (a light from the viewer's side, far off), the
+// light model's global ambient, and the colour the cube is drawn in (with
+// GL_COLOR_MATERIAL, the lit cube's ambient and diffuse material).
+inline constexpr float kDefaultLampPosition[4] = {0, 0, 1, 0};
+inline constexpr float kGlobalAmbient[4] = {0.2f, 0.2f, 0.2f, 1.0f};
+inline constexpr float kCubeColour[4] = {1, 1, 1, 1};
+
 namespace scenetables {
 
 // The cut-off stays at 180 degrees, so this direction has no effect.
