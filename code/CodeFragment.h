@@ -7,7 +7,7 @@
 // bytes, RGB, bottom row first), and DrawScene(), to call for every frame.
 #pragma once
 
-#include "SceneGeometry.h"
+#include "SceneMatrices.h"
 #include "SceneKind.h"
 #include "SceneTables.h"
 #include "ViewState.h"

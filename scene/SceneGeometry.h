@@ -3,6 +3,7 @@
 #pragma once
 
 #include "SceneMath.h"
+#include "SceneMatrices.h"
 #include "ViewState.h"
 
 // The projection the window sets from s (glOrtho or gluPerspective); a box
@@ -13,13 +14,6 @@ Mat4 ProjectionMatrix(const ViewState& s);
 Mat4 CubeModelViewMatrix(const ViewState& s);
 // The model-view matrix the red axes are drawn under.
 Mat4 AxesModelViewMatrix(bool perspective);
-
-// The same, in single precision as glGetFloatv gives them.
-void SceneProjection(const ViewState& s, float projection[16]);
-void CubeModelView(const ViewState& s, float modelView[16]);
-
-// Exponential fog's share of the object's own colour at eye distance z.
-double FogFactor(double density, double z);
 
 // Window coordinates (x, y in pixels from the lower left, z the depth 0..1)
 // of normalised device coordinates, through the viewport of s.
