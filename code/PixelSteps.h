@@ -9,10 +9,14 @@
 #include <vector>
 
 // A call of the printed code: its name and, when it matters, its first
-// argument ("glLightfv", "GL_LIGHT1"); an empty argument matches any.
+// argument ("glLightfv", "GL_LIGHT1"; empty matches any); which of the
+// matching calls (from 0; -1 all of them); whether its lines run on to the
+// next glEnd (a glBegin's block).
 struct CodeCall
 {
     std::string name, firstArgument;
+    int occurrence = -1;
+    bool throughEnd = false;
 };
 
 struct PixelStep
