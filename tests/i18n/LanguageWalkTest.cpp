@@ -4,7 +4,7 @@
 // SAMPLES_EXPECT says which language the run's environment asks for: "ru" or "en".
 #include "OtherProgram.h"
 #include "ShownSheet.h"
-#include "ViewState.h"
+#include "ViewTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
@@ -167,19 +167,6 @@ void WalkMenu(COpenGLWnd* view, std::vector<Seen>& seen)
     seen.insert(seen.end(), g_menu.texts.begin(), g_menu.texts.end());
 }
 
-// Builds the fragment with the harness that runs it; the compiler's complaint, or "".
-std::string Compile(const std::string& fragment)
-{
-    const std::string dir = testing::TempDir(), c = dir + "i18n-fragment.c", log = dir + "i18n-build.log";
-    std::ofstream(c) << fragment;
-    const std::string build = "cc -std=c99 -Wall -Werror -o " + dir + "i18n-run " FRAGMENT_MAIN_C " " + c +
-                              " -lGL -lGLU -lX11 2> " + log;
-    if (std::system(build.c_str()) == 0)
-        return "";
-    std::ifstream in(log);
-    return "does not compile:\n" + std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 1500);
-}
-
 struct Walk
 {
     std::vector<Seen> seen;
@@ -273,7 +260,8 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
     EXPECT_NE(walk.code.find(kEnglish ? "it is held within 1e-30 .. " : "он ограничен пределами 1e-30 .. "),
               std::string::npos) << walk.code;
     EXPECT_FALSE(std::regex_search(walk.code, std::regex(R"(\d,\d)"))) << walk.code;
-    EXPECT_EQ(Compile(walk.code), "");
+    ScratchDir scratch;
+    EXPECT_EQ(BuildFragment(walk.code), "");
 }
 
 }

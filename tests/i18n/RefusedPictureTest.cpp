@@ -3,12 +3,9 @@
 // it holds, the texture page reached with real keys, the box read, then closed
 // with Enter. SAMPLES_EXPECT says which language, as for the walk.
 #include "BmpWriter.h"
-#include "CAllSheets.h"
 #include "CNoticeBox.h"
-#include "CSamplesApp.h"
-#include "Notice.h"
+#include "ShownSheet.h"
 #include "ViewTestSupport.h"
-#include "WxTestMain.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
@@ -17,7 +14,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <memory>
 #include <string>
 
 namespace {
@@ -69,29 +65,13 @@ TEST(Language, ARefusedPictureIsToldInTheDesktopsLanguage)
     const Bytes file = BuildBmp(logo);
     std::ofstream("logo.bmp", std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
 
-    wxAppConsole* const testApp = wxApp::GetInstance();
-    const wxAssertHandler_t fatal = wxTheAssertHandler;
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(SAMPLES_LOCALE_DIR);
-    auto app = std::make_unique<CSamplesApp>();
-    wxApp::SetInstance(testApp);
-    ASSERT_TRUE(app->OnInit());
-
     Told told;
     wxTimer poll;
     poll.Bind(wxEVT_TIMER, [&told](wxTimerEvent&) { ReadAndCloseTheBox(told); });
     poll.Start(100);
-    wxTheApp->CallAfter([&told] {
-        if (auto* sheet = dynamic_cast<CAllSheets*>(wxTheApp->GetTopWindow()); sheet && sheet->IsShown()) {
-            GoToTheTexturePage(sheet, told);
-            sheet->Hide();
-        }
-    });
-    RunDemoSheet();
+    EXPECT_TRUE(RunProgramSheet([&told](CAllSheets& sheet) { GoToTheTexturePage(&sheet, told); }));
     poll.Stop();
-    app.reset();
-    wxApp::SetInstance(testApp);
-    wxSetAssertHandler(fatal);
-    SetNoticeHandler(nullptr);
 
     EXPECT_EQ(told.caption, english ? "Error" : "Ошибка");
     EXPECT_EQ(told.text, english ? "The colour table announces 300 colours, but the file holds only 1."

@@ -1,39 +1,29 @@
 // The record read back from the context: the projection's own numbers, the
-// angles and the size factors, not only the projection's kind.
+// angles and the size factors, not only the projection's kind; and a whole
+// record, an undo and a reset reaching the context.
 #include "CCubeWnd.h"
+#include "CLightWnd.h"
 #include "ContextAgreement.h"
 #include "ViewTestSupport.h"
 
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-
+#include <functional>
 #include <utility>
-#include <vector>
 
 namespace {
 
-// Records that differ from the one before in the projection's numbers alone,
+// Each record differs from the one before in the projection's numbers alone,
 // or its kind and numbers at once.
-std::vector<ViewState> Projections(ViewState s)
-{
-    std::vector<ViewState> out;
-    s.ortho = {-3, 5, -2, 4, -10, 30};
-    out.push_back(s);
-    s.perspective = true;
-    s.frustum = {60, 2, 50};
-    out.push_back(s);
-    s.frustum = {30, 0.5, 200};
-    out.push_back(s);
-    s.perspective = false;
-    s.ortho = {-1, 7, -6, 2, 5, -15};
-    out.push_back(s);
-    return out;
-}
-
 TEST(ContextReadTest, TheProjectionsNumbersReachTheContext)
 {
     Shown<CCubeWnd> w;
-    for (const ViewState& s : Projections(w.wnd->State())) {
+    ViewState s = w.wnd->State();
+    const std::function<void(ViewState&)> steps[] = {
+        [](ViewState& s) { s.ortho = {-3, 5, -2, 4, -10, 30}; },
+        [](ViewState& s) { s.perspective = true, s.frustum = {60, 2, 50}; },
+        [](ViewState& s) { s.frustum = {30, 0.5, 200}; },
+        [](ViewState& s) { s.perspective = false, s.ortho = {-1, 7, -6, 2, 5, -15}; }};
+    for (const auto& step : steps) {
+        step(s);
         w.wnd->SetRecord(s, 0);
         EXPECT_TRUE(AgreesWithContext(w.wnd->State())) << "perspective " << s.perspective;
     }
@@ -59,6 +49,38 @@ TEST(ContextReadTest, TheAnglesAndSizeAreThoseTheSceneIsDrawnUnder)
             EXPECT_TRUE(AgreesWithContext(w.wnd->State())) << perspective << ": " << ax << ", " << ay;
         }
     }
+}
+
+// The GL state read back and the background drawn are the record's.
+TEST(EditHistoryTest, TheContextFollowsARecordAnUndoAndAReset)
+{
+    Shown<CLightWnd> shown;
+    CLightWnd* w = shown.wnd;
+    int told = 0;
+    w->ObserveRecord([&told](const ViewState&) { ++told; });
+    w->KeepAsStart();
+    ViewState s = w->State();
+    s.clearColour = {1, 1, 0, 1};
+    s.lampDiffuse[2] = {0.5f, 0.25f, 1, 1};
+    s.lampPosition[1] = {-10, 20, 30, 1};
+    s.shininess = 12, s.lighting = false, s.frustum = {60, 2, 50}, s.perspective = true;
+    w->SetRecord(s, 1);
+    EXPECT_TRUE(AgreesWithContext(w->State()));
+    shown.Draw();
+    EXPECT_TRUE(Near(ReadBackPixel(3, 3), Rgb{255, 255, 0}, 1));
+    EXPECT_EQ(told, 1);
+
+    w->SwitchLamp(kLampGreen, 1);
+    ASSERT_TRUE(w->Undo());
+    EXPECT_TRUE(!w->State().lamp[1] && w->State().shininess == 12.0f);
+    EXPECT_TRUE(AgreesWithContext(w->State()));
+    w->Reset();
+    EXPECT_TRUE(!w->State().perspective && w->State().lighting);
+    EXPECT_TRUE(AgreesWithContext(w->State()));
+    shown.Draw();
+    EXPECT_TRUE(Near(ReadBackPixel(3, 3), kBackground, 1));
+    ASSERT_TRUE(w->Undo()) << "the reset is a step too";
+    EXPECT_EQ(w->State().clearColour[0], 1.0f);
 }
 
 }

@@ -21,18 +21,15 @@
 
 namespace {
 
-// Compiles the fragment with the harness and runs it at the window's size;
+// Builds the fragment with the harness and runs it at the window's size;
 // the colours it reads at the points, or none when it did not build or run.
 std::vector<Rgb> RunFragment(const FragmentInputs& in, const std::string& fragment, const RgbImage* picture,
                              const std::vector<wxPoint>& points)
 {
-    std::ofstream("fragment.c") << fragment;
     if (picture)
         std::ofstream("picture.raw", std::ios::binary)
             .write(reinterpret_cast<const char*>(picture->pixels), 3L * picture->width * picture->height);
-    const std::string build = std::string("cc -std=c99 -Wall -Werror -o run ") + FRAGMENT_MAIN_C +
-                              " fragment.c" + (picture ? " -DPICTURE" : "") + " -lGL -lGLU -lX11 2> build.log";
-    if (std::system(build.c_str()) != 0)
+    if (!BuildFragment(fragment, picture).empty())
         return {};
     std::ostringstream run;
     run << "./run " << in.state.width << ' ' << in.state.height << " picture.raw";
@@ -200,29 +197,11 @@ TEST(FragmentRunTest, TheFragmentOfAnyStateCompiles)
     }
 }
 
-// The matrix the fragment works out for a bounded size is the one OpenGL makes.
-TEST(FragmentRunTest, WorkedOutModelViewMatrixIsOpenGLs)
-{
-    Shown<CCubeWnd> shown;
-    for (bool perspective : {false, true}) {
-        shown.wnd->SetProjection(perspective ? kPerspective : kOrthographic);
-        shown.wnd->ScaleBySteps(3, kScaleLarger);
-        shown.Draw(-107, 33.5);
-        FragmentInputs in;
-        ASSERT_TRUE(ReadFragmentInputs(*shown.wnd, in));
-        float worked[16];
-        CubeModelView(in.state, worked);
-        for (int k = 0; k < 16; ++k)
-            EXPECT_NEAR(worked[k], in.modelView[k], 1e-5) << k << (perspective ? " perspective" : "");
-    }
-}
-
-}
-
-// The projection worked out from the record, as the code window prints it
-// without OpenGL, is the one OpenGL makes from the same record: the box and
-// the frustum, the window's own and edited, at several aspects, 0 too.
-TEST(FragmentRunTest, WorkedOutProjectionMatrixIsOpenGLs)
+// The matrices worked out from the record, as the code window prints them
+// without OpenGL, are the ones OpenGL makes from the same record: the box and
+// the frustum, the window's own and edited, at several aspects, 0 too; the
+// cube turned and scaled within bounds.
+TEST(FragmentRunTest, WorkedOutMatricesAreOpenGLs)
 {
     Shown<CCubeWnd> shown;
     ViewState edited = shown.wnd->State();
@@ -235,12 +214,20 @@ TEST(FragmentRunTest, WorkedOutProjectionMatrixIsOpenGLs)
                 s.perspective = perspective;
                 shown.wnd->SetRecord(s, 0);
                 shown.wnd->OnSize(size.x, size.y);
+                shown.wnd->ScaleBySteps(3, kScaleLarger);
+                shown.wnd->SetAngles(-107, 33.5);
                 FragmentInputs in;
                 ASSERT_TRUE(ReadFragmentInputs(*shown.wnd, in));
-                float worked[16];
-                SceneProjection(in.state, worked);
-                for (int k = 0; k < 16; ++k)
-                    EXPECT_FLOAT_EQ(worked[k], in.projection[k])
-                        << k << (perspective ? " perspective " : " box ") << size.x << "x" << size.y;
+                float projection[16], modelView[16];
+                SceneProjection(in.state, projection);
+                CubeModelView(in.state, modelView);
+                SCOPED_TRACE(std::string(perspective ? "perspective " : "box ") + std::to_string(size.x) + "x" +
+                             std::to_string(size.y));
+                for (int k = 0; k < 16; ++k) {
+                    EXPECT_FLOAT_EQ(projection[k], in.projection[k]) << k;
+                    EXPECT_NEAR(modelView[k], in.modelView[k], 1e-5) << k;
+                }
             }
+}
+
 }

@@ -46,11 +46,7 @@ TEST(SizeTest, ResizingKeepsThePerspectiveProjection)
 std::vector<unsigned char> Frame(Shown<CCubeWnd>& c, double ax, double ay)
 {
     c.Draw(ax, ay);
-    const wxSize size = c.wnd->GetClientSize() * c.wnd->GetContentScaleFactor();
-    std::vector<unsigned char> pixels(size.x * size.y * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, size.x, size.y, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    return ReadBackFrame();
 }
 
 // After a year of ticks at 100 a second the angles are in the billions; each
