@@ -2,6 +2,7 @@
 
 #include "CAllSheets.h"
 #include "CNoticeBox.h"
+#include "CTexWnd.h"
 #include "Language.h"
 
 #include "AssertReport.h"
@@ -48,13 +49,15 @@ int HandleCommandLine(int argc, char** argv)
         {wxCMD_LINE_SWITCH, nullptr, "version", "show the version and exit", wxCMD_LINE_VAL_NONE, 0},
         {wxCMD_LINE_OPTION, nullptr, "lang", "speak ru (Russian) or en (English), not the desktop's language",
          wxCMD_LINE_VAL_STRING, 0},
+        {wxCMD_LINE_OPTION, nullptr, "picture", "cover the textured cube with this bitmap file, not logo.bmp",
+         wxCMD_LINE_VAL_STRING, 0},
         {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
     };
     const wxString name = "opengl-samples";
     wxCmdLineParser parser(kOptions, argc, argv);
     parser.SetLogo(SheetCaption() + "\n\nA turning cube on each of three pages, with switches for "
                    "line smoothing, lamps, fog,\nprojection and size. Reads logo.bmp from the current "
-                   "folder, else from the\ninstalled data folder.\n");
+                   "folder, else from the\ninstalled data folder, unless --picture names another bitmap.\n");
     CollectedOutput errors;
     const int parsed = parser.Parse(false);
     if (parsed == -1) {
@@ -67,9 +70,12 @@ int HandleCommandLine(int argc, char** argv)
         if (s_language == wxLANGUAGE_UNKNOWN)
             wxMessageOutput::Get()->Printf("Unknown language '%s': ru or en.\n", code);
     }
+    wxString picture;
+    if (parsed == 0 && parser.Found("picture", &picture))
+        CTexWnd::StartWith(picture);
     if (parsed != 0 || s_language == wxLANGUAGE_UNKNOWN) {
         Print(stderr, errors.text);
-        Print(stderr, "usage: " + name + " [--help] [--version] [--lang ru|en]\n");
+        Print(stderr, "usage: " + name + " [--help] [--version] [--lang ru|en] [--picture FILE]\n");
         return 2;
     }
     if (parser.Found("version")) {

@@ -2,6 +2,7 @@
 
 #include "SceneSwitches.h"
 #include "SceneTables.h"
+#include "CodePicture.h"
 #include "CodeWords.h"
 #include "Resources.h"
 
@@ -194,16 +195,16 @@ std::string Material(const ViewState& s)
 
 std::string Texture(const FragmentInputs& in)
 {
+    const std::string name = PictureNameShown(in.pictureName);
     if (in.pictureWidth <= 0 || in.pictureHeight <= 0)
-        return "    /* " + Said("Картинку logo.bmp прочесть не удалось: куб без текстуры.") + " */\n";
-    return "    /* " + Said("Текстура: картинка logo.bmp, %d x %d точек, RGB, нижняя строка первой.", in.pictureWidth,
-                        in.pictureHeight) + " */\n"
+        return "    /* " + Said("Картинку %s прочесть не удалось: куб без текстуры.", name.c_str()) + " */\n";
+    return "    /* " + Said("Текстура: картинка %s, %d x %d точек, RGB, нижняя строка первой.", name.c_str(),
+                        in.pictureWidth, in.pictureHeight) + " */\n"
            "    glGenTextures(1, &texture);\n"
            "    glBindTexture(GL_TEXTURE_2D, texture);\n"
            "    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);\n"
            "    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);\n"
-           "    glTexImage2D(GL_TEXTURE_2D, 0, 3, " + std::to_string(in.pictureWidth) + ", " +
-           std::to_string(in.pictureHeight) + ", 0, GL_RGB, GL_UNSIGNED_BYTE, picture);\n"
+           + PictureUpload(in) +
            "    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);\n";
 }
 

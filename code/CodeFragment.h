@@ -24,6 +24,9 @@ struct FragmentInputs
     float modelView[16] = {};
     // The texture page's picture; 0 by 0 when it could not be read.
     int pictureWidth = 0, pictureHeight = 0;
+    // Its file's name, without the folder; and GL_MAX_TEXTURE_SIZE (0: not known).
+    std::string pictureName = "logo.bmp";
+    int maxTextureSide = 0;
     double halfSize = kHalfEdge;
 };
 

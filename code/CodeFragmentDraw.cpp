@@ -1,6 +1,7 @@
 // DrawScene of the fragment, the cube's vertices, the projection worked out
 // from the record, and the fragment as a whole.
 #include "CodeFragment.h"
+#include "CodePicture.h"
 
 #include "SceneTables.h"
 #include "CodeWords.h"
@@ -142,6 +143,6 @@ std::string CodeFragment(const FragmentInputs& raw)
                     "#include <GL/gl.h>\n#include <GL/glu.h>\n\n"
                     "static void DrawCube(void);\n";
     if (picture)
-        t += "static GLuint texture;\n";
+        t += "static GLuint texture;\n" + ScaledPictureBuffer(in);
     return t + "\n" + CodeFragmentSetUp(in) + "\n" + CodeFragmentDraw(in, bounded) + "\n" + Cube(in);
 }

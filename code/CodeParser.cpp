@@ -81,7 +81,8 @@ private:
     size_t m_depth = 0;
 };
 
-// "static void DrawCube(void);", "static GLuint texture;" or a definition.
+// "static void DrawCube(void);", "static GLuint texture;", an array's size
+// or a definition.
 bool Parser::TopLevel()
 {
     CodeItem item;
@@ -94,6 +95,18 @@ bool Parser::TopLevel()
     item.name = words.back();
     for (std::string_view w : words)
         item.signature += std::string(item.signature.empty() ? "" : " ") + std::string(w);
+    // "static GLubyte scaled[49152];": the buffer a picture is scaled into.
+    if (Accept('[')) {
+        const Token* size = Peek();
+        if (!size || size->kind != TokenKind::Number)
+            return Fail(N_("Синтаксическая ошибка: ожидалось число"));
+        item.signature += "[" + std::string(size->text) + "]";
+        ++m_at;
+        if (!Expect(']'))
+            return false;
+        if (!IsPunct(';'))
+            return Fail(kExpected, ";");
+    }
     if (IsPunct(';')) {
         item.kind = CodeItem::Variable;
     } else {

@@ -182,10 +182,20 @@ Patched Patch(const std::string& text, const std::string& from, const std::strin
     return out;
 }
 
+namespace {
+
+// A new picture, or one that goes up at another size, is printed anew.
+bool SamePicture(const FragmentInputs& a, const FragmentInputs& b)
+{
+    return a.pictureWidth == b.pictureWidth && a.pictureHeight == b.pictureHeight &&
+           a.pictureName == b.pictureName && a.maxTextureSide == b.maxTextureSide;
+}
+
+}
+
 bool SameInputs(const FragmentInputs& a, const FragmentInputs& b)
 {
-    return a.kind == b.kind && a.state == b.state && a.pictureWidth == b.pictureWidth &&
-           a.pictureHeight == b.pictureHeight && a.halfSize == b.halfSize &&
+    return a.kind == b.kind && a.state == b.state && SamePicture(a, b) && a.halfSize == b.halfSize &&
            std::memcmp(a.projection, b.projection, sizeof a.projection) == 0 &&
            std::memcmp(a.modelView, b.modelView, sizeof a.modelView) == 0;
 }
@@ -235,8 +245,7 @@ TextSync::Update TextSync::Follow(const std::string& text, Span keep, const Frag
     Update up;
     if (m_shown && SameInputs(m_says, now))
         return up;
-    if (!m_shown || now.kind != m_says.kind || now.pictureWidth != m_says.pictureWidth ||
-        now.pictureHeight != m_says.pictureHeight) {
+    if (!m_shown || now.kind != m_says.kind || !SamePicture(now, m_says)) {
         up.kind = Update::Whole;
         up.whole = Print(now);
         return up;

@@ -10,4 +10,8 @@ void BuildWireCubeList(double h);
 // The lit cube: white, smooth shaded, one normal per face.
 void BuildLitCubeList(double h);
 // The cube with picture on every face, or plain and lit white without one.
-void BuildTexturedCubeList(double h, const RgbImage* picture);
+// Returns the picture's texture object (0 without one); old, a texture an
+// earlier call returned, is deleted first, and list 1 replaced.
+unsigned BuildTexturedCubeList(double h, const RgbImage* picture, unsigned old = 0);
+// GL_MAX_TEXTURE_SIZE of the current context.
+int MaxTextureSide();

@@ -237,6 +237,7 @@ void COpenGLWnd::OnContextMenu(wxContextMenuEvent& event)
 {
     const wxPoint at = ViewMenuPosition(event.GetPosition(), ClientToScreen(wxPoint(0, 0)));
     std::unique_ptr<wxMenu> menu(CreateViewPopupMenu());
+    AddMenuItems(*menu);
     // The chosen command comes back to this window's event table.
     PopupMenu(menu.get(), ScreenToClient(at));
 }

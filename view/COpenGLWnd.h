@@ -12,6 +12,8 @@
 
 #include <wx/glcanvas.h>
 
+class wxMenu;
+
 #include <functional>
 #include <memory>
 
@@ -94,6 +96,8 @@ protected:
     // Creates the context and makes it current; false when there is none to
     // be had, and the window then shows no picture.
     virtual bool CreateRenderingContext();
+    // A scene's own items, added below the context menu's.
+    virtual void AddMenuItems(wxMenu&) {}
 
     float m_halfSize = float(kHalfEdge);
 

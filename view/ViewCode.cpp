@@ -22,6 +22,8 @@ bool ReadFragmentInputs(const COpenGLWnd& w, FragmentInputs& in)
     }
     in.pictureWidth = in.pictureHeight = 0;
     if (auto* tex = dynamic_cast<const CTexWnd*>(&w)) {
+        in.pictureName = tex->PictureName();
+        in.maxTextureSide = tex->MaxTextureSide();
         if (const RgbImage* picture = tex->Image()) {
             in.pictureWidth = picture->width;
             in.pictureHeight = picture->height;

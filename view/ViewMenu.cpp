@@ -42,6 +42,12 @@ wxMenu* CreateViewPopupMenu()
     return menu;
 }
 
+void AppendOpenPictureItem(wxMenu& menu)
+{
+    menu.AppendSeparator();
+    menu.Append(kOpenPictureItemId, Tr("Открыть рисунок…"));
+}
+
 wxPoint ViewMenuPosition(const wxPoint& eventPos, const wxPoint& clientOrigin)
 {
     if (eventPos == wxDefaultPosition)

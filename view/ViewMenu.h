@@ -12,6 +12,10 @@ constexpr int ViewMenuItemId(int command)
     return command >= 0x7fff ? command - 0x7000 : command;
 }
 
+// The texture window's own item, below the resource's: "Открыть рисунок…".
+constexpr int kOpenPictureItemId = ViewMenuItemId(32790);
+void AppendOpenPictureItem(wxMenu& menu);
+
 // A new menu with the items of the resource's first pop-up: "&Rotate" and
 // the "&Size" pop-up, under ViewMenuItemId of their commands. The caller owns it.
 wxMenu* CreateViewPopupMenu();
