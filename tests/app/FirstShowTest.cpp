@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -24,18 +25,41 @@ int CountViews(const wxWindow* w)
     return n;
 }
 
-// All three titles from the start, one page built; a click on a later tab
-// builds its page, which shows its controls and its moving picture, and the
-// sheet keeps its size.
+// Right pressed on page's size trackbar: the size grows by a step a press
+// from where that page's own trackbar stood.
+void ExpectRightScalesUp(CAllSheets& sheet, size_t page, int presses)
+{
+    COpenGLWnd* view = sheet.Page(page)->View();
+    const float start = view->State().scaleX, expected = start * std::pow(1.1f, float(presses));
+    sheet.Page(page)->FindWindow(IDC_SIZE)->SetFocus();
+    for (int i = 0; i < presses; ++i)
+        Input().Char(WXK_RIGHT);
+    EXPECT_TRUE(PumpEvents(2000, [&] { return std::fabs(view->State().scaleX - expected) < 1e-5; }))
+        << "page " << page << ": " << view->State().scaleX << " from " << start;
+}
+
+// All three titles from the start, the first page shown and built alone, no
+// Apply button, an icon of each size; a click on a later tab builds its
+// page, which shows its controls and its moving picture, and the sheet keeps
+// its size. Each page's trackbar moves under the keys from its own place.
 TEST(FirstShow, LaterPagesAreBuiltWhenTheirTabIsFirstClicked)
 {
     CAllSheets sheet(SheetCaption());
     wxBookCtrlBase* book = sheet.GetBookCtrl();
     EXPECT_EQ(book->GetPageCount(), 3u);
+    EXPECT_EQ(book->GetSelection(), 0);
     EXPECT_EQ(CountViews(&sheet), 1);
+    EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
+    for (int side : {32, 16}) {   // the art itself is the icon tests' job
+        const wxIcon icon = sheet.GetIcons().GetIcon(side, wxIconBundle::FALLBACK_NONE);
+        EXPECT_TRUE(icon.IsOk() && icon.GetHeight() == side) << "no " << side << "-pixel icon";
+    }
     sheet.SetPosition(wxPoint(0, 0));
     sheet.Show();
+    sheet.Raise();   // the keyboard's, not a window an earlier test left
+    PumpEvents(2000, [&sheet] { return sheet.IsActive(); });
     ASSERT_TRUE(SetUpAndCurrent(sheet, 0));
+    ExpectRightScalesUp(sheet, 0, 2);
     const wxSize size = sheet.GetSize();
     int built = 1;
     for (int tab : {2, 1}) {
@@ -49,6 +73,7 @@ TEST(FirstShow, LaterPagesAreBuiltWhenTheirTabIsFirstClicked)
         for (int id : {IDC_FOG, IDC_LAMP_RED, IDC_SIZE, IDC_PERSPECTIVE})
             EXPECT_TRUE(sheet.Page(size_t(tab))->FindWindow(id)->IsShownOnScreen()) << tab << ": " << id;
         EXPECT_EQ(sheet.GetSize(), size);
+        ExpectRightScalesUp(sheet, size_t(tab), 1);
     }
     sheet.Show(false);
 }

@@ -41,18 +41,6 @@ bool Close(wxDialog* dialog, int key)
     return closed;
 }
 
-// Its caption, tabs and buttons are the language tests' to check.
-TEST(Sheet, StartsOnTheFirstPageWithNoApplyButtonAndWithItsIcon)
-{
-    CAllSheets sheet(SheetCaption());
-    EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 0);
-    EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
-    for (int side : {32, 16}) {   // the art itself is the icon tests' job
-        const wxIcon icon = sheet.GetIcons().GetIcon(side, wxIconBundle::FALLBACK_NONE);
-        EXPECT_TRUE(icon.IsOk() && icon.GetHeight() == side) << "no " << side << "-pixel icon";
-    }
-}
-
 // The sheet around the tabs and the button row show the dialog background,
 // as the screen shows it: right of the last tab, and between Help and Cancel.
 TEST(Sheet, TabStripAndButtonRowHaveTheDialogBackground)
