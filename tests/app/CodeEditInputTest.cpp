@@ -6,12 +6,8 @@
 #include "LightingCode.h"
 #include "ViewCode.h"
 
-#include <gtest/gtest.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
-
-#include <cmath>
-#include <string>
 
 namespace {
 

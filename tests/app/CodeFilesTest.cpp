@@ -6,11 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <set>
-#include <string>
-
 namespace {
 
 namespace fs = std::filesystem;

@@ -5,10 +5,7 @@
 // "Копировать" gives another program.
 #include "LightingCode.h"
 
-#include <gtest/gtest.h>
 #include <wx/slider.h>
-
-#include <string>
 
 namespace {
 

@@ -6,13 +6,9 @@
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 
-#include <gtest/gtest.h>
 #include <wx/image.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <set>
-#include <string>
 
 namespace {
 

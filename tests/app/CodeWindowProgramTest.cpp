@@ -5,14 +5,6 @@
 // leave the program running; F1 brings it back.
 #include "ProgramSession.h"
 
-#include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
-#include <string>
-#include <thread>
-
 namespace {
 
 using namespace programtest;

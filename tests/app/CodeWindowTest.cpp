@@ -10,21 +10,11 @@
 #include "ViewMenu.h"
 
 #include <GL/gl.h>
-#include <gtest/gtest.h>
-#include <wx/bookctrl.h>
 #include <wx/menu.h>
-#include <wx/uiaction.h>
-
-#include <filesystem>
-#include <functional>
-#include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // Every value the fragment states, against what the current context holds.
 void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)

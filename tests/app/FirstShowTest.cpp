@@ -6,14 +6,8 @@
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 
-#include <gtest/gtest.h>
-#include <wx/bookctrl.h>
-
 #include <cmath>
-#include <cstdlib>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -4,13 +4,7 @@
 
 #include "PrintedMatrix.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
-#include <locale>
-#include <sstream>
-#include <string>
 
 // The number that follows prefix in text from from on, or NaN. Read in C's
 // form whatever locale an earlier test left behind.

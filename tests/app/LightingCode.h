@@ -7,10 +7,7 @@
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 
-#include <gtest/gtest.h>
 #include <wx/checkbox.h>
-
-#include <string>
 
 struct LightingCode : ShownSheet
 {

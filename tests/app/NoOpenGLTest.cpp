@@ -5,10 +5,7 @@
 #include "ProgramSession.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <thread>
-#include <vector>
 
 namespace {
 

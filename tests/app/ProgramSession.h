@@ -16,9 +16,7 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace programtest {
 

@@ -1,29 +1,20 @@
 // The shell in process: the demo sheet, and the start-up and modal run that
 // the application object performs, with the loader's notices.
 #include "CNoticeBox.h"
-#include "ShownSheet.h"
-
-#include "GLBinding.h"
 #include "ContextAgreement.h"
-#include "CPageFrame.h"
-#include "GLFrame.h"
+#include "GLBinding.h"
 #include "LoadBmpImage.h"
 #include "ResourceIds.h"
+#include "ShownSheet.h"
 #include "Texts.h"
-#include "WxTestMain.h"
 
-#include <gtest/gtest.h>
-#include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/dcscreen.h>
 #include <wx/stattext.h>
 
 #include <cstdio>
-#include <memory>
 #include <set>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
