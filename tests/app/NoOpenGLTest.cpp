@@ -1,7 +1,7 @@
 // The program on a display without OpenGL: a readable notice in place of
 // each picture, one line on standard error, and the usual end; the code
 // window still gives each page's hints and code.
-#include "PrintedMatrix.h"
+#include "FragmentText.h"
 #include "ProgramSession.h"
 
 #include <algorithm>
