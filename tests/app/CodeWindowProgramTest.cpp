@@ -34,7 +34,7 @@ TEST(CodeWindowInTheProgram, OnTheScreenBesideTheSheetAndTakesRealInput)
     const auto xdotool = [](const std::string& args) { return std::system(("timeout 10 xdotool " + args).c_str()) == 0; };
     ASSERT_TRUE(s.Type("F1"));
     Window code = None;
-    ASSERT_TRUE(WaitUntil([&] { return (code = CodeWindowOf(s)) != None; })) << "F1 opened no window";
+    ASSERT_TRUE(WaitUntil([&] { return (code = s.CodeWindow()) != None; })) << "F1 opened no window";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
 
     const Rect c = OnScreen(s.display, code), sheet = OnScreen(s.display, s.sheet);

@@ -203,7 +203,7 @@ TEST(NoOpenGL, NoticesInPlaceOfThePicturesTheCodeWindowStillWorksOneLineWhyAndSt
         {"Наложение текстуры", {"glTexImage2D(GL_TEXTURE_2D, 0, 3, " + LogoSize() + ", 0, GL_RGB"}}};
     ASSERT_TRUE(s.Type("F1"));
     Window code = None;
-    ASSERT_TRUE(WaitUntil([&] { return (code = CodeWindowOf(s)) != None; })) << "F1 opened no window";
+    ASSERT_TRUE(WaitUntil([&] { return (code = s.CodeWindow()) != None; })) << "F1 opened no window";
     Picture before;
     for (const PageCode& page : pages) {
         ASSERT_TRUE(&page == pages || s.Type("ctrl+Next"));
