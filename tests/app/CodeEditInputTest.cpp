@@ -9,6 +9,9 @@
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 struct CodeEditInputTest : LightingCode
@@ -28,17 +31,16 @@ long Differing(const wxImage& a, const wxImage& b)
 // The mean x of the brightest pixels: where the highlight is.
 double HighlightX(const wxImage& image)
 {
-    const auto light = [&image](int x, int y) { return image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y); };
-    int most = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            most = std::max(most, light(x, y));
+    const int w = image.GetWidth(), pixels = w * image.GetHeight();
+    std::vector<int> light(size_t(pixels), 0);
+    for (int i = 0; i < 3 * pixels; ++i)
+        light[size_t(i / 3)] += image.GetData()[i];
+    const int most = *std::max_element(light.begin(), light.end());
     double sum = 0;
     int n = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            if (light(x, y) >= most - 6)
-                sum += x, ++n;
+    for (int i = 0; i < pixels; ++i)
+        if (light[size_t(i)] >= most - 6)
+            sum += i % w, ++n;
     return sum / n;
 }
 

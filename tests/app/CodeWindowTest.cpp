@@ -74,9 +74,8 @@ TEST_F(CodeWindowTest, HelpAndF1ShowTheVisiblePagesHints)
             PumpEvents(3000, [this] { return sheet.CodeWindow() && sheet.CodeWindow()->IsShown(); });
         } else {   // F1 with the focus on a control of the page
             Control<wxWindow>(page, IDC_SIZE)->SetFocus();
-            wxUIActionSimulator keys;
-            keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
-            keys.Char(WXK_F1);
+            Input().MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
+            Input().Char(WXK_F1);
             PumpEvents(3000, [this] { return sheet.CodeWindow()->IsShown(); });
         }
         CCodeWindow* w = sheet.CodeWindow();
@@ -148,14 +147,13 @@ TEST_F(CodeWindowTest, CtrlPlusAndMinusScaleTheShownCubeAsTheMenuDoes)
 {
     COpenGLWnd* view = ShowPage(0);
     Control<wxWindow>(0, IDC_SMOOTH)->SetFocus();
-    wxUIActionSimulator keys;
-    keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
+    Input().MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
     PumpEvents(100);
     float expected = view->State().scaleX;
     for (auto [key, shift] : {std::pair(int('+'), 0), {int('='), 0}, {int('='), int(wxMOD_SHIFT)},
                               {int(WXK_NUMPAD_ADD), 0}, {int('-'), 0}, {int(WXK_NUMPAD_SUBTRACT), 0}}) {
         expected *= key == '-' || key == WXK_NUMPAD_SUBTRACT ? 0.9090909f : 1.1f;
-        keys.Char(key, wxMOD_CONTROL | shift);
+        Input().Char(key, wxMOD_CONTROL | shift);
         EXPECT_TRUE(PumpEvents(2000, [&] { return view->State().scaleX == expected; }))
             << "key " << key << (shift ? " with Shift" : "") << ": " << view->State().scaleX << ", expected " << expected;
     }
