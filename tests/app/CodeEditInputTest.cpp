@@ -1,7 +1,5 @@
-// The student changes the lighting page's code in the code window, with real
-// keys, clicks, a drag and a paste through the X server, while the sheet is
-// up as the program shows it: the picture, the record and the page's own
-// controls follow; an edit that cannot be taken is refused with a reason.
+// The student changes the lighting page's code: the picture, the record and
+// the page's controls follow, or the edit is refused with a reason.
 #include "FragmentText.h"
 #include "LightingCode.h"
 #include "ViewCode.h"
@@ -148,9 +146,7 @@ TEST_F(CodeEditInputTest, ResetReturnsThePageToItsOwnCodeAndControls)
     EXPECT_EQ(Text(), own);
 }
 
-// The fog box, the size trackbar, the projection buttons and the lines
-// page's smoothing box follow their edits; Copy gives another program the
-// code as the student wrote it.
+// The fog box, the size trackbar, the projection buttons and the smoothing box.
 TEST_F(CodeEditInputTest, TheControlsFollowTheirEditsAndCopyGivesTheCodeAsEdited)
 {
     DoubleClickOn("glDisable(GL_FOG);");

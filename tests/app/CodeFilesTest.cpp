@@ -1,6 +1,4 @@
-// Saving the frame and its code: whatever name is chosen, the picture and
-// the code land in two files; a save that fails leaves the files that an
-// earlier save of the same name wrote as they were.
+// Saving the frame and its code into two files.
 #include "CodeFiles.h"
 #include "XClients.h"
 

@@ -1,8 +1,5 @@
-// The student types in the lighting page's code as a person does: key by key,
-// a key every 150 ms, with real keys and clicks through the X server while
-// the cube turns, on the sheet shown as the program shows it. The code is
-// read back where the student reads it: the control's own text, and what
-// "Копировать" gives another program.
+// The student types in the lighting page's code at a person's pace, while
+// the cube turns.
 #include "LightingCode.h"
 
 #include <wx/slider.h>
@@ -85,8 +82,6 @@ TEST_F(CodeTypingInputTest, LinesAddedStayWhenTheGreenLampBoxAndTheFogTrackbarCh
     EXPECT_TRUE(PumpEvents(3000, [&] { return Text() != before; })) << "the code stopped following";
 }
 
-// Two clicks, two undo steps: each lamp goes back on its own. A new edit
-// after them drops the undone steps: redo finds nothing.
 TEST_F(CodeTypingInputTest, EachClickOnALampBoxIsAnUndoStepOfItsOwnAndANewEditDropsTheUndone)
 {
     ClickOn(Box(IDC_LAMP_BLUE));
@@ -111,8 +106,6 @@ TEST_F(CodeTypingInputTest, EachClickOnALampBoxIsAnUndoStepOfItsOwnAndANewEditDr
     EXPECT_EQ(glview->State().fogDensity, 0.7f);
 }
 
-// The turning rewrites the angle's line: the words selected in it stay
-// selected; thirty typed over the angle stays and stops the turning.
 TEST_F(CodeTypingInputTest, ASelectionInTheTurningAngleStaysAndThirtyTypedOverItStopsTheTurning)
 {
     StartTurning();
@@ -133,7 +126,6 @@ TEST_F(CodeTypingInputTest, ASelectionInTheTurningAngleStaysAndThirtyTypedOverIt
     EXPECT_NE(Text().Find("glRotated(30.0, 1.0, 0.0, 0.0);"), wxNOT_FOUND) << Text();
 }
 
-// A double-click on a lamp's glDisable ticks that lamp's box alone.
 TEST_F(CodeTypingInputTest, EachLampBoxFollowsItsOwnLampFromTheCode)
 {
     ClickOn(Box(IDC_LAMP_BLUE));

@@ -1,6 +1,5 @@
-// The code view edited as a user edits it: real presses, drags, double-clicks
-// and keys through the X server, the result read back from the control's text
-// and what it told its listeners.
+// The code view edited through the X server, read back from the control's
+// text and what it told its listeners.
 #include "CCodeView.h"
 #include "WxTestMain.h"
 
@@ -145,8 +144,7 @@ TEST_F(CodeViewInputTest, AltUpAndDownStepTheNumberAtTheCaret)
     EXPECT_EQ(Groups().size(), 2u);
 }
 
-// A double-click on glEnable or glDisable turns it into the other, each a
-// gesture of its own; elsewhere it selects a word as ever, on a number the number.
+// Each toggle a gesture of its own; elsewhere a word is selected as ever.
 TEST_F(CodeViewInputTest, DoubleClickTogglesEnableAndDisable)
 {
     DoubleClickAt(Pos("glEnable") + 3);
@@ -160,9 +158,8 @@ TEST_F(CodeViewInputTest, DoubleClickTogglesEnableAndDisable)
     EXPECT_EQ(Groups().size(), 2u);
 }
 
-// Typing on one line is one group until the caret goes elsewhere; an
-// update of the text is no edit of the user's, and keeps the caret at its
-// column, also in a line it replaced, below a line whose length it changed.
+// One group until the caret goes elsewhere; the caret kept at its column in
+// a line the update replaced, below a line whose length it changed.
 TEST_F(CodeViewInputTest, TypingIsToldInRunsAndUpdatesAreNotAndKeepTheCaret)
 {
     MoveTo(ScreenAt(Pos("Scene") + 1));
@@ -222,7 +219,7 @@ TEST_F(CodeViewInputTest, UpdatesDuringADragLeaveTheDraggedLine)
     EXPECT_EQ(Text(), update + "/* end */\n");
 }
 
-// The underline covers the bytes it is given, after lines of Cyrillic.
+// Bytes, after lines of Cyrillic.
 TEST_F(CodeViewInputTest, ErrorUnderlinesItsBytesUntilTheNextUpdate)
 {
     const int from = Pos("100.0"), length = 5;

@@ -1,7 +1,4 @@
-// The code window used as a user uses it while the sheet is up: real clicks,
-// keys and the wheel through the X server, the clipboard read by another
-// program, a saved file read from disk, the text and marks read back from
-// the code view itself.
+// The code window used through the X server while the sheet is up.
 #include "OtherProgram.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
@@ -51,7 +48,6 @@ TEST_F(CodeWindowInputTest, WheelScrollsAndUpdatesKeepThePlaceCaretAndSelection)
     EXPECT_EQ(view->GetSelectionEnd(), view->PositionFromLine(top + 3));
 }
 
-// A real click on a switch marks the lines it changed for a while, and only those.
 TEST_F(CodeWindowInputTest, ASwitchMarksTheLinesItChangedForAWhile)
 {
     ClickOn(Control<wxWindow>(0, IDC_SMOOTH));

@@ -1,8 +1,5 @@
 // The code window in the program as the user starts it, on a 1366 x 768
-// screen: opened by F1 wholly on the screen beside the sheet; a real click
-// and keys reach it while the sheet is up; Ctrl+A, Ctrl+C give the
-// whole fragment to another program; Escape and its close box hide it and
-// leave the program running; F1 brings it back.
+// screen; Escape and its close box hide it, F1 brings it back.
 #include "ProgramSession.h"
 
 namespace {

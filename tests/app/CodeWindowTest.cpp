@@ -1,6 +1,4 @@
-// The code window over the sheet as the program shows it: Help and F1 open
-// it for the visible page, its fragment follows every control and agrees
-// with the context, Save reports failures; Ctrl and plus or minus scale.
+// The code window over the sheet as the program shows it.
 #include "CodeFiles.h"
 #include "ControlEvents.h"
 #include "FragmentText.h"

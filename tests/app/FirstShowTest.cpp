@@ -32,10 +32,8 @@ void ExpectRightScalesUp(CAllSheets& sheet, size_t page, int presses)
         << "page " << page << ": " << view->State().scaleX << " from " << start;
 }
 
-// All three titles from the start, the first page shown and built alone, no
-// Apply button, an icon of each size; a click on a later tab builds its
-// page, which shows its controls and its moving picture, and the sheet keeps
-// its size. Each page's trackbar moves under the keys from its own place.
+// The first page built alone, no Apply button, an icon of each size; a
+// later page shows its controls and moving picture in a sheet of the same size.
 TEST(FirstShow, LaterPagesAreBuiltWhenTheirTabIsFirstClicked)
 {
     CAllSheets sheet(SheetCaption());
@@ -150,8 +148,6 @@ Outcome Replay(const std::vector<Step>& steps, const Interleaving& how)
     return out;
 }
 
-// A random use of the switches and the tabs ends in the same records and the
-// same pictures however the pages' first shows fall among its steps.
 TEST(FirstShow, RandomUseEndsAlikeWhereverTheFirstShowsFall)
 {
     const char* given = std::getenv("RECORD_SEED");

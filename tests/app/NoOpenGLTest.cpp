@@ -1,6 +1,4 @@
-// The program on a display without OpenGL: a readable notice in place of
-// each picture, one line on standard error, and the usual end; the code
-// window still gives each page's hints and code.
+// The program on a display without OpenGL, read from the screen and the clipboard.
 #include "FragmentText.h"
 #include "ProgramSession.h"
 
@@ -188,10 +186,6 @@ void ExpectPageWithoutOpenGL(Session& s, Window code, const PageCode& page, Pict
     EXPECT_NEAR(modelView[14], -8, 1e-4);
 }
 
-// Without GLX every OpenGL window shows a readable notice in its place, in
-// the dialog's text colour, and F1 still opens the code window with each
-// page's hints and code; one line on standard error says why, the tabs
-// still change and the program ends as usual.
 TEST(NoOpenGL, NoticesInPlaceOfThePicturesTheCodeWindowStillWorksOneLineWhyAndStatusZero)
 {
     Session s;

@@ -9,11 +9,8 @@ namespace {
 const wxSize kWanted(640, 620), kSmallest(360, 300);
 const wxSize kSheet(550, 563);   // the sheet as it opens at 96 dpi
 
-// Every sheet position a pixel apart, from hanging off the left edge to
-// hanging off the right, at two heights, on the screens users have: both
-// stay wholly inside the work area, up to the last pixel, the sheet at its
-// size, the window at its full height and at least its smallest width, and
-// beside the sheet whenever there is room for both.
+// Every sheet position a pixel apart, hanging off either edge, at two
+// heights: the window at its full height and at least its smallest width.
 TEST(PlaceBeside, InsideTheWorkAreaAndBesideTheSheetWhereverItIs)
 {
     const wxRect areas[] = {{0, 0, 1280, 720},    {0, 0, 1280, 1024},    {0, 0, 1366, 768},
