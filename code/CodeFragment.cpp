@@ -2,7 +2,6 @@
 
 #include "SceneSwitches.h"
 #include "SceneTables.h"
-#include "CodePicture.h"
 #include "CodeWords.h"
 #include "Resources.h"
 
@@ -193,20 +192,6 @@ std::string Material(const ViewState& s)
            "    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);\n\n";
 }
 
-std::string Texture(const FragmentInputs& in)
-{
-    const std::string name = PictureNameShown(in.pictureName);
-    if (in.pictureWidth <= 0 || in.pictureHeight <= 0)
-        return "    /* " + Said("Картинку %s прочесть не удалось: куб без текстуры.", name.c_str()) + " */\n";
-    return "    /* " + Said("Текстура: картинка %s, %d x %d точек, RGB, нижняя строка первой.", name.c_str(),
-                        in.pictureWidth, in.pictureHeight) + " */\n"
-           "    glGenTextures(1, &texture);\n"
-           "    glBindTexture(GL_TEXTURE_2D, texture);\n"
-           "    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);\n"
-           "    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);\n"
-           + PictureUpload(in) +
-           "    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);\n";
-}
 
 }
 
@@ -242,6 +227,6 @@ std::string CodeFragmentSetUp(const FragmentInputs& in)
     if (Lit(in.kind))
         t += Lamps(in) + Fog(in) + Material(in.state);
     if (in.kind == SceneKind::TexCube)
-        t += Texture(in);
+        t += CodeFragmentTexture(in);
     return t + "}\n";
 }

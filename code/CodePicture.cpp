@@ -37,20 +37,27 @@ std::string ScaledPictureBuffer(const FragmentInputs& in)
     return "static GLubyte scaled[" + std::to_string(3LL * size.width * size.height) + "];\n";
 }
 
-std::string PictureUpload(const FragmentInputs& in)
+std::string PictureScaling(const FragmentInputs& in)
+{
+    if (!Scaled(in))
+        return {};
+    const TextureSize size = Upload(in);
+    return "    /* " +
+           (in.maxTextureSide > 0
+                ? Said("OpenGL 1.1 берет стороны текстуры степенями двойки, не больше %d:", in.maxTextureSide)
+                : Said("OpenGL 1.1 берет стороны текстуры только степенями двойки:")) +
+           "\n     * " + Said("картинка приведена к %d x %d точек.", size.width, size.height) + " */\n" +
+           "    gluScaleImage(GL_RGB, " + Sides(in.pictureWidth, in.pictureHeight) + ", GL_UNSIGNED_BYTE, picture, " +
+           Sides(size.width, size.height) + ", GL_UNSIGNED_BYTE, scaled);\n";
+}
+
+std::string UploadSides(const FragmentInputs& in)
 {
     const TextureSize size = Upload(in);
-    const char* pixels = "picture";
-    std::string t;
-    if (Scaled(in)) {
-        pixels = "scaled";
-        t = "    /* " + (in.maxTextureSide > 0
-                             ? Said("OpenGL 1.1 берет стороны текстуры степенями двойки, не больше %d:", in.maxTextureSide)
-                             : Said("OpenGL 1.1 берет стороны текстуры только степенями двойки:")) +
-            "\n     * " + Said("картинка приведена к %d x %d точек.", size.width, size.height) + " */\n";
-        t += "    gluScaleImage(GL_RGB, " + Sides(in.pictureWidth, in.pictureHeight) + ", GL_UNSIGNED_BYTE, picture, " +
-             Sides(size.width, size.height) + ", GL_UNSIGNED_BYTE, scaled);\n";
-    }
-    return t + "    glTexImage2D(GL_TEXTURE_2D, 0, 3, " + Sides(size.width, size.height) +
-           ", 0, GL_RGB, GL_UNSIGNED_BYTE, " + pixels + ");\n";
+    return Sides(size.width, size.height);
+}
+
+const char* UploadPixels(const FragmentInputs& in)
+{
+    return Scaled(in) ? "scaled" : "picture";
 }

@@ -14,6 +14,8 @@ std::string PictureNameShown(const std::string& name);
 // scaled[...];"), or nothing when it goes up at its own size.
 std::string ScaledPictureBuffer(const FragmentInputs& in);
 
-// The picture's upload: the scaling into that buffer when the sides need it,
-// then glTexImage2D of the size that goes up.
-std::string PictureUpload(const FragmentInputs& in);
+// The scaling into that buffer when the sides need it, or nothing; then the
+// sides ("128, 64") and the pixels ("scaled" or "picture") that go up.
+std::string PictureScaling(const FragmentInputs& in);
+std::string UploadSides(const FragmentInputs& in);
+const char* UploadPixels(const FragmentInputs& in);

@@ -73,13 +73,11 @@ unsigned BuildTexturedCubeList(double h, const RgbImage* picture, unsigned old)
     if (picture) {
         glGenTextures(1, &texture);
         glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         UploadPicture(*picture);
     }
     glNewList(1, GL_COMPILE_AND_EXECUTE);
     if (picture)
         glBindTexture(GL_TEXTURE_2D, texture);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (picture)
         glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);

@@ -1,6 +1,7 @@
 #include "CTexWnd.h"
 
 #include "DataFile.h"
+#include "GLFrame.h"
 #include "LoadBmpImage.h"
 #include "SceneLists.h"
 #include "Texts.h"
@@ -80,6 +81,8 @@ void CTexWnd::BuildDisplayList()
         m_maxTextureSide = ::MaxTextureSide();
     // Without a picture the cube is drawn plain, lit white.
     m_texture = BuildTexturedCubeList(m_halfSize, m_pImage);
+    // The new texture object starts from OpenGL's defaults, not the record's.
+    glframe::ApplyTextureSettings(State());
 }
 
 bool CTexWnd::OpenPicture(const wxString& path)
@@ -89,8 +92,10 @@ bool CTexWnd::OpenPicture(const wxString& path)
     RgbImage* picture = Load(path);
     if (!picture)
         return false;
-    if (IsSetUp())
+    if (IsSetUp()) {
         m_texture = BuildTexturedCubeList(m_halfSize, picture, m_texture);
+        glframe::ApplyTextureSettings(State());
+    }
     FreeRgbImage(m_pImage);
     m_pImage = picture;
     m_pictureName = NameOf(path);

@@ -54,6 +54,10 @@ TEST(PictureCodeTest, APictureOpenGLCannotTakeIsScaledFirstAndTheCodeReadsBack)
     EXPECT_TRUE(ReadFragment(code, in, out, error)) << error.reason;
     // The buffer is the picture's: its size is not the student's to change.
     EXPECT_FALSE(ReadFragment(Edited(code, "scaled[24576]", "scaled[100]"), in, out, error));
+    FragmentInputs mipmapped = in;
+    mipmapped.state.minFilter = 0x2703;   // GL_LINEAR_MIPMAP_LINEAR
+    EXPECT_TRUE(Has(CodeFragment(mipmapped), "GL_UNSIGNED_BYTE, scaled);\n"
+                                             "    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 128, 64, GL_RGB, GL_UNSIGNED_BYTE, scaled);"));
 }
 
 TEST(PictureCodeTest, APowerOfTwoPictureGoesUpAsItIs)
