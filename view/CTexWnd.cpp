@@ -77,8 +77,10 @@ void CTexWnd::BuildDisplayList()
         m_pictureName = NameOf(s_startPicture);
     if (!m_pImage)
         m_pImage = Load(FindDataFile("logo.bmp"));
-    if (HasContext())
-        m_maxTextureSide = ::MaxTextureSide();
+    // Without a context GLU's mipmaps would read a version string that is not there.
+    if (!HasContext())
+        return;
+    m_maxTextureSide = ::MaxTextureSide();
     // Without a picture the cube is drawn plain, lit white.
     m_texture = BuildTexturedCubeList(m_halfSize, m_pImage);
     // The new texture object starts from OpenGL's defaults, not the record's.
@@ -87,12 +89,12 @@ void CTexWnd::BuildDisplayList()
 
 bool CTexWnd::OpenPicture(const wxString& path)
 {
-    if (IsSetUp() && !IsContextCurrent())
+    if (HasContext() && !IsContextCurrent())
         return false;
     RgbImage* picture = Load(path);
     if (!picture)
         return false;
-    if (IsSetUp()) {
+    if (HasContext()) {
         m_texture = BuildTexturedCubeList(m_halfSize, picture, m_texture);
         glframe::ApplyTextureSettings(State());
     }

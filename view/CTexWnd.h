@@ -24,8 +24,8 @@ public:
     // GL_MAX_TEXTURE_SIZE of the window's context; 0 without one.
     int MaxTextureSide() const { return m_maxTextureSide; }
 
-    // Puts the picture of the file at path on the cube, before the set-up
-    // or on the shown window. A file the loader refuses gets its notice,
+    // Puts the picture of the file at path on the cube, before the set-up,
+    // on the shown window, or (for the code) on one without OpenGL. A file the loader refuses gets its notice,
     // and the cube keeps its picture. Whether the picture was taken.
     bool OpenPicture(const wxString& path);
 
