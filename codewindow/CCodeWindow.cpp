@@ -28,6 +28,7 @@ const char* const kTitleOfPage = N_("Код OpenGL: %s");
 const char* const kCopy = N_("Копировать");
 const char* const kSave = N_("Сохранить…");
 const char* const kReset = N_("Сбросить");
+const char* const kWorldView = N_("Вид со стороны");
 const char* const kSaveCaption = N_("Сохранить кадр и код");
 const char* const kPngFiles = N_("Картинка PNG (*.png)|*.png");
 const char* const kError = N_("Ошибка");
@@ -73,6 +74,9 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     auto* save = new wxButton(panel, wxID_SAVE, Tr(kSave));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(reset, 0, wxRIGHT, 8);
+    auto* world = new wxButton(panel, kWorldViewButtonId, Tr(kWorldView));
+    world->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenWorldView(); });
+    buttons->Add(world, 0, wxRIGHT, 8);
     buttons->AddStretchSpacer();
     buttons->Add(copy, 0, wxRIGHT, 8);
     buttons->Add(save);
@@ -149,6 +153,8 @@ void CCodeWindow::OnCharHook(wxKeyEvent& event)
     // Escape closes this window only; the sheet would take it for Cancel.
     if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE)
         Dismiss();
+    else if (event.GetKeyCode() == WXK_F2 && event.GetModifiers() == wxMOD_NONE)
+        OpenWorldView();
     else
         event.Skip();
 }
@@ -214,6 +220,12 @@ bool CCodeWindow::SaveTo(const wxString& pngPath)
 }
 
 void CCodeWindow::OnCopy(wxCommandEvent&) { CopyFragment(); }
+
+void CCodeWindow::OpenWorldView()
+{
+    if (openWorldView)
+        openWorldView();
+}
 
 void CCodeWindow::OnSave(wxCommandEvent&)
 {
