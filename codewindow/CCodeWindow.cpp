@@ -74,14 +74,17 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     auto* save = new wxButton(panel, wxID_SAVE, Tr(kSave));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(reset, 0, wxRIGHT, 8);
-    auto* world = new wxButton(panel, kWorldViewButtonId, Tr(kWorldView));
-    world->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenWorldView(); });
-    buttons->Add(world, 0, wxRIGHT, 8);
     buttons->AddStretchSpacer();
     buttons->Add(copy, 0, wxRIGHT, 8);
     buttons->Add(save);
     auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(m_hints, 0, wxEXPAND | wxALL, 8);
+    // The side view's button beside the hints, out of the row below.
+    m_worldButton = new wxButton(panel, kWorldViewButtonId, Tr(kWorldView));
+    m_worldButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenWorldView(); });
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(m_hints, 1, wxALL, 8);
+    top->Add(m_worldButton, 0, wxTOP | wxRIGHT, 8);
+    column->Add(top, 0, wxEXPAND);
     column->Add(m_code, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
     column->Add(m_reason, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(buttons, 0, wxEXPAND | wxALL, 8);
@@ -113,7 +116,7 @@ CCodeWindow::~CCodeWindow() = default;
 void CCodeWindow::WrapHints(int width)
 {
     m_hints->SetLabel(m_hintText);
-    m_hints->Wrap(width - FromDIP(2 * 8 + 4));
+    m_hints->Wrap(width - FromDIP(2 * 8 + 4) - m_worldButton->GetSize().x - FromDIP(8));
     if (!GetChildren().empty())
         GetChildren().front()->Layout();
 }

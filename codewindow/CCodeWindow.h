@@ -77,6 +77,7 @@ private:
 
     ShownPageFunc m_shownPage;
     wxStaticText* m_hints = nullptr;
+    wxWindow* m_worldButton = nullptr;
     wxString m_hintText;      // the shown page's hints, unwrapped
     CCodeView* m_code = nullptr;
     wxStaticText* m_reason = nullptr;   // why the last edit was not taken

@@ -71,6 +71,54 @@ Trace TraceOf(CWorldCanvas& world, Vec3 a, Vec3 b)
 
 bool Apart(const wxRect& a, const wxRect& b) { return !a.Intersects(b); }
 
+// The call's argument after `commas` commas selected with Shift+Right and
+// typed over, key by key at a person's pace.
+void TypeArgument(CCodeView* text, const wxString& call, int commas, const std::string& keys)
+{
+    const wxString all = text->GetText();
+    int at = all.Find(call);
+    ASSERT_NE(at, wxNOT_FOUND) << all;
+    for (int comma = 0; comma < commas; ++comma)
+        at = all.find(", ", at) + 2;
+    const int pos = int(all.Left(at).utf8_str().length());
+    text->ScrollToLine(std::max(0, text->LineFromPosition(pos) - 3));
+    PumpEvents(100);
+    ClickOn(text, text->PointFromPosition(pos) + wxPoint(-1, text->TextHeight(0) / 2));
+    Settle();
+    for (int i = at; wxIsdigit(all[i]) || all[i] == '.'; ++i) {
+        Input().Char(WXK_RIGHT, wxMOD_SHIFT);
+        PumpEvents(kKeyPaceMs);
+    }
+    for (char c : keys) {
+        Input().Char(c);
+        PumpEvents(kKeyPaceMs);
+    }
+}
+
+// F1, then F2 from the code window; the side view clear of the sheet.
+CWorldCanvas* OpenCodeAndSideView(CAllSheets& sheet)
+{
+    Input().Char(WXK_F1);
+    EXPECT_TRUE(PumpEvents(3000, [&sheet] { return sheet.CodeWindow() && sheet.CodeWindow()->IsShown(); }));
+    PumpEvents(300);
+    Input().Char(WXK_F2);   // the focus is in the code window now
+    if (!PumpEvents(3000, [&sheet] { return sheet.WorldView() && sheet.WorldView()->IsShown(); }))
+        return nullptr;
+    CWorldCanvas* world = sheet.WorldView()->Canvas();
+    EXPECT_TRUE(PumpEvents(3000, [world] { return world->Frames() > 0; }));
+    const wxRect seen = sheet.WorldView()->GetScreenRect();
+    // 1280 x 1024 has no room clear of both: the sheet, with the picture, stays clear.
+    EXPECT_TRUE(Apart(seen, sheet.GetScreenRect())) << "the side view lies over the sheet";
+    EXPECT_TRUE(wxDisplay(0u).GetClientArea().Contains(seen));
+    // Nearer, by the wheel over the view, as a student would look closer.
+    const wxPoint middle = world->GetScreenRect().GetPosition() + world->GetSize() / 2;
+    const double far = world->Camera().distance;
+    OutputOf("xdotool mousemove " + std::to_string(middle.x) + " " + std::to_string(middle.y) +
+             " click --repeat 5 --delay 150 4");
+    EXPECT_TRUE(PumpEvents(2000, [world, far] { return world->Camera().distance < far / 1.8; }));
+    return world;
+}
+
 }
 
 TEST(WorldViewInput, AZNearTypedInTheCodeCutsThePictureAndTheOutsideViewShowsTheCutPartGhosted)
@@ -86,58 +134,16 @@ TEST(WorldViewInput, AZNearTypedInTheCodeCutsThePictureAndTheOutsideViewShowsThe
         // The middle of the front face's top edge, and that edge's ends, in eye coordinates.
         const double h = kHalfEdge * kPerspectiveShare, front = -kSceneDistance + h;
         const Vec3 top{0, h, front}, left{-h, h, front}, right{h, h, front};
-
-        Input().Char(WXK_F1);
-        ASSERT_TRUE(PumpEvents(3000, [&sheet] { return sheet.CodeWindow() && sheet.CodeWindow()->IsShown(); }));
-        CCodeWindow* code = sheet.CodeWindow();
-        PumpEvents(300);
-        Input().Char(WXK_F2);   // the focus is in the code window now
-        ASSERT_TRUE(PumpEvents(3000, [&sheet] { return sheet.WorldView() && sheet.WorldView()->IsShown(); }));
-        CWorldCanvas* world = sheet.WorldView()->Canvas();
-        ASSERT_TRUE(PumpEvents(3000, [world] { return world->Frames() > 0; }));
-        const wxRect seen = sheet.WorldView()->GetScreenRect();
-        // 1280 x 1024 has no room clear of both: the sheet, with the picture, stays clear.
-        EXPECT_TRUE(Apart(seen, sheet.GetScreenRect()))
-            << "the outside view lies over the sheet: " << seen.x << "," << seen.y << " " << seen.width << "x" << seen.height << " sheet "
-            << sheet.GetScreenRect().x << "," << sheet.GetScreenRect().y << " " << sheet.GetScreenRect().width << "x" << sheet.GetScreenRect().height
-            << " code " << code->GetScreenRect().x << "," << code->GetScreenRect().y << " " << code->GetScreenRect().width << "x" << code->GetScreenRect().height;
-        EXPECT_TRUE(wxDisplay(0u).GetClientArea().Contains(seen));
-
-        // Nearer, by the wheel over the view, as a student would look closer.
-        const wxPoint middle = world->GetScreenRect().GetPosition() + world->GetSize() / 2;
-        const double far = world->Camera().distance;
-        OutputOf("xdotool mousemove " + std::to_string(middle.x) + " " + std::to_string(middle.y) +
-                 " click --repeat 5 --delay 150 4");
-        ASSERT_TRUE(PumpEvents(2000, [world, far] { return world->Camera().distance < far / 1.8; }));
-
+        CWorldCanvas* world = OpenCodeAndSideView(sheet);
+        ASSERT_TRUE(world) << "F2 opened no side view";
         const int pageBefore = PageBrightness(*view, top);
         const Trace before = TraceOf(*world, left, right);
 
-        // zNear selected with the keys and typed over, key by key.
-        CCodeView* text = code->CodeView();
-        const wxString all = text->GetText();
-        const int call = all.Find("gluPerspective(");
-        ASSERT_NE(call, wxNOT_FOUND) << all;
-        int at = call;
-        for (int comma = 0; comma < 2; ++comma)
-            at = all.find(", ", at) + 2;
-        const int pos = int(all.Left(at).utf8_str().length());
-        text->ScrollToLine(std::max(0, text->LineFromPosition(pos) - 3));
-        PumpEvents(100);
-        ClickOn(text, text->PointFromPosition(pos) + wxPoint(-1, text->TextHeight(0) / 2));
-        Settle();
-        for (int i = at; wxIsdigit(all[i]) || all[i] == '.'; ++i) {
-            Input().Char(WXK_RIGHT, wxMOD_SHIFT);
-            PumpEvents(kKeyPaceMs);
-        }
-        for (char c : std::string("8.0")) {
-            Input().Char(c);
-            PumpEvents(kKeyPaceMs);
-        }
+        TypeArgument(sheet.CodeWindow()->CodeView(), "gluPerspective(", 2, "8.0");
         ASSERT_TRUE(PumpEvents(3000, [view] { return view->State().frustum[1] == 8.0; }))
-            << code->Reason() << "\n" << text->GetText();
+            << sheet.CodeWindow()->Reason();
         ASSERT_TRUE(PumpEvents(2000, [world] { return world->Picture().volume[0].z == -8.0; }))
-            << "the outside view did not follow zNear";
+            << "the side view did not follow zNear";
 
         const int pageAfter = PageBrightness(*view, top);
         const Trace after = TraceOf(*world, left, right);
