@@ -9,8 +9,10 @@
 #include "CPageFrame.h"
 #include "COpenGLWnd.h"
 #include "CTexDlg.h"
+#include "CWorldWindow.h"
 #include "DialogColours.h"
 #include "ResourceIds.h"
+#include "ViewMenu.h"
 #include "Resources.h"
 #include "Texts.h"
 
@@ -86,6 +88,7 @@ void CAllSheets::InitSheet(int selectPage)
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CAllSheets::OnPageChanged, this);
     Bind(wxEVT_BUTTON, &CAllSheets::OnHelp, this, wxID_HELP);
     Bind(wxEVT_CHAR_HOOK, &CAllSheets::OnCharHook, this);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OpenWorldView(); }, kWorldViewItemId);
 
     LayoutDialog();
     for (wxWindowID id : {wxID_OK, wxID_CANCEL, wxID_HELP})
@@ -174,8 +177,20 @@ CCodeWindow* CAllSheets::OpenCodeWindow()
             CPageFrame* page = ActivePage();
             return page ? CCodeWindow::ShownPage{page->View(), page->Caption()} : CCodeWindow::ShownPage{};
         });
+    m_codeWindow->openWorldView = [this] { OpenWorldView(); };
     m_codeWindow->Open();
     return m_codeWindow;
+}
+
+CWorldWindow* CAllSheets::OpenWorldView()
+{
+    if (!m_worldView)
+        m_worldView = new CWorldWindow(this, [this] { return m_activePage ? m_activePage->View() : nullptr; });
+    std::vector<wxRect> avoid{GetScreenRect()};
+    if (m_codeWindow && m_codeWindow->IsShown())
+        avoid.push_back(m_codeWindow->GetScreenRect());
+    m_worldView->Open(avoid);
+    return m_worldView;
 }
 
 void CAllSheets::OnCharHook(wxKeyEvent& event)
@@ -184,6 +199,8 @@ void CAllSheets::OnCharHook(wxKeyEvent& event)
     COpenGLWnd* view = m_activePage ? m_activePage->View() : nullptr;
     if (key == SheetKey::Help)
         OpenCodeWindow();
+    else if (key == SheetKey::WorldView)
+        OpenWorldView();
     else if (key != SheetKey::None && view)
         view->StepSize(key == SheetKey::Increase);
     else

@@ -10,6 +10,7 @@ class wxBookCtrlEvent;
 class wxPanel;
 class wxKeyEvent;
 class CCodeWindow;
+class CWorldWindow;
 class CPageFrame;
 
 class CAllSheets : public wxPropertySheetDialog
@@ -33,6 +34,10 @@ public:
     CCodeWindow* OpenCodeWindow();
     // The code window, or nullptr before the first Help.
     CCodeWindow* CodeWindow() const { return m_codeWindow; }
+    // The outside view of the shown page, made on first use, shown and
+    // raised clear of the sheet and the code window where there is room.
+    CWorldWindow* OpenWorldView();
+    CWorldWindow* WorldView() const { return m_worldView; }
 
 private:
     void InitSheet(int selectPage);
@@ -51,4 +56,5 @@ private:
 
     CPageFrame* m_activePage = nullptr;
     CCodeWindow* m_codeWindow = nullptr;   // a child window: wx destroys it with the sheet
+    CWorldWindow* m_worldView = nullptr;   // so too
 };

@@ -58,6 +58,10 @@ public:
 
     static constexpr int kRefreshMs = 500;
 
+    // What its "Вид со стороны" button and F2 open: the sheet's outside view.
+    std::function<void()> openWorldView;
+    static constexpr int kWorldViewButtonId = wxID_HIGHEST + 41;
+
 private:
     void PlaceBesideParent();
     void WrapHints(int width);
@@ -66,12 +70,14 @@ private:
     void OnCopy(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void OpenWorldView();
     // An undo, a redo or a reset of the shown window, then its code.
     template <class Result>
     void Step(Result (COpenGLWnd::*step)(), bool whole);
 
     ShownPageFunc m_shownPage;
     wxStaticText* m_hints = nullptr;
+    wxWindow* m_worldButton = nullptr;
     wxString m_hintText;      // the shown page's hints, unwrapped
     CCodeView* m_code = nullptr;
     wxStaticText* m_reason = nullptr;   // why the last edit was not taken

@@ -4,6 +4,7 @@
 #include "GLFrame.h"
 #include "NoOpenGL.h"
 #include "ResourceIds.h"
+#include "Texts.h"
 #include "ViewMenu.h"
 
 #include <wx/dcclient.h>
@@ -237,6 +238,8 @@ void COpenGLWnd::OnContextMenu(wxContextMenuEvent& event)
 {
     const wxPoint at = ViewMenuPosition(event.GetPosition(), ClientToScreen(wxPoint(0, 0)));
     std::unique_ptr<wxMenu> menu(CreateViewPopupMenu());
+    menu->AppendSeparator();
+    menu->Append(kWorldViewItemId, Tr(kWorldViewItemText));
     // The chosen command comes back to this window's event table.
     PopupMenu(menu.get(), ScreenToClient(at));
 }

@@ -35,6 +35,8 @@ void AppendItems(wxMenu& menu, const MenuItem& popup)
 
 }
 
+const char* const kWorldViewItemText = N_("Вид со стороны");
+
 wxMenu* CreateViewPopupMenu()
 {
     auto* menu = new wxMenu;

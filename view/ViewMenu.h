@@ -12,6 +12,11 @@ constexpr int ViewMenuItemId(int command)
     return command >= 0x7fff ? command - 0x7000 : command;
 }
 
+// The item the picture's menu adds to the resource's: the outside view,
+// which the sheet opens (the command reaches it as the menu event rises).
+constexpr int kWorldViewItemId = ViewMenuItemId(32774);
+extern const char* const kWorldViewItemText;
+
 // A new menu with the items of the resource's first pop-up: "&Rotate" and
 // the "&Size" pop-up, under ViewMenuItemId of their commands. The caller owns it.
 wxMenu* CreateViewPopupMenu();
