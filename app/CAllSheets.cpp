@@ -123,6 +123,8 @@ CPageFrame* CAllSheets::Page(size_t index)
             LayoutDialog();
         }
         tab->Layout();
+        if (COpenGLWnd* view = m_pages[index]->View())
+            view->ObservePixel([this](COpenGLWnd& w, bool chosen) { ExplainPixel(w, chosen); });
     }
     return m_pages[index];
 }
@@ -176,6 +178,19 @@ CCodeWindow* CAllSheets::OpenCodeWindow()
         });
     m_codeWindow->Open();
     return m_codeWindow;
+}
+
+// A pixel chosen on the picture opens the code window, whose pane explains
+// it; the focus stays on the picture for the arrow keys.
+void CAllSheets::ExplainPixel(COpenGLWnd& view, bool chosen)
+{
+    if (chosen && (!m_codeWindow || !m_codeWindow->IsShown())) {
+        OpenCodeWindow();
+        Raise();
+        view.SetFocus();
+    }
+    if (m_codeWindow)
+        m_codeWindow->FollowPixel(view);
 }
 
 void CAllSheets::OnCharHook(wxKeyEvent& event)

@@ -10,6 +10,7 @@ class wxBookCtrlEvent;
 class wxPanel;
 class wxKeyEvent;
 class CCodeWindow;
+class COpenGLWnd;
 class CPageFrame;
 
 class CAllSheets : public wxPropertySheetDialog
@@ -42,6 +43,7 @@ private:
     void OnPageChanged(wxBookCtrlEvent& event);
     void OnHelp(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void ExplainPixel(COpenGLWnd& view, bool chosen);
 
     // The book control's pages, one per tab, and the page each holds once
     // built: wx owns both as child windows.

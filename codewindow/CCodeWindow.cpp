@@ -5,6 +5,7 @@
 #include "CodeSync.h"
 #include "COpenGLWnd.h"
 #include "Language.h"
+#include "PixelPane.h"
 #include "PlaceBeside.h"
 #include "Texts.h"
 #include "ViewCode.h"
@@ -64,6 +65,8 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     auto* panel = new wxPanel(this);
     m_hints = new wxStaticText(panel, wxID_ANY, wxString());
     m_code = new CCodeView(panel);
+    m_pixelPane = new CPixelPane(panel, m_code);
+    m_pixelPane->Hide();
     m_reason = new wxStaticText(panel, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                 wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     m_reason->SetForegroundColour(wxColour(0xb0, 0x00, 0x00));
@@ -78,7 +81,8 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     buttons->Add(save);
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(m_hints, 0, wxEXPAND | wxALL, 8);
-    column->Add(m_code, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    column->Add(m_code, 3, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    column->Add(m_pixelPane, 2, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(m_reason, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(buttons, 0, wxEXPAND | wxALL, 8);
     panel->SetSizer(column);
@@ -123,6 +127,8 @@ void CCodeWindow::Open()
     Follow();
     Show();
     Raise();
+    if (COpenGLWnd* view = m_shownPage().view)
+        FollowPixel(*view);
     m_timer.Start(kRefreshMs);
 }
 
@@ -163,6 +169,18 @@ void CCodeWindow::Follow()
         m_hintText = CodeHints(page.view->Kind());
         WrapHints(GetClientSize().x);
         SetTitle(wxString::Format(Tr(kTitleOfPage), page.caption));
+    }
+    FollowPixel(*page.view);
+}
+
+void CCodeWindow::FollowPixel(COpenGLWnd& view)
+{
+    if (!IsShown() || &view != m_shownPage().view)
+        return;
+    const bool shown = m_pixelPane->Follow(view);
+    if (shown != m_pixelPane->IsShown()) {
+        m_pixelPane->Show(shown);
+        m_pixelPane->GetParent()->Layout();
     }
 }
 
