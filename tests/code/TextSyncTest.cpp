@@ -5,6 +5,7 @@
 #include "CodeLexer.h"
 #include "TextSync.h"
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -33,6 +34,12 @@ struct Student
         }
     }
     // The program changed its record: the view follows.
+    void Program(const std::function<void(ViewState&)>& change)
+    {
+        ViewState s = now.state;
+        change(s);
+        Program(s);
+    }
     void Program(const ViewState& s)
     {
         now = InputsOf(SceneKind::LitCube, s);
@@ -41,23 +48,12 @@ struct Student
             text = up.whole;
         Apply(up.edits);
     }
-    void Turn(double degrees)
-    {
-        ViewState s = now.state;
-        s.angleX += degrees;
-        s.angleY += degrees / 2;
-        Program(s);
-    }
+    void Turn(double degrees) { Program([degrees](ViewState& s) { s.angleX += degrees, s.angleY += degrees / 2; }); }
     // One key's worth of text at the caret, then read, then the turning.
     void Type(const std::string& keys)
     {
         for (char c : keys) {
-            if (c == '\b') {
-                text.erase(size_t(--caret), 1);
-            } else {
-                text.insert(size_t(caret), 1, c);
-                ++caret;
-            }
+            c == '\b' ? void(text.erase(size_t(--caret), 1)) : void(text.insert(size_t(caret++), 1, c));
             Read();
             Turn(3);
         }
@@ -69,8 +65,7 @@ struct Student
         if (!r.read)
             return;
         Apply(r.edits);
-        ViewState s = r.record;
-        Program(s);
+        Program(r.record);
     }
     // Selects the first `what` after `after` and deletes it, as typing over a selection does.
     void Select(const std::string& what, const std::string& after)
@@ -87,10 +82,7 @@ ViewState Foggy()
 {
     ViewState s = LitState(false);
     s.width = s.height = 255;
-    s.fog = true;
-    s.fogDensity = 0.2f;
-    s.lamp[0] = true;
-    s.angleX = 10;
+    s.fog = true, s.fogDensity = 0.2f, s.lamp[0] = true, s.angleX = 10;
     return s;
 }
 
@@ -107,9 +99,7 @@ TEST(TextSync, AValueAFloatCannotHoldIsKeptAsTypedKeyByKey)
         EXPECT_EQ(st.now.state.fogDensity, float(std::stod(std::string(typed).insert(0, "0")))) << typed;
         // A switch elsewhere, the caret gone: the spelling still stays.
         st.caret = 0;
-        ViewState s = st.now.state;
-        s.lamp[1] = true;
-        st.Program(s);
+        st.Program([](ViewState& s) { s.lamp[1] = true; });
         EXPECT_TRUE(st.Has(std::string("glFogf(GL_FOG_DENSITY, ") + typed + ");")) << typed;
     }
 }
@@ -121,10 +111,7 @@ TEST(TextSync, AnAddedLineAndCommentAreKeptWhileAControlChangesTheCode)
     st.Type("// mine\n    ");
     st.caret = int(st.text.find('\n', st.text.find("glLineWidth")));
     st.Type("\n");
-    ViewState s = st.now.state;
-    s.lamp[1] = true;
-    s.fogDensity = 0.6f;
-    st.Program(s);
+    st.Program([](ViewState& s) { s.lamp[1] = true, s.fogDensity = 0.6f; });
     EXPECT_TRUE(st.Has("glEnable(GL_LIGHT1);"));
     EXPECT_TRUE(st.Has("glFogf(GL_FOG_DENSITY, 0.6f);"));
     EXPECT_TRUE(st.Has("// mine\n    glClearColor"));
@@ -142,9 +129,7 @@ TEST(TextSync, ACallSplitOverLinesWithItsOwnSpacingHasOnlyItsValueChanged)
     st.text.replace(at, call.size(), "glFogf( GL_FOG_DENSITY,\n            .2f );");
     st.caret = 0;
     st.Read();
-    ViewState s = st.now.state;
-    s.fogDensity = 0.5f;
-    st.Program(s);
+    st.Program([](ViewState& s) { s.fogDensity = 0.5f; });
     EXPECT_TRUE(st.Has("glFogf( GL_FOG_DENSITY,\n            0.5f );"));
     // A value the program did not change keeps the student's spelling.
     st.text.replace(st.text.find("0.5f );"), 4, ".5");
@@ -200,9 +185,7 @@ TEST(TextSync, AProjectionChangeReplacesThatCallAloneAndTheMatricesFollow)
     Student st(Foggy());
     st.caret = int(st.text.find("glViewport"));
     st.Type("/* own */ ");
-    ViewState s = st.now.state;
-    s.perspective = true;
-    st.Program(s);
+    st.Program([](ViewState& s) { s.perspective = true; });
     EXPECT_TRUE(st.Has("/* own */ glViewport"));
     EXPECT_TRUE(st.Has("gluPerspective(45.0, 1.0, 1.0, 100.0);"));
     EXPECT_FALSE(st.Has("glOrtho("));
@@ -262,9 +245,7 @@ TEST(TextSync, TheStudentsOwnSpellingOfTheSameValueStays)
     st.caret = 0;
     st.Read();
     EXPECT_EQ(st.reason, "");
-    s = st.now.state;
-    s.lamp[2] = true;
-    st.Program(s);
+    st.Program([](ViewState& s) { s.lamp[2] = true; });
     EXPECT_TRUE(st.Has("glTranslatef(0.0f, 0.0f, -9.6);"));
     EXPECT_TRUE(st.Has("glRotated(370.0, 1.0"));
     EXPECT_TRUE(st.Has("glEnable(GL_LIGHT2);"));

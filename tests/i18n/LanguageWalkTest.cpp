@@ -1,10 +1,14 @@
 // The program in the language its desktop asks for, walked as a user walks
 // it: every page, the context menu and the code window, with real keys and
 // clicks; then the code its Copy button puts on the clipboard still compiles.
+// It starts in a folder whose logo.bmp announces more colours than it holds:
+// the texture page's notice is read, then closed with Enter.
 // SAMPLES_EXPECT says which language the run's environment asks for: "ru" or "en".
+#include "BmpWriter.h"
+#include "CNoticeBox.h"
 #include "OtherProgram.h"
 #include "ShownSheet.h"
-#include "ViewState.h"
+#include "ViewTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
@@ -21,10 +25,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -34,10 +36,7 @@ namespace {
 const std::string kExpected = std::getenv("SAMPLES_EXPECT") ? std::getenv("SAMPLES_EXPECT") : "";
 const bool kEnglish = kExpected == "en";
 
-struct Seen
-{
-    std::string where, text;
-};
+struct Seen { std::string where, text; };
 
 std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
 
@@ -134,12 +133,7 @@ std::string Offenders(const std::vector<Seen>& seen)
 // The view's context menu opened with a real right-click, its texts taken
 // while it is open, then closed with Escape (only then: an Escape before it
 // opens would close the sheet).
-struct MenuSeen
-{
-    std::vector<Seen> texts;
-    bool open = false;
-};
-MenuSeen g_menu;   // the handlers outlive WalkMenu
+struct MenuSeen { std::vector<Seen> texts; bool open = false; } g_menu;   // the handlers outlive WalkMenu
 
 void WalkMenu(COpenGLWnd* view, std::vector<Seen>& seen)
 {
@@ -167,25 +161,27 @@ void WalkMenu(COpenGLWnd* view, std::vector<Seen>& seen)
     seen.insert(seen.end(), g_menu.texts.begin(), g_menu.texts.end());
 }
 
-// Builds the fragment with the harness that runs it; the compiler's complaint, or "".
-std::string Compile(const std::string& fragment)
-{
-    const std::string dir = testing::TempDir(), c = dir + "i18n-fragment.c", log = dir + "i18n-build.log";
-    std::ofstream(c) << fragment;
-    const std::string build = "cc -std=c99 -Wall -Werror -o " + dir + "i18n-run " FRAGMENT_MAIN_C " " + c +
-                              " -lGL -lGLU -lX11 2> " + log;
-    if (std::system(build.c_str()) == 0)
-        return "";
-    std::ifstream in(log);
-    return "does not compile:\n" + std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 1500);
-}
-
 struct Walk
 {
     std::vector<Seen> seen;
-    std::string buttons[3];
-    std::string code, saveTitle;
+    std::string buttons[3], code, saveTitle;
+    std::string noticeCaption, notice;
+    bool noticeClosed = false;
 };
+
+// Reads the notice box once it is up and presses Enter on it.
+void ReadAndCloseTheBox(Walk& walk)
+{
+    CNoticeBox* box = ModalWindow<CNoticeBox>();
+    if (!box || !walk.notice.empty())
+        return;
+    walk.noticeCaption = box->GetTitle().utf8_string();
+    walk.notice = box->Text().utf8_string();
+    Input().Char(WXK_RETURN);
+    walk.noticeClosed = PumpEvents(3000, [] { return !ModalWindow<CNoticeBox>(); });
+    if (!walk.noticeClosed)
+        box->EndModal(wxID_ABORT);
+}
 
 // Copy clicked, the code read back by another program; Save clicked, the
 // file dialog's title read by another program, which then cancels it.
@@ -248,8 +244,22 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
 {
     ASSERT_TRUE(kExpected == "ru" || kEnglish) << "SAMPLES_EXPECT must be ru or en";
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(SAMPLES_LOCALE_DIR);
+    ScratchDir folder;   // the program finds logo.bmp in the current folder first
+    BmpFields logo;
+    logo.colorsUsed = 300;
+    logo.bits = {0, 0, 0, 0};
+    const Bytes file = BuildBmp(logo);
+    std::ofstream("logo.bmp", std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     Walk walk;
+    wxTimer poll;
+    poll.Bind(wxEVT_TIMER, [&walk](wxTimerEvent&) { ReadAndCloseTheBox(walk); });
+    poll.Start(100);
     ASSERT_TRUE(RunProgramSheet([&walk](CAllSheets& sheet) { WalkSheet(&sheet, walk); })) << "no sheet shown";
+    poll.Stop();
+    EXPECT_EQ(walk.noticeCaption, kEnglish ? "Error" : "Ошибка");
+    EXPECT_EQ(walk.notice, kEnglish ? "The colour table announces 300 colours, but the file holds only 1."
+                                    : "В таблице цветов объявлено 300 цветов, а в файле их только 1.");
+    EXPECT_TRUE(walk.noticeClosed) << "Enter left the box open";
 
     // wx's own texts and GTK's (the file dialog's) follow the program.
     const std::vector<std::string> stock = kEnglish ? std::vector<std::string>{"OK", "Cancel", "Help"}
@@ -273,7 +283,7 @@ TEST(Language, EveryPageTheMenuAndTheCodeWindowSpeakTheDesktopsLanguageAndTheCod
     EXPECT_NE(walk.code.find(kEnglish ? "it is held within 1e-30 .. " : "он ограничен пределами 1e-30 .. "),
               std::string::npos) << walk.code;
     EXPECT_FALSE(std::regex_search(walk.code, std::regex(R"(\d,\d)"))) << walk.code;
-    EXPECT_EQ(Compile(walk.code), "");
+    EXPECT_EQ(BuildFragment(walk.code), "");
 }
 
 }

@@ -64,23 +64,19 @@ TEST(Headers, FieldsThatCannotBeConvertedAreRefused)
                       kInside = Refused(R::PixelsInsideHeaders), kPast = Refused(R::PixelsPastEnd),
                       kCut = Refused(R::PixelsCut), kBits = Refused(R::BitCount);
     // Changes to a 1 × 1 24-bit file with 99 bytes of pixels: 25 rows without the last one's padding.
+    // The changes the reasons' table below makes are not repeated here.
     const struct { size_t at; uint32_t value; int bytes; std::string outcome; } cases[] = {
         // Only the 12-, 40-, 108- and 124-byte headers are known, whole; a longer one ends past the pixel offset.
-        {14, 108, 4, kInside}, {14, 124, 4, kInside}, {14, 140, 4, kUnknown}, {14, 13, 4, kUnknown},
-        {14, 41, 4, kUnknown}, {14, 56, 4, kUnknown}, {14, 0xFFFFFFFF, 4, kUnknown},
-        // Zero, negative and extreme sizes; rows past the file.
-        {18, 0, 4, kNone}, {22, 0, 4, kNone}, {18, uint32_t(-1), 4, kNone}, {22, 0x80000000, 4, kSide},
-        {18, 65536, 4, kSide}, {22, uint32_t(-65536), 4, kSide}, {22, 25, 4, "1x25"}, {22, uint32_t(-25), 4, "1x25"},
-        {22, 26, 4, kCut},
+        {14, 108, 4, kInside}, {14, 124, 4, kInside}, {14, 13, 4, kUnknown}, {14, 41, 4, kUnknown},
+        {14, 56, 4, kUnknown}, {14, 0xFFFFFFFF, 4, kUnknown},
+        // Zero, negative and extreme sizes.
+        {18, 0, 4, kNone}, {22, 0, 4, kNone}, {22, 0x80000000, 4, kSide}, {18, 65536, 4, kSide},
+        {22, 25, 4, "1x25"}, {22, uint32_t(-25), 4, "1x25"},
         // One plane; published bit counts and compressions only (the pixels are valid RLE too); bit fields'
         // masks after a 40-byte header push the headers' end past the pixels.
-        {26, 2, 2, Refused(R::PlaneCount)}, {28, 2, 2, kBits}, {28, 64, 2, kBits}, {30, 1, 4, kBits},
-        {30, 3, 4, kInside}, {30, 4, 4, Refused(R::Compression)},
-        // More colours used than the file holds.
-        {46, 300, 4, Refused(R::PaletteCut)},
+        {28, 2, 2, kBits}, {28, 64, 2, kBits}, {30, 3, 4, kInside},
         // The pixels start after the headers and before the end.
-        {10, 54, 4, "1x1"}, {10, 53, 4, kInside}, {10, 0, 4, kInside}, {10, 153, 4, kCut}, {10, 154, 4, kPast},
-        {10, 0xFFFFFFFF, 4, kPast},
+        {10, 54, 4, "1x1"}, {10, 0, 4, kInside}, {10, 153, 4, kCut}, {10, 0xFFFFFFFF, 4, kPast},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Decode(PlainFile(c.at, c.value, c.bytes)).outcome, c.outcome) << "at " << c.at << ": " << c.value;
@@ -151,11 +147,8 @@ TEST(Headers, BitFieldsNeedOneUnbrokenMaskPerChannelWithinThePixel)
         EXPECT_EQ(result.outcome, c.outcome) << "case " << &c - cases;
         EXPECT_EQ(result.rgb, c.rgb) << "case " << &c - cases;
     }
-    // Masks after a 40-byte header that the file cuts short, or where the pixels start.
-    BmpFields f = BitFields(false, {0xF800, 0x07E0, 0x001F});
-    const Bytes bare = BuildBmp(f);
-    EXPECT_EQ(Decode(Bytes(bare.begin(), bare.begin() + 40 + 11)).outcome, Refused(R::HeadersCut));
-    f.fileHeader = true;
+    // Masks after a 40-byte header where the pixels start (cut short: the reasons' table).
+    BmpFields f = BitFields(true, {0xF800, 0x07E0, 0x001F});
     f.bits = {0, 0, 0, 0};
     for (const auto& [offset, outcome] : {std::pair{8, Refused(R::PixelsInsideHeaders)}, {12, std::string("1x1")}}) {
         f.bitsOffset = 14 + 40 + offset;
@@ -165,8 +158,7 @@ TEST(Headers, BitFieldsNeedOneUnbrokenMaskPerChannelWithinThePixel)
 
 TEST(Headers, PicturesBeyondTheBudgetOrOverflowingTheImageSizeFieldAreNotAllocated)
 {
-    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 16).outcome, "4x4");
-    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 15).outcome, Refused(R::OverBudget));
+    EXPECT_EQ(Decode(BuildBmp(RleFields(1, 4, 4, {0, 1})), 16).outcome, "4x4");   // at 15: the reasons' table
     // By name the budget is 2^28 pixels: one row more, or the largest picture RLE can announce, is refused.
     for (const int height : {16385, 65535}) {
         const int width = height == 16385 ? 16384 : 65535;

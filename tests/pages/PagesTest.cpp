@@ -8,7 +8,6 @@
 #include "ResourceIds.h"
 #include "ShownPage.h"
 
-#include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
@@ -20,11 +19,8 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <map>
-#include <string>
 #include <typeindex>
-#include <vector>
 
 namespace {
 

@@ -8,10 +8,9 @@
 #include "CAllSheets.h"
 #include "CCodeView.h"
 #include "CCodeWindow.h"
+#include "COpenGLWnd.h"
 #include "CPageFrame.h"
 #include "CSamplesApp.h"
-
-#include "COpenGLWnd.h"
 #include "WxTestMain.h"
 
 #include <GL/gl.h>
@@ -25,6 +24,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,14 +42,12 @@ struct Soak
     std::mt19937 random;
     wxUIActionSimulator input;
     long events = 0, frames = 0, errors = 0, menus = 0, helps = 0, codeActions = 0;
-    // Frames whose cube stands otherwise than in its window's previous one.
-    long turned = 0;
+    long turned = 0;   // frames whose cube stands otherwise than in its window's previous one
     std::map<const COpenGLWnd*, std::pair<double, double>> lastAngles;
     wxTimer chooser;   // runs while a menu is open
+    bool shownOnce[CAllSheets::kPageCount] = {};   // pages not yet shown stay unbuilt: their first show is soaked too
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    // Pages not yet shown stay unbuilt: their first show is part of the soak.
-    bool shownOnce[CAllSheets::kPageCount] = {};
     CPageFrame* Shown()
     {
         const auto i = static_cast<size_t>(book->GetSelection());
@@ -61,21 +59,17 @@ struct Soak
         }
         return sheet.Page(i);
     }
-
     void Fail(const std::string& what)
     {
         if (++errors <= 10)
             ADD_FAILURE() << what << " after " << events << " events";
     }
-    // Hidden pages idle: no context current, no timer.
     void CheckHiddenPages()
     {
         CPageFrame* const shown = Shown();
         for (size_t i = 0; i < CAllSheets::kPageCount; ++i) {
-            if (!shownOnce[i])
-                continue;
             const COpenGLWnd* view = sheet.Page(i)->View();
-            if (sheet.Page(i) != shown && (view->IsContextCurrent() || view->IsAnimating()))
+            if (shownOnce[i] && sheet.Page(i) != shown && (view->IsContextCurrent() || view->IsAnimating()))
                 Fail("hidden page " + std::to_string(i) + " live");
         }
     }
@@ -83,8 +77,7 @@ struct Soak
     {
         ++frames;
         const std::pair angles(w.State().angleX, w.State().angleY);
-        turned += lastAngles[&w] != angles;
-        lastAngles[&w] = angles;
+        turned += std::exchange(lastAngles[&w], angles) != angles;
         for (GLenum e = glGetError(); e != GL_NO_ERROR; e = glGetError())
             Fail("OpenGL error " + std::to_string(e));
         if (&w != Shown()->View())
@@ -97,24 +90,14 @@ struct Soak
         const wxSize s = w->GetClientSize();
         return w->ClientToScreen(wxPoint(4 + Pick(std::max(1, s.x - 8)), 4 + Pick(std::max(1, s.y - 8))));
     }
-    // Quicker than the tests' PointAt: a soak wants many events.
-    void MoveTo(const wxPoint& p)
-    {
-        input.MouseMove(p);
-        PumpEvents(5);
-    }
+    void MoveTo(const wxPoint& p) { input.MouseMove(p), PumpEvents(5); }   // quicker than PointAt: many events
     // Help or F1, or in the code window: a click, the wheel, or Escape.
     void UseHelpOrCodeWindow()
     {
         CCodeWindow* code = sheet.CodeWindow();
         if (Pick(2) || !code->IsShown()) {
             ++helps;
-            if (Pick(2)) {
-                MoveTo(AtRandomIn(sheet.FindWindow(wxID_HELP)));
-                input.MouseClick();
-            } else {
-                input.Char(WXK_F1);
-            }
+            Pick(2) ? (MoveTo(AtRandomIn(sheet.FindWindow(wxID_HELP))), input.MouseClick()) : input.Char(WXK_F1);
             return;
         }
         ++codeActions;
@@ -125,7 +108,6 @@ struct Soak
         default: input.MouseClick(), input.Char(WXK_ESCAPE);
         }
     }
-    // One random action of a user.
     void Act()
     {
         COpenGLWnd* view = Shown()->View();
@@ -164,11 +146,8 @@ struct Soak
             MoveTo(AtRandomIn(view));
             n == 4 ? input.MouseDblClick() : input.MouseClick(wxMOUSE_BTN_RIGHT);
             break;
-        case 6:
-            UseHelpOrCodeWindow();
-            break;
-        default:
-            PumpEvents(Pick(100));   // the picture turns on its own
+        case 6: UseHelpOrCodeWindow(); break;
+        default: PumpEvents(Pick(100));   // the picture turns on its own
         }
         ++events;
     }
@@ -213,11 +192,10 @@ TEST(Soak, RandomUseKeepsOnlyTheShownPageLiveAndNoOpenGLErrors)
                 "%ld errors (seed %lu)\n", took, soak.events, soak.menus, soak.helps, soak.codeActions, soak.frames,
                 soak.turned, soak.errors, seed);
     EXPECT_EQ(soak.errors, 0);
-    // In proportion to the run, whatever SOAK_SECONDS asks for. Only turned
-    // frames count: a stopped cube is still redrawn after the input, 4 to 8
-    // times a second. A loaded machine turns it 12 to 22 times a second amid
-    // all this input, a stopped timer leaves 1 to 4 from the drags; 5 a
-    // second leaves the loaded machine room and tells the two apart.
+    // Only turned frames count: a stopped cube is still redrawn after the
+    // input, 4 to 8 times a second. A loaded machine turns it 12 to 22 times
+    // a second amid all this input, a stopped timer leaves 1 to 4 from the
+    // drags; 5 a second tells the two apart.
     EXPECT_GE(soak.turned, 5 * took) << "the pictures hardly moved in " << took << " s";
 }
 

@@ -17,7 +17,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
+#include <string>
 
 const Rgb kBackground{61, 94, 125};   // the clear colour (0.24, 0.37, 0.49)
 const Rgb kRed{255, 0, 0}, kWhite{255, 255, 255};
@@ -96,6 +99,19 @@ struct ScratchDir
     }
     ~ScratchDir() { std::filesystem::current_path(old), std::filesystem::remove_all(dir); }
 };
+
+// Builds a fragment of the code window with the GLX harness FRAGMENT_MAIN_C into ./run,
+// in the current folder; the compiler's complaint, or "".
+inline std::string BuildFragment(const std::string& fragment, bool picture = false)
+{
+    std::ofstream("fragment.c") << fragment;
+    const std::string build = std::string("cc -std=c99 -Wall -Werror -o run ") + FRAGMENT_MAIN_C + " fragment.c" +
+                              (picture ? " -DPICTURE" : "") + " -lGL -lGLU -lX11 2> build.log";
+    if (std::system(build.c_str()) == 0)
+        return "";
+    std::ifstream log("build.log");
+    return "does not compile:\n" + std::string(std::istreambuf_iterator<char>(log), {}).substr(0, 1500);
+}
 
 // Destroys a frame and waits until wx has deleted it (wxTopLevelWindows forgets it long
 // before): its windows' destructors release the current context, never in the next test.

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cwctype>
 #include <string>
@@ -17,11 +18,8 @@ namespace {
 
 const std::string kExpected = std::getenv("SAMPLES_EXPECT") ? std::getenv("SAMPLES_EXPECT") : "";
 
-struct Shown
-{
-    std::string caption, ok, cancel, help;
-};
-
+// The caption, then the OK, Cancel and Help buttons.
+using Shown = std::array<std::string, 4>;
 const Shown kRussian = {"OpenGL: фрагменты кода с примерами", "ОК", "Отмена", "Справка"};
 const Shown kEnglish = {"OpenGL: code fragments with examples", "OK", "Cancel", "Help"};
 
@@ -67,11 +65,7 @@ std::wstring Environment(const std::vector<std::wstring>& extra)
     return block;
 }
 
-struct Search
-{
-    DWORD process;
-    HWND sheet;
-};
+struct Search { DWORD process; HWND sheet; };
 
 // The program's shown window with a Help button: its sheet.
 BOOL CALLBACK FindSheet(HWND window, LPARAM to)
@@ -115,14 +109,6 @@ Shown Start(const std::vector<std::wstring>& variables, const std::wstring& argu
     return shown;
 }
 
-void ExpectShown(const Shown& shown, const Shown& expected)
-{
-    EXPECT_EQ(shown.caption, expected.caption);
-    EXPECT_EQ(shown.ok, expected.ok);
-    EXPECT_EQ(shown.cancel, expected.cancel);
-    EXPECT_EQ(shown.help, expected.help);
-}
-
 class ProgramLanguage : public testing::Test
 {
 protected:
@@ -138,13 +124,13 @@ protected:
 
 TEST_F(ProgramLanguage, WithNoVariableTheSheetSpeaksTheWindowsUsersLanguage)
 {
-    ExpectShown(Start({}), english ? kEnglish : kRussian);
+    EXPECT_EQ(Start({}), english ? kEnglish : kRussian);
 }
 
 TEST_F(ProgramLanguage, AVariableOrLangOutranksTheWindowsUsersLanguage)
 {
-    ExpectShown(Start({english ? L"LANG=ru_RU.UTF-8" : L"LANG=en_US.UTF-8"}), english ? kRussian : kEnglish);
-    ExpectShown(Start({}, english ? L" --lang ru" : L" --lang en"), english ? kRussian : kEnglish);
+    EXPECT_EQ(Start({english ? L"LANG=ru_RU.UTF-8" : L"LANG=en_US.UTF-8"}), english ? kRussian : kEnglish);
+    EXPECT_EQ(Start({}, english ? L" --lang ru" : L" --lang en"), english ? kRussian : kEnglish);
 }
 
 }
