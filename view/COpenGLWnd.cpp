@@ -237,6 +237,11 @@ void COpenGLWnd::EndDrag()
 
 void COpenGLWnd::OnLButtonDblClk(wxMouseEvent& event)
 {
+    // Two quick Ctrl+clicks choose twice; they do not start the turning.
+    if (event.ControlDown()) {
+        ChoosePixelAt(event.GetPosition());
+        return;
+    }
     StartTimer();
     event.Skip();
 }

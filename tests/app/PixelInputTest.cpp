@@ -65,9 +65,18 @@ TEST(PixelInput, CtrlClickOnTheLitCubeExplainsItsColourAndFollowsTheLampBox)
         // Followed in the frame the box brings, not at the code window's
         // next look twice a second: no event is handled between the frame
         // and the check, so that look cannot come in between.
+        // The focus stayed on the picture: an arrow key moves the pixel.
+        const int x = view->Pixel().x;
+        Xdo("key Right");
+        EXPECT_EQ(view->Pixel().x, x + 1);
+        EXPECT_TRUE(PumpEvents(2000, [&] { return PaneText(w).find(Worked(view->Pixel())) != std::string::npos; }))
+            << Worked(view->Pixel()) << "\n" << PaneText(w);
+        const std::string moved = PaneText(w);
+        EXPECT_TRUE(moved != first) << "the pane did not follow the move";
+
         ClickOn(sheet.Page(1)->FindWindow(IDC_LAMP_RED));
         view->Update();
-        EXPECT_TRUE(PaneText(w) != first) << "the pane kept\n" << first;
+        EXPECT_TRUE(PaneText(w) != moved) << "the pane kept\n" << moved;
         PumpEvents(kPaceMs);
         EXPECT_NE(PaneText(w).find(Worked(view->Pixel())), std::string::npos) << PaneText(w);
 
@@ -88,8 +97,8 @@ TEST(PixelInput, CtrlClickOnTheLitCubeExplainsItsColourAndFollowsTheLampBox)
         for (int line : pane->MarkedCodeLines())
             lamp = lamp || code->GetLine(line).Contains("glLightfv");
         EXPECT_TRUE(lamp) << "no glLightfv line marked";
-        const int first_ = pane->MarkedCodeLines().empty() ? -1 : pane->MarkedCodeLines().front();
-        EXPECT_GE(first_, code->GetFirstVisibleLine());
-        EXPECT_LT(first_, code->GetFirstVisibleLine() + code->LinesOnScreen());
+        const int firstMarked = pane->MarkedCodeLines().empty() ? -1 : pane->MarkedCodeLines().front();
+        EXPECT_GE(firstMarked, code->GetFirstVisibleLine());
+        EXPECT_LT(firstMarked, code->GetFirstVisibleLine() + code->LinesOnScreen());
     })) << "the program's sheet was not shown";
 }
