@@ -1,5 +1,7 @@
 #include "CodeEditTable.h"
 
+#include "CodeReading.h"
+
 #include "CodeFragment.h"
 #include "Resources.h"
 #include "SceneSwitches.h"
@@ -9,69 +11,7 @@
 
 namespace {
 
-// What one call's arguments are being read as: the first failure wins.
-struct Reading
-{
-    const CodeItem& call;
-    CodeError& error;
-    bool ok = true;
-
-    bool Fail(int offset, int length, const char* reason, std::string detail = {})
-    {
-        if (ok)
-            error = CodeError{offset, length, reason, std::move(detail)};
-        ok = false;
-        return false;
-    }
-    bool Fail(const CodeArg& a, const char* reason, std::string detail = {})
-    {
-        return Fail(a.offset, a.length, reason, std::move(detail));
-    }
-    bool Check(bool holds, const CodeArg& a, const char* reason) { return holds || Fail(a, reason); }
-
-    bool Is(size_t i, const char* name) const
-    {
-        return i < call.args.size() && call.args[i].kind == CodeArg::Name && call.args[i].name == name;
-    }
-
-    bool Count(size_t n)
-    {
-        return call.args.size() == n ||
-               Fail(call.offset, call.length, N_("Неверное число аргументов у %s"), std::string(call.name));
-    }
-
-    double Number(size_t i)
-    {
-        const CodeArg& a = call.args[i];
-        if (a.kind != CodeArg::Number)
-            return Fail(a, N_("Здесь нужно число")), 0.0;
-        return a.number.value;
-    }
-
-    // A number a float holds: C would make a larger one infinite.
-    float Float(const CodeNumber& n)
-    {
-        if (std::fabs(n.value) > FLT_MAX)
-            return Fail(n.offset, n.length, N_("Число слишком велико для float")), 0.0f;
-        return float(n.value);
-    }
-    float Float(size_t i)
-    {
-        const double v = Number(i);
-        return ok ? Float(CodeNumber{v, true, call.args[i].offset, call.args[i].length}) : 0.0f;
-    }
-
-    void Array(size_t i, Rgba& out)
-    {
-        const CodeArg& a = call.args[i];
-        if (a.kind == CodeArg::Name)
-            Fail(a, N_("Массив %s здесь не объявлен"), std::string(a.name));
-        else if (a.kind != CodeArg::Array || a.values.size() != out.size())
-            Fail(a, N_("Здесь нужен массив из %s чисел"), std::to_string(out.size()));
-        for (size_t k = 0; ok && k < out.size(); ++k)
-            out[k] = Float(a.values[k]);
-    }
-};
+using namespace codeedit;
 
 bool* Switched(ViewState& s, std::string_view cap)
 {
@@ -82,14 +22,6 @@ bool* Switched(ViewState& s, std::string_view cap)
     return lamp >= 0 && lamp < 3 ? &s.lamp[size_t(lamp)] : nullptr;
 }
 
-// What the reading of one text goes on from, call to call.
-struct Context
-{
-    const bool* printedUnder;   // glScalef's projection; null: the one the text sets
-    int rotations = 0;  // the cube's glRotated calls so far: angle x, then y
-};
-
-using Read = bool (*)(Reading&, ViewState&, Context&);
 
 bool ReadSwitch(Reading& r, ViewState& s, Context&)
 {
@@ -234,6 +166,10 @@ const EditRule kEditRules[] = {
     {"glMaterialfv", 3, 1, "GL_SPECULAR", Arg(2), ReadMaterialSpecular},
     {"glMaterialf", 3, 1, "GL_SHININESS", Arg(2), ReadShininess},
     {"glRotated", 4, -1, nullptr, Arg(0), ReadAngle},
+    {"glTexParameterf", 3, -1, nullptr, Arg(2), ReadTextureSetting},
+    {"glTexEnvf", 3, 1, "GL_TEXTURE_ENV_MODE", Arg(2), ReadTextureSetting},
+    {"glTexEnvfv", 3, 1, "GL_TEXTURE_ENV_COLOR", Arg(2), ReadEnvColour},
+    {"glTexCoord2f", 2, -1, nullptr, Args(2), ReadTexCoord},
 };
 
 // The rule for call: the first of its name whose key it names; none for a
@@ -261,7 +197,7 @@ bool ApplyEdits(const std::vector<CodeItem>& items, ViewState& s, std::vector<un
                 const bool* perspective)
 {
     mask.assign(items.size(), 0);
-    Context context{perspective};
+    Context context{perspective, s};
     for (size_t i = 0; i < items.size(); ++i) {
         const CodeItem& call = items[i];
         const EditRule* rule = call.kind == CodeItem::Call ? RuleFor(call) : nullptr;

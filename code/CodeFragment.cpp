@@ -192,20 +192,6 @@ std::string Material(const ViewState& s)
            "    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);\n\n";
 }
 
-std::string Texture(const FragmentInputs& in)
-{
-    if (in.pictureWidth <= 0 || in.pictureHeight <= 0)
-        return "    /* " + Said("Картинку logo.bmp прочесть не удалось: куб без текстуры.") + " */\n";
-    return "    /* " + Said("Текстура: картинка logo.bmp, %d x %d точек, RGB, нижняя строка первой.", in.pictureWidth,
-                        in.pictureHeight) + " */\n"
-           "    glGenTextures(1, &texture);\n"
-           "    glBindTexture(GL_TEXTURE_2D, texture);\n"
-           "    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);\n"
-           "    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);\n"
-           "    glTexImage2D(GL_TEXTURE_2D, 0, 3, " + std::to_string(in.pictureWidth) + ", " +
-           std::to_string(in.pictureHeight) + ", 0, GL_RGB, GL_UNSIGNED_BYTE, picture);\n"
-           "    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);\n";
-}
 
 }
 
@@ -241,6 +227,6 @@ std::string CodeFragmentSetUp(const FragmentInputs& in)
     if (Lit(in.kind))
         t += Lamps(in) + Fog(in) + Material(in.state);
     if (in.kind == SceneKind::TexCube)
-        t += Texture(in);
+        t += CodeFragmentTexture(in);
     return t + "}\n";
 }

@@ -43,6 +43,8 @@ FragmentInputs AsDrawn(const FragmentInputs& in, bool& bounded);
 // of inputs already AsDrawn.
 std::string CodeFragmentSetUp(const FragmentInputs& in);
 std::string CodeFragmentDraw(const FragmentInputs& in, bool scaleBounded);
+// The texture page's texture: the picture, its filters, wrapping and environment.
+std::string CodeFragmentTexture(const FragmentInputs& in);
 // A matrix as glGetFloatv gives it, row by row in a C comment.
 std::string CodeMatrix(const char* title, const float m[16]);
 

@@ -1,6 +1,7 @@
 // DrawScene of the fragment, the cube's vertices, the projection worked out
 // from the record, and the fragment as a whole.
 #include "CodeFragment.h"
+#include "TextureTables.h"
 
 #include "SceneTables.h"
 #include "CodeWords.h"
@@ -64,7 +65,8 @@ std::string Faces(const FragmentInputs& in, bool textured)
                  Number(face.normal[2]) + ");\n";
         for (int i = 0; i < 4; ++i) {
             if (textured)
-                t += "    glTexCoord2f(" + FloatLiteral(kFaceTexCoords[i][0]) + ", " + FloatLiteral(kFaceTexCoords[i][1]) + ");\n";
+                t += "    glTexCoord2f(" + FloatLiteral(TexCoordOf(in.state, i, 0)) + ", " +
+                     FloatLiteral(TexCoordOf(in.state, i, 1)) + ");\n";
             t += Vertex(in.halfSize, face.vertex[i]);
         }
         t += "    glEnd();\n";

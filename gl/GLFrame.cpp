@@ -2,6 +2,7 @@
 
 #include "SceneSwitches.h"
 #include "SceneTables.h"
+#include "TextureTables.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -135,6 +136,25 @@ void ApplyClearColour(const ViewState& s)
     glClearColor(s.clearColour[0], s.clearColour[1], s.clearColour[2], s.clearColour[3]);
 }
 
+static_assert(GL_TEXTURE_2D == 0x0DE1 && GL_TEXTURE_MIN_FILTER == 0x2801 && GL_TEXTURE_MAG_FILTER == 0x2800 &&
+              GL_TEXTURE_WRAP_S == 0x2802 && GL_TEXTURE_WRAP_T == 0x2803 && GL_TEXTURE_ENV == 0x2300 &&
+              GL_TEXTURE_ENV_MODE == 0x2200 && GL_TEXTURE_ENV_COLOR == 0x2201);
+static_assert(GL_NEAREST == 0x2600 && GL_LINEAR == 0x2601 && GL_NEAREST_MIPMAP_NEAREST == 0x2700 &&
+              GL_LINEAR_MIPMAP_LINEAR == 0x2703 && GL_REPEAT == 0x2901 && GL_CLAMP == 0x2900 &&
+              GL_MODULATE == 0x2100 && GL_DECAL == 0x2101 && GL_REPLACE == 0x1E01 && GL_BLEND == 0x0BE2);
+
+// The texture coordinates' scale and offset, as the texture matrix: the
+// list's coordinates stay 0 and 1, and the picture is the same as with the
+// printed coordinates.
+void ApplyTextureCoordinates(const ViewState& s)
+{
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glTranslatef(s.texOffset[0], s.texOffset[1], 0.0f);
+    glScalef(s.texScale[0], s.texScale[1], 1.0f);
+    glMatrixMode(GL_MODELVIEW);
+}
+
 template <auto... Field>
 bool Differs(const ViewState& a, const ViewState& b)
 {
@@ -164,8 +184,22 @@ const ContextPart kContextParts[] = {
     {Differs<&S::fog>, ApplyFog},
     {Differs<&S::lineSmoothing>, ApplyLineSmoothing},
     {Differs<&S::clearColour>, ApplyClearColour},
+    {Differs<&S::minFilter, &S::magFilter, &S::wrapS, &S::wrapT, &S::envMode, &S::envColour>,
+     ApplyTextureSettings},
+    {Differs<&S::texScale, &S::texOffset>, ApplyTextureCoordinates},
 };
 
+}
+
+void ApplyTextureSettings(const ViewState& s)
+{
+    for (const TextureSetting& t : kTextureSettings) {
+        if (t.target.glEnum == GL_TEXTURE_2D)
+            glTexParameteri(GL_TEXTURE_2D, GLenum(t.key.glEnum), s.*t.field);
+        else
+            glTexEnvi(GL_TEXTURE_ENV, GLenum(t.key.glEnum), s.*t.field);
+    }
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, s.envColour.data());
 }
 
 ViewState NewContextState()
@@ -182,6 +216,7 @@ ViewState NewContextState()
         p = {kDefaultLampPosition[0], kDefaultLampPosition[1], kDefaultLampPosition[2], kDefaultLampPosition[3]};
     s.materialSpecular = {0, 0, 0, 1};
     s.shininess = 0;
+    s.minFilter = GL_NEAREST_MIPMAP_LINEAR;
     return s;
 }
 

@@ -17,6 +17,10 @@ ViewState NewContextState();
 // each part of the record that differs is applied, in a fixed order.
 void SyncContext(const ViewState& held, const ViewState& want);
 
+// The filters, wrapping and environment of s onto the bound texture and the
+// context: a new texture object starts from OpenGL's defaults.
+void ApplyTextureSettings(const ViewState& s);
+
 // Clear, the fixed axes, then display list 1 turned and scaled. No swap.
 void DrawFrame(const ViewState& s);
 // Onto the model-view matrix: the scene's place, turn and size.

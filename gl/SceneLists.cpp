@@ -34,7 +34,6 @@ void BuildTexturedCubeList(double h, const RgbImage* picture)
     if (picture) {
         glGenTextures(1, &texture);
         glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         // At its own size, neither tested nor rescaled; the loader packs rows with no gap.
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glTexImage2D(GL_TEXTURE_2D, 0, 3, picture->width, picture->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
@@ -43,7 +42,6 @@ void BuildTexturedCubeList(double h, const RgbImage* picture)
     glNewList(1, GL_COMPILE_AND_EXECUTE);
     if (picture)
         glBindTexture(GL_TEXTURE_2D, texture);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (picture)
         glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);

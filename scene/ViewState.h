@@ -60,6 +60,15 @@ struct ViewState
     Rgba materialSpecular{1, 1, 1, 1};   // white highlights
     float shininess = 128.0f;            // the largest exponent OpenGL 1.1 takes
 
+    // The texture page's texture (OpenGL's enums, as TextureTables.h names
+    // them): its filters and wrapping, how it meets the lit colour, and the
+    // scale and offset of every face's texture coordinates (s, t).
+    int minFilter = 0x2601, magFilter = 0x2601;   // GL_LINEAR
+    int wrapS = 0x2901, wrapT = 0x2901;           // GL_REPEAT
+    int envMode = 0x2100;                         // GL_MODULATE
+    Rgba envColour{0, 0, 0, 0};                   // GL_TEXTURE_ENV_COLOR, for GL_BLEND
+    std::array<float, 2> texScale{1, 1}, texOffset{0, 0};
+
     // Every field, once: for comparing and merging records.
     template <class S>
     static auto Fields(S& s)
@@ -68,7 +77,9 @@ struct ViewState
                         s.aspect, s.perspective, s.lamp, s.fog, s.fogDensity, s.lineSmoothing, s.blend,
                         s.normalize, s.autoNormal, s.alphaTest, s.colourMaterial, s.depthTest, s.lighting,
                         s.whiteLamp, s.filled, s.lineWidth, s.ortho, s.frustum, s.clearColour, s.fogColour,
-                        s.lampDiffuse, s.lampSpecular, s.lampPosition, s.materialSpecular, s.shininess);
+                        s.lampDiffuse, s.lampSpecular, s.lampPosition, s.materialSpecular, s.shininess,
+                        s.minFilter, s.magFilter, s.wrapS, s.wrapT, s.envMode, s.envColour, s.texScale,
+                        s.texOffset);
     }
     auto Tie() const { return Fields(*this); }
     bool operator==(const ViewState& o) const { return Tie() == o.Tie(); }

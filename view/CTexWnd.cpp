@@ -1,6 +1,7 @@
 #include "CTexWnd.h"
 
 #include "DataFile.h"
+#include "GLFrame.h"
 #include "LoadBmpImage.h"
 #include "SceneLists.h"
 
@@ -23,4 +24,6 @@ void CTexWnd::BuildDisplayList()
     m_pImage = LoadBmpImage(FindDataFile("logo.bmp").c_str());
     // Without a picture the cube is drawn plain, lit white.
     BuildTexturedCubeList(m_halfSize, m_pImage);
+    // The new texture object starts from OpenGL's defaults, not the record's.
+    glframe::ApplyTextureSettings(State());
 }

@@ -1,28 +1,12 @@
-// Saving the frame and its code: whatever name is chosen, the picture and
-// the code land in two files; a save that fails leaves the files that an
-// earlier save of the same name wrote as they were.
+// Saving the frame and its code into two files.
 #include "CodeFiles.h"
 #include "XClients.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
-#include <string>
-
 namespace {
 
 namespace fs = std::filesystem;
-
-std::set<std::string> FilesIn(const fs::path& dir)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 TEST(CodeFiles, EveryChosenNameGivesAPictureAndItsCodeInTwoFiles)
 {
@@ -35,8 +19,7 @@ TEST(CodeFiles, EveryChosenNameGivesAPictureAndItsCodeInTwoFiles)
     frame.SetRGB(wxRect(0, 0, 8, 8), 10, 20, 30);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);
-        char name[] = "/tmp/codefiles-XXXXXX";
-        const fs::path dir = mkdtemp(name);
+        const fs::path dir = NewFolder();
         // A file of the user's at a chosen name that is not the picture's stays as it was.
         std::set<std::string> expected = {c.png, c.code};
         if (expected.insert(c.chosen).second)
@@ -55,8 +38,7 @@ TEST(CodeFiles, EveryChosenNameGivesAPictureAndItsCodeInTwoFiles)
 
 TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)
 {
-    char name[] = "/tmp/codefiles-XXXXXX";
-    const fs::path dir = mkdtemp(name), png = dir / "cube.png", code = dir / "cube.c";
+    const fs::path dir = NewFolder(), png = dir / "cube.png", code = dir / "cube.c";
     wxImage older(8, 8), newer(16, 16);
     older.SetRGB(wxRect(0, 0, 8, 8), 10, 20, 30);
     ASSERT_EQ(SaveFrameAndFragment(older, "older code\n", png.string()), "");
@@ -71,7 +53,7 @@ TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)
         EXPECT_EQ(ReadFile(png), olderPng) << "the older picture changed, " << blocked << " taken";
         EXPECT_EQ(ReadFile(code), "older code\n") << blocked << " taken";
         fs::remove(dir / blocked);
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "a part was left";
+        EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"cube.c", "cube.png"})) << "a part was left";
     }
     // The picture in place and then the code's name taken by a folder: the
     // older picture comes back.
@@ -79,7 +61,7 @@ TEST(CodeFiles, AFailedSaveLeavesTheOlderPictureAndCodeIntact)
     fs::create_directories(code / "inside");
     EXPECT_NE(SaveFrameAndFragment(newer, "newer code\n", png.string()), "");
     EXPECT_EQ(ReadFile(png), olderPng) << "the older picture was lost";
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "a part was left";
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"cube.c", "cube.png"})) << "a part was left";
     fs::remove_all(dir);
 }
 

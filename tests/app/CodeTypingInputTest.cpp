@@ -1,61 +1,19 @@
-// The student types in the lighting page's code as a person does: key by key,
-// a key every 150 ms, with real keys and clicks through the X server while
-// the cube turns, on the sheet shown as the program shows it. The code is
-// read back where the student reads it: the control's own text, and what
-// "Копировать" gives another program.
-#include "OtherProgram.h"
-#include "ResourceIds.h"
-#include "ShownSheet.h"
+// The student types in the lighting page's code at a person's pace, while
+// the cube turns.
+#include "LightingCode.h"
 
-#include <gtest/gtest.h>
-#include <wx/checkbox.h>
 #include <wx/slider.h>
-
-#include <string>
 
 namespace {
 
 constexpr int kKeyPaceMs = 150;
 
-struct CodeTypingInputTest : ShownSheet
+struct CodeTypingInputTest : LightingCode
 {
     CodeTypingInputTest()
     {
-        glview = ShowPage(1);
-        // Still unless a test turns it: the fog note above glFogf changes
-        // length as the cube turns, and would move a click aimed at a number.
-        glview->SetAngles(30, -40);
-        w = sheet.OpenCodeWindow();
-        code = w->CodeView();
         ClickOn(Box(IDC_FOG));
         PumpEvents(300);
-    }
-    wxString Text() { return code->GetText(); }
-    bool Says(const wxString& what, int ms = 3000)
-    {
-        return PumpEvents(ms, [&] { return Text().Find(what) != wxNOT_FOUND; });
-    }
-    int PositionOf(const wxString& what) { return int(Text().Left(Text().Find(what)).utf8_str().length()); }
-    wxPoint PointOf(int pos)
-    {
-        code->ScrollToLine(std::max(0, code->LineFromPosition(pos) - 3));
-        PumpEvents(100);
-        return code->PointFromPosition(pos) + wxPoint(2, code->TextHeight(0) / 2);
-    }
-    // A real click just before the text that follows `before`.
-    void ClickAfter(const wxString& before)
-    {
-        ClickOn(code, PointOf(PositionOf(before) + int(before.utf8_str().length())) - wxPoint(3, 0));
-        Settle();
-    }
-    // The number after `before` selected by Shift+Right, one key per character.
-    void SelectNumberAfter(const wxString& before)
-    {
-        const wxString rest = Text().Mid(Text().Find(before) + before.length());
-        ClickAfter(before);
-        for (size_t i = 0; i < rest.length() && (wxIsdigit(rest[i]) || wxString(".f-").Find(rest[i]) != wxNOT_FOUND); ++i)
-            Input().Char(WXK_RIGHT, wxMOD_SHIFT);
-        Settle();
     }
     void Type(const std::string& keys)
     {
@@ -70,23 +28,11 @@ struct CodeTypingInputTest : ShownSheet
         Input().Char(key, mods);
         PumpEvents(kKeyPaceMs);
     }
-    // "Копировать" clicked, the clipboard read by another program.
-    std::string Copied()
-    {
-        OutputOf("printf x | xclip -selection clipboard > /dev/null 2>&1");
-        ClickOn(Button(w, wxID_COPY));
-        return OtherProgramsClipboard();
-    }
     void StartTurning()
     {
         ClickOn(glview, wxPoint(glview->GetClientSize().x / 2, glview->GetClientSize().y / 2), wxMOUSE_BTN_LEFT, true);
         EXPECT_TRUE(PumpEvents(2000, [this] { return glview->IsAnimating(); }));
     }
-    wxCheckBox* Box(int id) { return Control<wxCheckBox>(1, id); }
-
-    COpenGLWnd* glview = nullptr;
-    CCodeWindow* w = nullptr;
-    CCodeView* code = nullptr;
 };
 
 }
@@ -94,7 +40,7 @@ struct CodeTypingInputTest : ShownSheet
 TEST_F(CodeTypingInputTest, AFloatItCannotHoldTypedKeyByKeyOverTheDensityStaysAsTyped)
 {
     StartTurning();
-    SelectNumberAfter("glFogf(GL_FOG_DENSITY, ");
+    SelectAfter("glFogf(GL_FOG_DENSITY, ");
     Type("0.3f");
     PumpEvents(2 * CCodeWindow::kRefreshMs);
     EXPECT_TRUE(w->Reason().empty()) << w->Reason();
@@ -105,40 +51,19 @@ TEST_F(CodeTypingInputTest, AFloatItCannotHoldTypedKeyByKeyOverTheDensityStaysAs
     EXPECT_NE(Text().Find("Сейчас плотность 0.3:"), wxNOT_FOUND);
 }
 
-TEST_F(CodeTypingInputTest, AfterEnterAddsALineTheGreenLampBoxStillShowsInTheCopiedCode)
+// An empty line and a comment line the student adds stay when a box and the
+// trackbar (a real click on its trough) change the code; the angles still
+// follow the turning.
+TEST_F(CodeTypingInputTest, LinesAddedStayWhenTheGreenLampBoxAndTheFogTrackbarChangeTheCode)
 {
     ClickAfter("glClearColor(");
     Key(WXK_END);
     Type("\n");
-    ClickOn(Box(IDC_LAMP_GREEN));
-    ASSERT_TRUE(Says("glEnable(GL_LIGHT1);")) << w->Reason();
-    const std::string copied = Copied();
-    EXPECT_NE(copied.find("glEnable(GL_LIGHT1);"), std::string::npos);
-    EXPECT_NE(copied.find(");\n\n\n    /*"), std::string::npos) << "the added line is gone";
-    EXPECT_NE(copied.find("Зеленая лампа (2): включена."), std::string::npos);
-    // The angles still follow the turning.
-    StartTurning();
-    const wxString before = Text();
-    EXPECT_TRUE(PumpEvents(3000, [&] { return Text() != before; })) << "the code stopped following";
-}
-
-TEST_F(CodeTypingInputTest, ThirtyTypedOverATurningAngleStaysAndStopsTheTurning)
-{
-    StartTurning();
-    PumpEvents(2 * CCodeWindow::kRefreshMs);
-    SelectNumberAfter("glRotated(");
-    Type("30.0");
-    PumpEvents(3 * CCodeWindow::kRefreshMs);
-    EXPECT_FALSE(glview->IsAnimating());
-    EXPECT_EQ(glview->State().angleX, 30.0);
-    EXPECT_NE(Text().Find("glRotated(30.0, 1.0, 0.0, 0.0);"), wxNOT_FOUND) << Text();
-}
-
-TEST_F(CodeTypingInputTest, ACommentLineAddedStaysWhenTheFogTrackbarMoves)
-{
     ClickAfter("    glViewport(");
     Key(WXK_HOME);
     Type("// mine\n");
+    ClickOn(Box(IDC_LAMP_GREEN));
+    ASSERT_TRUE(Says("glEnable(GL_LIGHT1);")) << w->Reason();
     auto* slider = Control<wxSlider>(1, IDC_FOG_DENSITY);
     // GTK moves the handle to where the trough is clicked.
     ClickOn(slider, wxPoint(slider->GetClientSize().x * 3 / 4, slider->GetClientSize().y / 2));
@@ -146,29 +71,18 @@ TEST_F(CodeTypingInputTest, ACommentLineAddedStaysWhenTheFogTrackbarMoves)
     const int steps = slider->GetValue();
     ASSERT_NE(steps, 2);
     EXPECT_TRUE(Says(wxString::Format("glFogf(GL_FOG_DENSITY, %s);", FloatLiteral(steps * 0.1f))));
-    EXPECT_NE(Text().Find("    // mine\nglViewport("), wxNOT_FOUND) << "the line typed is gone";
     EXPECT_TRUE(w->Reason().empty()) << w->Reason();
+    const std::string copied = Copied();
+    EXPECT_NE(copied.find("glEnable(GL_LIGHT1);"), std::string::npos);
+    EXPECT_NE(copied.find(");\n\n\n    /*"), std::string::npos) << "the added line is gone";
+    EXPECT_NE(copied.find("    // mine\nglViewport("), std::string::npos) << "the line typed is gone";
+    EXPECT_NE(copied.find("Зеленая лампа (2): включена."), std::string::npos);
+    StartTurning();
+    const wxString before = Text();
+    EXPECT_TRUE(PumpEvents(3000, [&] { return Text() != before; })) << "the code stopped following";
 }
 
-// An undo and then a new edit: the undone step is gone, redo finds nothing.
-TEST_F(CodeTypingInputTest, ANewEditAfterAnUndoDropsTheUndoneSteps)
-{
-    ClickOn(Box(IDC_LAMP_BLUE));
-    ASSERT_TRUE(Says("glEnable(GL_LIGHT2);"));
-    ClickAfter("glFogf(");
-    Key('z', wxMOD_CONTROL);
-    ASSERT_TRUE(Says("glDisable(GL_LIGHT2);"));
-    SelectNumberAfter("glFogf(GL_FOG_DENSITY, ");
-    Type("0.7f");
-    Key('y', wxMOD_CONTROL);
-    PumpEvents(CCodeWindow::kRefreshMs);
-    EXPECT_FALSE(Box(IDC_LAMP_BLUE)->GetValue());
-    EXPECT_NE(Text().Find("glDisable(GL_LIGHT2);"), wxNOT_FOUND);
-    EXPECT_EQ(glview->State().fogDensity, 0.7f);
-}
-
-// Two clicks, two undo steps: each lamp goes back on its own.
-TEST_F(CodeTypingInputTest, EachClickOnALampBoxIsAnUndoStepOfItsOwn)
+TEST_F(CodeTypingInputTest, EachClickOnALampBoxIsAnUndoStepOfItsOwnAndANewEditDropsTheUndone)
 {
     ClickOn(Box(IDC_LAMP_BLUE));
     ClickOn(Box(IDC_LAMP_GREEN));
@@ -180,12 +94,19 @@ TEST_F(CodeTypingInputTest, EachClickOnALampBoxIsAnUndoStepOfItsOwn)
     EXPECT_TRUE(Box(IDC_LAMP_BLUE)->GetValue());
     EXPECT_FALSE(Box(IDC_LAMP_GREEN)->GetValue());
     Key('z', wxMOD_CONTROL);
-    EXPECT_TRUE(Says("glDisable(GL_LIGHT2);"));
+    ASSERT_TRUE(Says("glDisable(GL_LIGHT2);"));
     EXPECT_FALSE(Box(IDC_LAMP_BLUE)->GetValue());
+
+    SelectAfter("glFogf(GL_FOG_DENSITY, ");
+    Type("0.7f");
+    Key('y', wxMOD_CONTROL);
+    PumpEvents(CCodeWindow::kRefreshMs);
+    EXPECT_FALSE(Box(IDC_LAMP_BLUE)->GetValue());
+    EXPECT_NE(Text().Find("glDisable(GL_LIGHT2);"), wxNOT_FOUND);
+    EXPECT_EQ(glview->State().fogDensity, 0.7f);
 }
 
-// The turning rewrites the angle's line; the words selected in it stay selected.
-TEST_F(CodeTypingInputTest, ASelectionInALineAnUpdateChangesStaysSelected)
+TEST_F(CodeTypingInputTest, ASelectionInTheTurningAngleStaysAndThirtyTypedOverItStopsTheTurning)
 {
     StartTurning();
     ClickAfter("glRotated(");
@@ -196,20 +117,26 @@ TEST_F(CodeTypingInputTest, ASelectionInALineAnUpdateChangesStaysSelected)
     const wxString before = Text();
     ASSERT_TRUE(PumpEvents(3000, [&] { return Text() != before; }));
     EXPECT_EQ(code->GetSelectedText(), "0.0);");
+
+    SelectAfter("glRotated(");
+    Type("30.0");
+    PumpEvents(3 * CCodeWindow::kRefreshMs);
+    EXPECT_FALSE(glview->IsAnimating());
+    EXPECT_EQ(glview->State().angleX, 30.0);
+    EXPECT_NE(Text().Find("glRotated(30.0, 1.0, 0.0, 0.0);"), wxNOT_FOUND) << Text();
 }
 
-// A double-click on a lamp's glDisable ticks that lamp's box alone.
 TEST_F(CodeTypingInputTest, EachLampBoxFollowsItsOwnLampFromTheCode)
 {
     ClickOn(Box(IDC_LAMP_BLUE));
     ASSERT_TRUE(Says("glEnable(GL_LIGHT2);"));
-    ClickOn(code, PointOf(PositionOf("glDisable(GL_LIGHT1)") + 3), wxMOUSE_BTN_LEFT, true);
+    DoubleClickOn("glDisable(GL_LIGHT1)");
     ASSERT_TRUE(Says("glEnable(GL_LIGHT1);"));
     EXPECT_TRUE(Says("Зеленая лампа (2): включена."));
     EXPECT_TRUE(PumpEvents(2000, [this] { return Box(IDC_LAMP_GREEN)->GetValue(); }));
     EXPECT_TRUE(Box(IDC_LAMP_BLUE)->GetValue());
     PumpEvents(800);   // two double-clicks, not a triple one
-    ClickOn(code, PointOf(PositionOf("glEnable(GL_LIGHT2)") + 3), wxMOUSE_BTN_LEFT, true);
+    DoubleClickOn("glEnable(GL_LIGHT2)");
     ASSERT_TRUE(Says("glDisable(GL_LIGHT2);"));
     EXPECT_TRUE(PumpEvents(2000, [this] { return !Box(IDC_LAMP_BLUE)->GetValue(); }));
     EXPECT_TRUE(Box(IDC_LAMP_GREEN)->GetValue());

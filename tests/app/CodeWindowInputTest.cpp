@@ -1,22 +1,11 @@
-// The code window used as a user uses it while the sheet is up: real clicks,
-// keys and the wheel through the X server, the clipboard read by another
-// program, a saved file read from disk, the text and marks read back from
-// the code view itself.
-#include "ControlEvents.h"
+// The code window used through the X server while the sheet is up.
 #include "OtherProgram.h"
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 
-#include <gtest/gtest.h>
 #include <wx/image.h>
-#include <wx/uiaction.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <set>
-#include <sstream>
-#include <string>
 
 namespace {
 
@@ -59,7 +48,6 @@ TEST_F(CodeWindowInputTest, WheelScrollsAndUpdatesKeepThePlaceCaretAndSelection)
     EXPECT_EQ(view->GetSelectionEnd(), view->PositionFromLine(top + 3));
 }
 
-// A real click on a switch marks the lines it changed for a while, and only those.
 TEST_F(CodeWindowInputTest, ASwitchMarksTheLinesItChangedForAWhile)
 {
     ClickOn(Control<wxWindow>(0, IDC_SMOOTH));
@@ -72,22 +60,25 @@ TEST_F(CodeWindowInputTest, ASwitchMarksTheLinesItChangedForAWhile)
 }
 
 // The Save button opens the file dialog; the name typed there, one that
-// ends in ".c", gets the frame and the code in two files beside it.
+// ends in ".c", gets the frame and the code as the window shows them in two
+// files beside it.
 TEST_F(CodeWindowInputTest, SaveButtonAsksForANameAndWritesBothFiles)
 {
-    char name[] = "/tmp/codesave-XXXXXX";
-    const fs::path dir = mkdtemp(name), typed = dir / "frame.c", png = dir / "frame.c.png";
+    COpenGLWnd* shown = sheet.ActivePage()->View();
+    shown->SetAngles(30, -40);   // a still fragment to compare with
+    const fs::path dir = NewFolder(), typed = dir / "frame.c", png = dir / "frame.c.png";
     // Another program answers the dialog once it shows.
     EXPECT_EQ(AnswerNewWindow("xdotool windowfocus --sync $w key ctrl+a type --delay 20 '" + typed.string() +
                               "'; xdotool key Return", [this] { ClickOn(Button(w, wxID_SAVE)); }), "");
     PumpEvents(15000, [&] { return fs::exists(png); });
-    ASSERT_TRUE(fs::exists(png));
-    EXPECT_TRUE(wxImage(png.string(), wxBITMAP_TYPE_PNG).IsOk());
-    EXPECT_TRUE(wxString::FromUTF8(ReadFile(dir / "frame.c.c")).StartsWith(wxString::FromUTF8("/* «Линии в пространстве»")));
-    std::set<std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir))
-        files.insert(entry.path().filename().string());
-    EXPECT_EQ(files, (std::set<std::string>{"frame.c.c", "frame.c.png"}));
+    const wxImage frame(png.string(), wxBITMAP_TYPE_PNG);
+    ASSERT_TRUE(frame.IsOk());
+    EXPECT_EQ(frame.GetSize(), wxSize(shown->State().width, shown->State().height));
+    EXPECT_EQ(wxColour(frame.GetRed(2, 2), frame.GetGreen(2, 2), frame.GetBlue(2, 2)), wxColour(61, 94, 125));
+    const wxString code = wxString::FromUTF8(ReadFile(dir / "frame.c.c"));
+    EXPECT_TRUE(code.StartsWith(wxString::FromUTF8("/* «Линии в пространстве»")));
+    EXPECT_EQ(code, w->Fragment());
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"frame.c.c", "frame.c.png"}));
     EXPECT_TRUE(g_boxes.empty());
     fs::remove_all(dir);
 }

@@ -1,6 +1,4 @@
-// The code window over the sheet as the program shows it: Help and F1 open
-// it for the visible page, its fragment follows every control and agrees
-// with the context, Save reports failures; Ctrl and plus or minus scale.
+// The code window over the sheet as the program shows it.
 #include "CodeFiles.h"
 #include "ControlEvents.h"
 #include "FragmentText.h"
@@ -10,24 +8,11 @@
 #include "ViewMenu.h"
 
 #include <GL/gl.h>
-#include <gtest/gtest.h>
-#include <wx/bookctrl.h>
-#include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/uiaction.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // Every value the fragment states, against what the current context holds.
 void ExpectFragmentMatchesContext(const std::string& f, const std::string& step)
@@ -87,9 +72,8 @@ TEST_F(CodeWindowTest, HelpAndF1ShowTheVisiblePagesHints)
             PumpEvents(3000, [this] { return sheet.CodeWindow() && sheet.CodeWindow()->IsShown(); });
         } else {   // F1 with the focus on a control of the page
             Control<wxWindow>(page, IDC_SIZE)->SetFocus();
-            wxUIActionSimulator keys;
-            keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
-            keys.Char(WXK_F1);
+            Input().MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
+            Input().Char(WXK_F1);
             PumpEvents(3000, [this] { return sheet.CodeWindow()->IsShown(); });
         }
         CCodeWindow* w = sheet.CodeWindow();
@@ -137,57 +121,39 @@ TEST_F(CodeWindowTest, FragmentFollowsEveryControlAndAgreesWithTheContext)
     }
 }
 
-TEST_F(CodeWindowTest, SaveWritesTheFrameAndTheFragmentOrReportsAndLeavesNothing)
+// A folder that is not there, and a fragment name taken by a folder: a box
+// each, and neither file nor any piece of one is left.
+TEST_F(CodeWindowTest, SaveThatFailsIsReportedAndLeavesNothing)
 {
-    const ViewState& s = ShowPage(0)->State();
+    ShowPage(0);
     CCodeWindow* window = sheet.OpenCodeWindow();
-    char name[] = "/tmp/codefiles-XXXXXX";
-    const fs::path dir = mkdtemp(name), png = dir / "cube.png";
-    const auto files = [&dir] {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir))
-            names.push_back(entry.path().filename().string());
-        return std::sort(names.begin(), names.end()), names;
-    };
-    ASSERT_TRUE(window->SaveTo(png.string()));
-    EXPECT_EQ(files(), (std::vector<std::string>{"cube.c", "cube.png"}));
-    EXPECT_EQ(wxString::FromUTF8(ReadFile(dir / "cube.c")), window->Fragment());
-    wxImage frame;
-    ASSERT_TRUE(frame.LoadFile(png.string(), wxBITMAP_TYPE_PNG));
-    EXPECT_EQ(frame.GetSize(), wxSize(s.width, s.height));
-    EXPECT_EQ(wxColour(frame.GetRed(2, 2), frame.GetGreen(2, 2), frame.GetBlue(2, 2)), wxColour(61, 94, 125));
-    EXPECT_TRUE(g_boxes.empty());
-
-    // A folder that is not there, and a fragment name taken by a folder: a
-    // box each, and neither file nor any piece of one is left.
-    fs::remove(dir / "cube.c");
-    fs::remove(png);
+    const fs::path dir = NewFolder();
     fs::create_directory(dir / "taken.c");
     EXPECT_FALSE(window->SaveTo((dir / "missing" / "cube.png").string()));
     EXPECT_FALSE(window->SaveTo((dir / "taken.png").string()));
     ASSERT_EQ(g_boxes.size(), 2u);
     EXPECT_TRUE(g_boxes[0].StartsWith(wxString::FromUTF8("Ошибка: Не удалось записать кадр"))) << g_boxes[0];
     EXPECT_TRUE(g_boxes[1].Contains("taken.c")) << g_boxes[1];
-    EXPECT_EQ(files(), (std::vector<std::string>{"taken.c"}));
+    EXPECT_EQ(FilesIn(dir), std::set<std::string>{"taken.c"});
     fs::remove_all(dir);
 }
 
-// Ctrl with plus, equals or keypad plus, and with minus or keypad minus,
-// wherever the focus is, scale the shown cube as the menu's items do, whose
-// items show the hints.
+// Ctrl with plus, equals, Shift and equals (plus on a US keyboard) or keypad
+// plus, and with minus or keypad minus, wherever the focus is, scale the
+// shown cube as the menu's items do, whose items show the hints.
 TEST_F(CodeWindowTest, CtrlPlusAndMinusScaleTheShownCubeAsTheMenuDoes)
 {
     COpenGLWnd* view = ShowPage(0);
     Control<wxWindow>(0, IDC_SMOOTH)->SetFocus();
-    wxUIActionSimulator keys;
-    keys.MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
+    Input().MouseMove(sheet.GetScreenRect().GetPosition() + wxPoint(40, 40));
     PumpEvents(100);
     float expected = view->State().scaleX;
-    for (int key : {int('+'), int('='), int(WXK_NUMPAD_ADD), int('-'), int(WXK_NUMPAD_SUBTRACT)}) {
+    for (auto [key, shift] : {std::pair(int('+'), 0), {int('='), 0}, {int('='), int(wxMOD_SHIFT)},
+                              {int(WXK_NUMPAD_ADD), 0}, {int('-'), 0}, {int(WXK_NUMPAD_SUBTRACT), 0}}) {
         expected *= key == '-' || key == WXK_NUMPAD_SUBTRACT ? 0.9090909f : 1.1f;
-        keys.Char(key, wxMOD_CONTROL);
+        Input().Char(key, wxMOD_CONTROL | shift);
         EXPECT_TRUE(PumpEvents(2000, [&] { return view->State().scaleX == expected; }))
-            << "key " << key << ": " << view->State().scaleX << ", expected " << expected;
+            << "key " << key << (shift ? " with Shift" : "") << ": " << view->State().scaleX << ", expected " << expected;
     }
     std::unique_ptr<wxMenu> menu(CreateViewPopupMenu());
     const wxMenu* size = menu->FindItemByPosition(1)->GetSubMenu();

@@ -6,13 +6,8 @@
 #include "ResourceIds.h"
 #include "ShownSheet.h"
 
-#include <gtest/gtest.h>
-#include <wx/bookctrl.h>
-
-#include <cstdlib>
+#include <cmath>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -24,18 +19,39 @@ int CountViews(const wxWindow* w)
     return n;
 }
 
-// All three titles from the start, one page built; a click on a later tab
-// builds its page, which shows its controls and its moving picture, and the
-// sheet keeps its size.
+// Right pressed on page's size trackbar: the size grows by a step a press
+// from where that page's own trackbar stood.
+void ExpectRightScalesUp(CAllSheets& sheet, size_t page, int presses)
+{
+    COpenGLWnd* view = sheet.Page(page)->View();
+    const float start = view->State().scaleX, expected = start * std::pow(1.1f, float(presses));
+    sheet.Page(page)->FindWindow(IDC_SIZE)->SetFocus();
+    for (int i = 0; i < presses; ++i)
+        Input().Char(WXK_RIGHT);
+    EXPECT_TRUE(PumpEvents(2000, [&] { return std::fabs(view->State().scaleX - expected) < 1e-5; }))
+        << "page " << page << ": " << view->State().scaleX << " from " << start;
+}
+
+// The first page built alone, no Apply button, an icon of each size; a
+// later page shows its controls and moving picture in a sheet of the same size.
 TEST(FirstShow, LaterPagesAreBuiltWhenTheirTabIsFirstClicked)
 {
     CAllSheets sheet(SheetCaption());
     wxBookCtrlBase* book = sheet.GetBookCtrl();
     EXPECT_EQ(book->GetPageCount(), 3u);
+    EXPECT_EQ(book->GetSelection(), 0);
     EXPECT_EQ(CountViews(&sheet), 1);
+    EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
+    for (int side : {32, 16}) {   // the art itself is the icon tests' job
+        const wxIcon icon = sheet.GetIcons().GetIcon(side, wxIconBundle::FALLBACK_NONE);
+        EXPECT_TRUE(icon.IsOk() && icon.GetHeight() == side) << "no " << side << "-pixel icon";
+    }
     sheet.SetPosition(wxPoint(0, 0));
     sheet.Show();
+    sheet.Raise();   // the keyboard's, not a window an earlier test left
+    PumpEvents(2000, [&sheet] { return sheet.IsActive(); });
     ASSERT_TRUE(SetUpAndCurrent(sheet, 0));
+    ExpectRightScalesUp(sheet, 0, 2);
     const wxSize size = sheet.GetSize();
     int built = 1;
     for (int tab : {2, 1}) {
@@ -49,42 +65,37 @@ TEST(FirstShow, LaterPagesAreBuiltWhenTheirTabIsFirstClicked)
         for (int id : {IDC_FOG, IDC_LAMP_RED, IDC_SIZE, IDC_PERSPECTIVE})
             EXPECT_TRUE(sheet.Page(size_t(tab))->FindWindow(id)->IsShownOnScreen()) << tab << ": " << id;
         EXPECT_EQ(sheet.GetSize(), size);
+        ExpectRightScalesUp(sheet, size_t(tab), 1);
     }
     sheet.Show(false);
 }
 
-// One step of a random use: a tab change, or a switch on any page's window,
-// shown or not, built or not.
+// One step of a random use: a tab change (kind 0), or a switch on any
+// page's window, shown or not, built or not: smoothing on the lines page,
+// lamps and fog on the others.
 struct Step
 {
-    int kind;   // 0 tab change, 1 projection, 2 size, 3 smoothing, 4 lamp, 5 fog
+    int kind, arg;
     size_t page;
-    int arg;
 };
 
 std::vector<Step> RandomUse(unsigned seed, int count)
 {
     std::mt19937 random(seed);
-    const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     std::vector<Step> steps;
     while (int(steps.size()) < count) {
-        const Step s{pick(6), size_t(pick(3)), pick(7)};
-        const bool lines = s.page == 0;   // smoothing there, lamps and fog on the others
-        if ((s.kind == 3 && !lines) || (s.kind >= 4 && lines))
-            continue;
-        steps.push_back(s);
+        const Step s{int(random() % 6), int(random() % 7), size_t(random() % 3)};
+        if ((s.kind == 3) == (s.page == 0) || s.kind < 3)
+            steps.push_back(s);
     }
     return steps;
 }
 
 void Apply(CAllSheets& sheet, const Step& s)
 {
-    if (s.kind == 0) {
-        sheet.GetBookCtrl()->SetSelection(s.page);   // as a click on the tab does
-        return;
-    }
     COpenGLWnd* view = sheet.Page(s.page)->View();
     switch (s.kind) {
+    case 0: sheet.GetBookCtrl()->SetSelection(s.page); break;   // as a click on the tab does
     case 1: view->SetProjection(s.arg % 2 ? kPerspective : kOrthographic); break;
     case 2: view->ScaleBySteps(s.arg % 3, static_cast<signed char>(s.arg % 3)); break;
     case 3: view->SetLineSmoothing(s.arg % 2); break;
@@ -93,11 +104,8 @@ void Apply(CAllSheets& sheet, const Step& s)
     }
 }
 
-struct Outcome
-{
-    std::vector<ViewState> records;
-    std::vector<std::vector<unsigned char>> pictures;
-};
+// Each page's record and picture at the end.
+using Outcome = std::vector<std::pair<ViewState, std::vector<unsigned char>>>;
 
 // When the sheet is shown and its pages first shown, relative to the steps.
 struct Interleaving
@@ -134,15 +142,12 @@ Outcome Replay(const std::vector<Step>& steps, const Interleaving& how)
         view->SetAngles(30, 40);
         EXPECT_TRUE(AgreesWithContext(view->State())) << how.name << ": page " << page;
         view->DrawScene();
-        out.records.push_back(view->State());
-        out.pictures.push_back(ReadBackFrame());
+        out.emplace_back(view->State(), ReadBackFrame());
     }
     sheet.Show(false);
     return out;
 }
 
-// A random use of the switches and the tabs ends in the same records and the
-// same pictures however the pages' first shows fall among its steps.
 TEST(FirstShow, RandomUseEndsAlikeWhereverTheFirstShowsFall)
 {
     const char* given = std::getenv("RECORD_SEED");
@@ -159,10 +164,9 @@ TEST(FirstShow, RandomUseEndsAlikeWhereverTheFirstShowsFall)
     for (const Interleaving& how : kWays) {
         const Outcome other = Replay(steps, how);
         for (size_t page = 0; page < CAllSheets::kPageCount; ++page) {
-            EXPECT_TRUE(other.records[page] == first.records[page])
-                << how.name << ": record of page " << page << " (RECORD_SEED=" << seed << ")";
-            EXPECT_TRUE(other.pictures[page] == first.pictures[page])
-                << how.name << ": picture of page " << page << " (RECORD_SEED=" << seed << ")";
+            EXPECT_TRUE(other[page] == first[page]) << how.name << ": "
+                << (other[page].first == first[page].first ? "picture" : "record") << " of page " << page
+                << " (RECORD_SEED=" << seed << ")";
         }
     }
 }

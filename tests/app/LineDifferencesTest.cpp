@@ -27,14 +27,11 @@ TEST(LineDifferencesTest, TextLinesCountsTheLineAfterTheLastBreak)
     EXPECT_EQ(TextLines("a\n"), (Lines{"a", ""}));
 }
 
-TEST(LineDifferencesTest, TheSameLinesHaveNoDifference)
-{
-    EXPECT_TRUE(LineDifferences({"a", "b"}, {"a", "b"}).empty());
-}
-
+// None for the same lines.
 TEST(LineDifferencesTest, EachStretchHasItsPlaceInBothTexts)
 {
     using S = std::tuple<int, int, int, int>;
+    EXPECT_TRUE(Stretches({"a", "b"}, {"a", "b"}).empty());
     EXPECT_EQ(Stretches({"a", "b", "c"}, {"a", "x", "c"}), std::vector<S>{S(1, 2, 1, 2)});
     EXPECT_EQ(Stretches({"a", "b"}, {"a", "b", "c"}), std::vector<S>{S(2, 2, 2, 3)});
     EXPECT_EQ(Stretches({"a", "b", "c"}, {"a", "c"}), std::vector<S>{S(1, 2, 1, 1)});

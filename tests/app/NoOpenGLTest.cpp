@@ -1,14 +1,9 @@
-// The program on a display without OpenGL: a readable notice in place of
-// each picture, one line on standard error, and the usual end; the code
-// window still gives each page's hints and code.
-#include "PrintedMatrix.h"
+// The program on a display without OpenGL, read from the screen and the clipboard.
+#include "FragmentText.h"
 #include "ProgramSession.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -84,39 +79,6 @@ int TextPixels(const Picture& p, const Box& place)
     return n;
 }
 
-// Without GLX every OpenGL window shows a readable notice in its place, in
-// the dialog's text colour; one line on standard error says why, the tabs
-// still change and the program ends as usual.
-TEST(NoOpenGL, NoticesInPlaceOfThePicturesOneLineWhyAndStatusZero)
-{
-    Session s;
-    ASSERT_TRUE(WithoutGLX(s)) << "run on a display without GLX (as ctest runs it)";
-    ASSERT_NE(s.sheet, None) << "the sheet never showed; output:\n" << ReadFile(s.program.outPath);
-    // The two lines of text take about 300 such pixels.
-    const int kReadable = 150;
-    Picture before;
-    for (int page = 0; page < 3; ++page) {
-        ASSERT_TRUE(page == 0 || s.Type("ctrl+Next"));
-        Picture shown;
-        Box place;
-        // Until the page has changed and its notice is drawn; the bound only guards against a hang.
-        WaitUntil([&] {
-            shown = Grab(s.display, s.sheet);
-            place = PicturePlace(shown);
-            return shown != before && place.width > 0 && TextPixels(shown, place) >= kReadable;
-        });
-        EXPECT_TRUE(place.width >= 200 && place.height >= 200) << "no picture's place on page " << page << ": " << place.x << "," << place.y << " " << place.width << "x" << place.height;
-        EXPECT_GE(TextPixels(shown, place), kReadable) << "no readable notice on page " << page;
-        before = shown;
-        ASSERT_TRUE(s.program.Running()) << ReadFile(s.program.outPath);
-    }
-    ASSERT_TRUE(s.Type("Escape"));
-    EXPECT_TRUE(s.EndsWithStatusZero("Escape"));
-    const std::string out = ReadFile(s.program.outPath);
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
-    EXPECT_NE(out.find("no OpenGL"), std::string::npos) << out;
-}
-
 // The middles of the buttons in the lowest band of controls, left to right:
 // runs of columns with something but the window's background in the band.
 std::vector<Box> BottomButtons(const Picture& p)
@@ -180,50 +142,73 @@ struct PageCode
     std::vector<std::string> calls;
 };
 
-// Without OpenGL, F1 still opens the code window with each page's hints and
-// code: the page's own calls and the box's projection as glOrtho makes it,
-// which a real click on "Копировать" gives to another program.
-TEST(NoOpenGL, CodeWindowShowsEachPagesHintsAndCodeAndCopyGivesIt)
+// The page's notice in its picture's place; the code window's title, hints
+// and buttons; what a real click on "Копировать" gives another program: the
+// page's own calls and the box's projection as glOrtho makes it.
+void ExpectPageWithoutOpenGL(Session& s, Window code, const PageCode& page, Picture& before)
+{
+    SCOPED_TRACE(page.title);
+    const int kReadable = 150;   // the notice's two lines take about 300 pixels of its colour
+    Picture shown;
+    Box place;
+    // Until the page has changed and its notice is drawn; the bound only guards against a hang.
+    WaitUntil([&] {
+        shown = Grab(s.display, s.sheet);
+        place = PicturePlace(shown);
+        return shown != before && place.width > 0 && TextPixels(shown, place) >= kReadable;
+    });
+    EXPECT_TRUE(place.width >= 200 && place.height >= 200) << "no picture's place: " << place.x << "," << place.y << " " << place.width << "x" << place.height;
+    EXPECT_GE(TextPixels(shown, place), kReadable) << "no readable notice";
+    before = shown;
+
+    const std::string title = std::string("Код OpenGL: ") + page.title;
+    EXPECT_TRUE(WaitUntil([&] { return WindowTitle(code) == title; })) << WindowTitle(code);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));   // the hints laid out
+    const Picture window = Grab(s.display, code);
+    EXPECT_GE(RowsAboveTheCode(window), 24) << "no hints above the code";
+    const std::vector<Box> buttons = BottomButtons(window);
+    ASSERT_EQ(buttons.size(), 3u) << "not Reset, Copy and Save";
+    std::system(kEmptyClipboard);
+    const std::string click = "timeout 10 xdotool mousemove --window " + std::to_string(code) + " " +
+                              std::to_string(buttons[1].x) + " " + std::to_string(buttons[1].y) + " click 1";
+    ASSERT_EQ(std::system(click.c_str()), 0);
+    std::string copied;
+    EXPECT_TRUE(WaitUntil([&] { return (copied = Output(kReadClipboard)).size() > 1; }));
+    EXPECT_EQ(copied.rfind(std::string("/* «") + page.title + "»", 0), 0u) << copied.substr(0, 200);
+    for (const std::string& call : page.calls)
+        EXPECT_NE(copied.find(call), std::string::npos) << call;
+    EXPECT_NE(copied.find("glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);"), std::string::npos);
+    const float box[16] = {1 / 6.0f, 0, 0, 0, 0, 1 / 6.0f, 0, 0, 0, 0, -0.05f, 0, 0, 0, 0, 1};
+    ExpectPrinted(copied, "GL_PROJECTION_MATRIX:", box);
+    const std::array<float, 16> modelView = PrintedMatrix(copied, "GL_MODELVIEW_MATRIX (для куба):");
+    for (int c = 0; c < 3; ++c)   // turned, not scaled, and 8 away
+        EXPECT_NEAR(std::hypot(modelView[4 * c], modelView[4 * c + 1], modelView[4 * c + 2]), 1, 1e-3) << c;
+    EXPECT_NEAR(modelView[14], -8, 1e-4);
+}
+
+TEST(NoOpenGL, NoticesInPlaceOfThePicturesTheCodeWindowStillWorksOneLineWhyAndStatusZero)
 {
     Session s;
     ASSERT_TRUE(WithoutGLX(s)) << "run on a display without GLX (as ctest runs it)";
-    ASSERT_NE(s.sheet, None) << ReadFile(s.program.outPath);
+    ASSERT_NE(s.sheet, None) << "the sheet never showed; output:\n" << ReadFile(s.program.outPath);
     const PageCode pages[] = {
         {"Линии в пространстве", {"glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);", "glEnable(GL_LINE_SMOOTH);"}},
         {"Освещение", {"glEnable(GL_LIGHTING);", "glLightfv(GL_LIGHT0, GL_POSITION, position);", "glFogf(GL_FOG_DENSITY, "}},
         {"Наложение текстуры", {"glTexImage2D(GL_TEXTURE_2D, 0, 3, " + LogoSize() + ", 0, GL_RGB"}}};
-    const float box[16] = {1 / 6.0f, 0, 0, 0, 0, 1 / 6.0f, 0, 0, 0, 0, -0.05f, 0, 0, 0, 0, 1};
     ASSERT_TRUE(s.Type("F1"));
     Window code = None;
-    ASSERT_TRUE(WaitUntil([&] { return (code = CodeWindowOf(s)) != None; })) << "F1 opened no window";
+    ASSERT_TRUE(WaitUntil([&] { return (code = s.CodeWindow()) != None; })) << "F1 opened no window";
+    Picture before;
     for (const PageCode& page : pages) {
-        SCOPED_TRACE(page.title);
         ASSERT_TRUE(&page == pages || s.Type("ctrl+Next"));
-        const std::string title = std::string("Код OpenGL: ") + page.title;
-        EXPECT_TRUE(WaitUntil([&] { return WindowTitle(code) == title; })) << WindowTitle(code);
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));   // the hints laid out
-        const Picture shown = Grab(s.display, code);
-        EXPECT_GE(RowsAboveTheCode(shown), 24) << "no hints above the code";
-        const std::vector<Box> buttons = BottomButtons(shown);
-        ASSERT_EQ(buttons.size(), 3u) << "not Reset, Copy and Save";
-        std::system(kEmptyClipboard);
-        const std::string click = "timeout 10 xdotool mousemove --window " + std::to_string(code) + " " +
-                                  std::to_string(buttons[1].x) + " " + std::to_string(buttons[1].y) + " click 1";
-        ASSERT_EQ(std::system(click.c_str()), 0);
-        std::string copied;
-        EXPECT_TRUE(WaitUntil([&] { return (copied = Output(kReadClipboard)).size() > 1; }));
-        EXPECT_EQ(copied.rfind(std::string("/* «") + page.title + "»", 0), 0u) << copied.substr(0, 200);
-        for (const std::string& call : page.calls)
-            EXPECT_NE(copied.find(call), std::string::npos) << call;
-        EXPECT_NE(copied.find("glOrtho(-6.0, 6.0, -6.0, 6.0, -20.0, 20.0);"), std::string::npos);
-        ExpectPrinted(copied, "GL_PROJECTION_MATRIX:", box);
-        const std::array<float, 16> modelView = PrintedMatrix(copied, "GL_MODELVIEW_MATRIX (для куба):");
-        for (int c = 0; c < 3; ++c)   // turned, not scaled, and 8 away
-            EXPECT_NEAR(std::hypot(modelView[4 * c], modelView[4 * c + 1], modelView[4 * c + 2]), 1, 1e-3) << c;
-        EXPECT_NEAR(modelView[14], -8, 1e-4);
+        ExpectPageWithoutOpenGL(s, code, page, before);
+        ASSERT_TRUE(s.program.Running()) << ReadFile(s.program.outPath);
     }
     ASSERT_TRUE(s.Type("Escape"));
     EXPECT_TRUE(s.EndsWithStatusZero("Escape"));
+    const std::string out = ReadFile(s.program.outPath);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    EXPECT_NE(out.find("no OpenGL"), std::string::npos) << out;
 }
 
 }

@@ -9,45 +9,26 @@ namespace {
 const wxSize kWanted(640, 620), kSmallest(360, 300);
 const wxSize kSheet(550, 563);   // the sheet as it opens at 96 dpi
 
-wxRect Centred(const wxRect& area, const wxSize& size)
+// Every sheet position a pixel apart, hanging off either edge, at two
+// heights: the window at its full height and at least its smallest width.
+TEST(PlaceBeside, InsideTheWorkAreaAndBesideTheSheetWhereverItIs)
 {
-    return wxRect(area.x + (area.width - size.x) / 2, area.y + (area.height - size.y) / 2, size.x, size.y);
-}
-
-TEST(PlaceBeside, InsideTheWorkAreaAndBesideTheSheetOnEveryCommonScreen)
-{
-    const wxRect areas[] = {{0, 0, 1280, 720},  {0, 0, 1280, 1024}, {0, 0, 1366, 768}, {0, 27, 1366, 741},
-                            {0, 0, 1920, 1080}, {1920, 0, 1280, 800}, {0, 0, 1024, 768}};
+    const wxRect areas[] = {{0, 0, 1280, 720},    {0, 0, 1280, 1024},    {0, 0, 1366, 768},
+                            {0, 27, 1366, 741},   {0, 0, 1920, 1080},    {1920, 0, 1280, 800},
+                            {0, 0, 1024, 768},    {1920, 27, 1280, 773}, {0, 0, 800, 600}};
     for (const wxRect& area : areas) {
-        for (const wxRect& sheet : {Centred(area, kSheet), wxRect(area.GetRight() - 300, area.y + 40, kSheet.x, kSheet.y)}) {
-            const Placement p = PlaceBeside(sheet, kWanted, kSmallest, area, 8);
-            SCOPED_TRACE(testing::Message() << "area " << area.x << "," << area.y << " " << area.width << "x"
-                                            << area.height << ", sheet at " << sheet.x << "," << sheet.y);
-            EXPECT_TRUE(area.Contains(p.second)) << p.second.x << "," << p.second.y << " " << p.second.width << "x" << p.second.height;
-            EXPECT_TRUE(area.Contains(p.first)) << p.first.x << "," << p.first.y;
-            EXPECT_FALSE(p.first.Intersects(p.second));
-            EXPECT_EQ(p.first.GetSize(), sheet.GetSize());
-            EXPECT_GE(p.second.width, kSmallest.x);
-            EXPECT_EQ(p.second.height, std::min(kWanted.y, area.height));
-        }
-    }
-}
-
-// Every sheet position a pixel apart, from hanging off the left edge to
-// hanging off the right: the window's every edge, the right one too, stays
-// inside, up to the last pixel.
-TEST(PlaceBeside, InsideToTheLastPixelWhereverTheSheetIs)
-{
-    for (const wxRect& area : {wxRect(0, 0, 1366, 768), wxRect(1920, 27, 1280, 773), wxRect(0, 0, 800, 600)}) {
         const bool roomForBoth = area.width >= kSheet.x + 8 + kSmallest.x;
-        for (int x = area.x - 200; x <= area.GetRight() + 200; ++x) {
-            const wxRect sheet(x, area.y + 40, kSheet.x, kSheet.y);
-            const Placement p = PlaceBeside(sheet, kWanted, kSmallest, area, 8);
-            ASSERT_TRUE(area.Contains(p.second)) << "sheet at " << x << " in " << area.x << " " << area.width
-                                                 << ": window at " << p.second.x << " " << p.second.width;
-            ASSERT_TRUE(area.Contains(p.first)) << "sheet at " << x << ": moved to " << p.first.x;
-            ASSERT_TRUE(!roomForBoth || !p.first.Intersects(p.second)) << "sheet at " << x;
-        }
+        for (int y : {area.y + 40, area.y + (area.height - kSheet.y) / 2})
+            for (int x = area.x - 200; x <= area.GetRight() + 200; ++x) {
+                const Placement p = PlaceBeside(wxRect(wxPoint(x, y), kSheet), kWanted, kSmallest, area, 8);
+                const wxRect& w = p.second;
+                ASSERT_TRUE(area.Contains(p.first) && area.Contains(w) && p.first.GetSize() == kSheet &&
+                            (!roomForBoth || !p.first.Intersects(w)) && w.width >= kSmallest.x &&
+                            w.height == std::min(kWanted.y, area.height))
+                    << "area " << area.x << "," << area.y << " " << area.width << "x" << area.height << ", sheet at "
+                    << x << "," << y << ": moved to " << p.first.x << "," << p.first.y << ", window at " << w.x
+                    << "," << w.y << " " << w.width << "x" << w.height;
+            }
     }
 }
 

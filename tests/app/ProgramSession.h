@@ -16,9 +16,7 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace programtest {
 
@@ -35,8 +33,7 @@ template <class Done> bool WaitUntil(Done done)
 }
 
 // The program started in its own directory, where its logo.bmp lies, in
-// language lang (empty: the desktop's); killed if it is still running when
-// the test ends.
+// language lang (empty: the desktop's); killed if it still runs at the end.
 struct Program
 {
     explicit Program(const std::string& lang) : pid(fork())
@@ -59,11 +56,7 @@ struct Program
             waitpid(pid, nullptr, 0);
         std::remove(outPath.c_str());
     }
-    bool Running()
-    {
-        exited = exited || pid <= 0 || waitpid(pid, &status, WNOHANG) == pid;
-        return !exited;
-    }
+    bool Running() { return !(exited = exited || pid <= 0 || waitpid(pid, &status, WNOHANG) == pid); }
 
     const std::string outPath = testing::TempDir() + "opengl-samples-" + std::to_string(getpid()) + ".out";
     const pid_t pid;
@@ -77,8 +70,7 @@ struct Session
     explicit Session(const std::string& lang = "") : program(lang)
     {
         // A busy or starting display now and then refuses a connection: try again.
-        WaitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; });
-        if (!display)
+        if (!WaitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; }))
             return;
         WaitUntil([&] {
             const std::vector<unsigned long> shown = ShownWindows(program.pid);
@@ -91,8 +83,7 @@ struct Session
         if (display)
             XCloseDisplay(display);
     }
-    // Types keys into the sheet, which is given the focus first (there may
-    // be no window manager to give it).
+    // Keys typed into the sheet, given the focus first (no window manager may give it).
     bool Type(const std::string& keys)
     {
         const std::string command = "timeout 10 xdotool windowfocus --sync " + std::to_string(sheet) + " key --delay 100 " + keys;
@@ -102,10 +93,9 @@ struct Session
     // by default) is clicked.
     void PressCloseBox(Window window = None)
     {
-        window = window == None ? sheet : window;
         XEvent e{};
         e.xclient.type = ClientMessage;
-        e.xclient.window = window;
+        e.xclient.window = window = window == None ? sheet : window;
         e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
         e.xclient.format = 32;
         e.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
@@ -121,19 +111,18 @@ struct Session
             return testing::AssertionFailure() << how << " left wait status " << program.status;
         return testing::AssertionSuccess();
     }
+    // Every shown top-level window of the program but the sheet: the code window.
+    Window CodeWindow()
+    {
+        Window found = None;
+        for (unsigned long w : ShownWindows(program.pid))
+            found = w != sheet ? w : found;
+        return found;
+    }
 
     Program program;
     Display* display = nullptr;
     Window sheet = None;
 };
-
-// Every shown top-level window of the program but the sheet: the code window.
-inline Window CodeWindowOf(Session& s)
-{
-    Window found = None;
-    for (unsigned long w : ShownWindows(s.program.pid))
-        found = w != s.sheet ? w : found;
-    return found;
-}
 
 }

@@ -17,10 +17,9 @@ struct Closing
 void PrintTo(const Closing& c, std::ostream* os) { *os << c.name; }
 using ProgramExit = testing::TestWithParam<Closing>;
 
-// Escape is how the other program tests end it. The stock buttons'
-// mnemonics are Alt+O for OK and Alt+C for Cancel in English. Russian's Alt+т is left out: xdotool types a Cyrillic letter by
-// remapping a spare key for a moment, and GTK does not always see the new
-// map before the key comes.
+// Escape is how the other program tests end it; Alt+O and Alt+C are OK and
+// Cancel in English. Russian's Alt+т is left out: xdotool types a Cyrillic
+// letter by remapping a spare key, which GTK does not always see in time.
 TEST_P(ProgramExit, ClosingTheSheetEndsTheProgramWithStatusZero)
 {
     Session s(GetParam().lang);

@@ -1,29 +1,19 @@
-// The shell in process: the demo sheet, and the start-up and modal run that
-// the application object performs, with the loader's notices.
+// The shell in process: the sheet, the program's start-up and run, its notices.
 #include "CNoticeBox.h"
-#include "ShownSheet.h"
-
-#include "GLBinding.h"
 #include "ContextAgreement.h"
-#include "CPageFrame.h"
-#include "GLFrame.h"
+#include "GLBinding.h"
 #include "LoadBmpImage.h"
 #include "ResourceIds.h"
+#include "ShownSheet.h"
 #include "Texts.h"
-#include "WxTestMain.h"
 
-#include <gtest/gtest.h>
-#include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/dcscreen.h>
 #include <wx/stattext.h>
 
 #include <cstdio>
-#include <memory>
 #include <set>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -41,20 +31,7 @@ bool Close(wxDialog* dialog, int key)
     return closed;
 }
 
-// Its caption, tabs and buttons are the language tests' to check.
-TEST(Sheet, StartsOnTheFirstPageWithNoApplyButtonAndWithItsIcon)
-{
-    CAllSheets sheet(SheetCaption());
-    EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 0);
-    EXPECT_EQ(sheet.FindWindow(wxID_APPLY), nullptr);
-    for (int side : {32, 16}) {   // the art itself is the icon tests' job
-        const wxIcon icon = sheet.GetIcons().GetIcon(side, wxIconBundle::FALLBACK_NONE);
-        EXPECT_TRUE(icon.IsOk() && icon.GetHeight() == side) << "no " << side << "-pixel icon";
-    }
-}
-
-// The sheet around the tabs and the button row show the dialog background,
-// as the screen shows it: right of the last tab, and between Help and Cancel.
+// As the screen shows it: right of the last tab, and between Help and Cancel.
 TEST(Sheet, TabStripAndButtonRowHaveTheDialogBackground)
 {
     CAllSheets sheet(SheetCaption());
@@ -85,8 +62,6 @@ testing::AssertionResult OnlyShownIsLive(CAllSheets& sheet, size_t shown)
     return testing::AssertionSuccess();
 }
 
-// One tour of the tabs: at each step only the shown page holds the context and
-// runs its timer, and the page left keeps what the user set on it.
 TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
 {
     CAllSheets sheet(SheetCaption());
@@ -108,8 +83,6 @@ TEST(Sheet, TourOfTheTabsHandsOverContextAndTimerAndKeepsSettings)
     EXPECT_TRUE(AgreesWithContext(set)) << "the context lost a setting";
 }
 
-// Escape closes the sheet while the shown page turns: no page's timer runs
-// on and no context stays current.
 TEST(Sheet, ClosingItWhileAPageTurnsLeavesNoTimerAndNoContext)
 {
     for (size_t shown : {0u, 2u}) {
@@ -129,9 +102,8 @@ TEST(Sheet, ClosingItWhileAPageTurnsLeavesNoTimerAndNoContext)
     }
 }
 
-// Tab changes faster than a window's set-up: after a new page's first paint,
-// several changes in one turn of the event loop, before its set-up runs. Only
-// the page shown at the end is live, and its picture moves.
+// After a new page's first paint, several changes in one turn of the event
+// loop, before its set-up runs; the picture shown at the end moves.
 TEST(Sheet, TabChangesBeforeASetUpLeaveOnlyTheShownPageLive)
 {
     const struct { size_t first; std::vector<size_t> burst; } kCases[] = {
@@ -164,8 +136,7 @@ TEST(Sheet, TabChangesBeforeASetUpLeaveOnlyTheShownPageLive)
     }
 }
 
-// Every refusal has a sentence of its own that shows what the file holds:
-// the value found (hex for a mask), else the byte at fault or the file's name.
+// The value found (hex for a mask), else the byte at fault or the file's name.
 TEST(NoticeBox, EveryRefusalIsToldInItsOwnSentenceWithItsNumbers)
 {
     DibFailure failure;
@@ -196,10 +167,8 @@ TEST(StartUp, AssertionsAreReportedOnStandardErrorAndTheProgramGoesOn)
     EXPECT_NE(reported.find("reported, not fatal"), std::string::npos);
 }
 
-// The sheet is the program's shown top window, modeless so that the code
-// window beside it gets input too; a picture that fails to load is told in a
-// modal box in the dialog colours that OK or Escape closes; Escape closes the
-// sheet, which ends the run.
+// Modeless, so that the code window beside it gets input too; the box is
+// modal, in the dialog colours, closed by OK or Escape; Escape ends the run.
 TEST(StartUp, RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes)
 {
     bool sheetClosed = false;

@@ -9,21 +9,6 @@
 
 namespace {
 
-bool Within(double seen, double expected, double tolerance, double scale)
-{
-    return std::fabs(seen - expected) <= tolerance * scale;
-}
-
-bool NearAngle(double seen, double expected)
-{
-    return std::fabs(std::remainder(seen - expected, 360.0)) <= kAngleTolerance;
-}
-
-bool NearRelative(double seen, double expected, double tolerance)
-{
-    return Within(seen, expected, tolerance, std::max(std::fabs(seen), std::fabs(expected)));
-}
-
 template <std::size_t... I>
 int FirstDiffering(const ViewState& a, const ViewState& b, std::index_sequence<I...>)
 {
@@ -42,6 +27,16 @@ struct Report
         if (!near)
             text << name << " read " << seen << ", recorded " << expected << "; ";
     }
+    // Within tolerance of scale, by default the larger of the two.
+    void Near(const char* name, double seen, double expected, double tolerance, double scale = -1)
+    {
+        scale = scale < 0 ? std::max(std::fabs(seen), std::fabs(expected)) : scale;
+        Check(std::fabs(seen - expected) <= tolerance * scale, name, seen, expected);
+    }
+    void NearAngle(const char* name, double seen, double expected)
+    {
+        Check(std::fabs(std::remainder(seen - expected, 360.0)) <= kAngleTolerance, name, seen, expected);
+    }
 };
 
 void CheckProjection(Report& out, const ViewState& read, const ViewState& record)
@@ -51,10 +46,8 @@ void CheckProjection(Report& out, const ViewState& read, const ViewState& record
     if (record.perspective) {
         const char* names[3] = {"fovy", "zNear", "zFar"};
         for (int i = 0; i < 3; ++i)
-            out.Check(NearRelative(read.frustum[i], record.frustum[i], kProjectionTolerance), names[i],
-                      read.frustum[i], record.frustum[i]);
-        out.Check(NearRelative(read.aspect, record.aspect, kProjectionTolerance), "aspect", read.aspect,
-                  record.aspect);
+            out.Near(names[i], read.frustum[i], record.frustum[i], kProjectionTolerance);
+        out.Near("aspect", read.aspect, record.aspect, kProjectionTolerance);
         return;
     }
     double extent = 0;
@@ -62,8 +55,7 @@ void CheckProjection(Report& out, const ViewState& read, const ViewState& record
         extent = std::max(extent, std::fabs(v));
     const char* names[6] = {"left", "right", "bottom", "top", "near", "far"};
     for (int i = 0; i < 6; ++i)
-        out.Check(Within(read.ortho[i], record.ortho[i], kProjectionTolerance, extent), names[i], read.ortho[i],
-                  record.ortho[i]);
+        out.Near(names[i], read.ortho[i], record.ortho[i], kProjectionTolerance, extent);
 }
 
 }
@@ -72,11 +64,11 @@ testing::AssertionResult AgreesWithContext(const ViewState& record)
 {
     ViewState read = glframe::ReadContextState(record);
     Report out;
-    out.Check(NearAngle(read.angleX, record.angleX), "angleX", read.angleX, record.angleX);
-    out.Check(NearAngle(read.angleY, record.angleY), "angleY", read.angleY, record.angleY);
-    out.Check(NearRelative(read.scaleX, record.scaleX, kSizeTolerance), "scaleX", read.scaleX, record.scaleX);
-    out.Check(NearRelative(read.scaleY, record.scaleY, kSizeTolerance), "scaleY", read.scaleY, record.scaleY);
-    out.Check(NearRelative(read.scaleZ, record.scaleZ, kSizeTolerance), "scaleZ", read.scaleZ, record.scaleZ);
+    out.NearAngle("angleX", read.angleX, record.angleX);
+    out.NearAngle("angleY", read.angleY, record.angleY);
+    out.Near("scaleX", read.scaleX, record.scaleX, kSizeTolerance);
+    out.Near("scaleY", read.scaleY, record.scaleY, kSizeTolerance);
+    out.Near("scaleZ", read.scaleZ, record.scaleZ, kSizeTolerance);
     CheckProjection(out, read, record);
     // What was compared within bounds (or is not in the context: the other
     // projection's numbers) is taken as the record's; the rest must be equal.

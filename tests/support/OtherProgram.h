@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <functional>
-#include <string>
 #include <thread>
 
 // What command prints; meanwhile, if given, is done here while it runs.

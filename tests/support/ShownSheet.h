@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>

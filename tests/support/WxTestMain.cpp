@@ -8,7 +8,6 @@
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/stopwatch.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #if defined(__WXGTK__) && defined(__UNIX__)

@@ -3,12 +3,14 @@
 // drive the program as a child process use it too.
 #pragma once
 
+#include <stdlib.h>
 #include <sys/types.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,21 @@ inline std::string ReadFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A new empty folder for a test's files.
+inline std::filesystem::path NewFolder()
+{
+    char name[] = "/tmp/samples-test-XXXXXX";
+    return mkdtemp(name);
+}
+
+inline std::set<std::string> FilesIn(const std::filesystem::path& dir)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 // What a shell command prints.
