@@ -126,6 +126,8 @@ CPageFrame* CAllSheets::Page(size_t index)
             LayoutDialog();
         }
         tab->Layout();
+        if (COpenGLWnd* view = m_pages[index]->View())
+            view->ObservePixel([this](COpenGLWnd& w, bool chosen) { ExplainPixel(w, chosen); });
     }
     return m_pages[index];
 }
@@ -191,6 +193,19 @@ CWorldWindow* CAllSheets::OpenWorldView()
         avoid.push_back(m_codeWindow->GetScreenRect());
     m_worldView->Open(avoid);
     return m_worldView;
+}
+
+// A pixel chosen on the picture opens the code window, whose pane explains
+// it; the focus stays on the picture for the arrow keys.
+void CAllSheets::ExplainPixel(COpenGLWnd& view, bool chosen)
+{
+    if (chosen && (!m_codeWindow || !m_codeWindow->IsShown())) {
+        OpenCodeWindow();
+        Raise();
+        view.SetFocus();
+    }
+    if (m_codeWindow)
+        m_codeWindow->FollowPixel(view);
 }
 
 void CAllSheets::OnCharHook(wxKeyEvent& event)

@@ -11,6 +11,7 @@ class wxPanel;
 class wxKeyEvent;
 class CCodeWindow;
 class CWorldWindow;
+class COpenGLWnd;
 class CPageFrame;
 
 class CAllSheets : public wxPropertySheetDialog
@@ -47,6 +48,7 @@ private:
     void OnPageChanged(wxBookCtrlEvent& event);
     void OnHelp(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void ExplainPixel(COpenGLWnd& view, bool chosen);
 
     // The book control's pages, one per tab, and the page each holds once
     // built: wx owns both as child windows.

@@ -5,6 +5,7 @@
 #include "CodeSync.h"
 #include "COpenGLWnd.h"
 #include "Language.h"
+#include "PixelPane.h"
 #include "PlaceBeside.h"
 #include "Texts.h"
 #include "ViewCode.h"
@@ -65,6 +66,8 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     auto* panel = new wxPanel(this);
     m_hints = new wxStaticText(panel, wxID_ANY, wxString());
     m_code = new CCodeView(panel);
+    m_pixelPane = new CPixelPane(panel, m_code);
+    m_pixelPane->Hide();
     m_reason = new wxStaticText(panel, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                 wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     m_reason->SetForegroundColour(wxColour(0xb0, 0x00, 0x00));
@@ -85,7 +88,8 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     top->Add(m_hints, 1, wxALL, 8);
     top->Add(m_worldButton, 0, wxTOP | wxRIGHT, 8);
     column->Add(top, 0, wxEXPAND);
-    column->Add(m_code, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    column->Add(m_code, 3, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    column->Add(m_pixelPane, 2, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(m_reason, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(buttons, 0, wxEXPAND | wxALL, 8);
     panel->SetSizer(column);
@@ -130,6 +134,8 @@ void CCodeWindow::Open()
     Follow();
     Show();
     Raise();
+    if (COpenGLWnd* view = m_shownPage().view)
+        FollowPixel(*view);
     m_timer.Start(kRefreshMs);
 }
 
@@ -172,6 +178,18 @@ void CCodeWindow::Follow()
         m_hintText = CodeHints(page.view->Kind());
         WrapHints(GetClientSize().x);
         SetTitle(wxString::Format(Tr(kTitleOfPage), page.caption));
+    }
+    FollowPixel(*page.view);
+}
+
+void CCodeWindow::FollowPixel(COpenGLWnd& view)
+{
+    if (!IsShown() || &view != m_shownPage().view)
+        return;
+    const bool shown = m_pixelPane->Follow(view);
+    if (shown != m_pixelPane->IsShown()) {
+        m_pixelPane->Show(shown);
+        m_pixelPane->GetParent()->Layout();
     }
 }
 

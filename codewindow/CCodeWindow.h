@@ -14,6 +14,7 @@
 class CCodeView;
 class CodeSync;
 class COpenGLWnd;
+class CPixelPane;
 class wxStaticText;
 
 class CCodeWindow : public wxFrame
@@ -37,6 +38,11 @@ public:
     // record, the matrices or the page changed; a change other than the
     // turning marks the lines it changed. The timer calls it twice a second.
     void Follow();
+
+    // The explanation of view's chosen pixel, when view is the shown page's
+    // and this window is open: shown, or hidden when it has none.
+    void FollowPixel(COpenGLWnd& view);
+    CPixelPane* PixelPane() const { return m_pixelPane; }
 
     wxString Hints() const;
     // Why the last edit of the code was not taken; empty when it was.
@@ -80,6 +86,7 @@ private:
     wxWindow* m_worldButton = nullptr;
     wxString m_hintText;      // the shown page's hints, unwrapped
     CCodeView* m_code = nullptr;
+    CPixelPane* m_pixelPane = nullptr;
     wxStaticText* m_reason = nullptr;   // why the last edit was not taken
     std::unique_ptr<CodeSync> m_sync;
     wxTimer m_timer;

@@ -50,3 +50,9 @@ wxPoint ViewMenuPosition(const wxPoint& eventPos, const wxPoint& clientOrigin)
         return clientOrigin + wxPoint(5, 5);
     return eventPos;
 }
+
+void AppendWhyThisColour(wxMenu& menu)
+{
+    menu.AppendSeparator();
+    menu.Append(kWhyThisColourItem, Tr(N_("Почему этот цвет?")));
+}

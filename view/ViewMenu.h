@@ -21,6 +21,11 @@ extern const char* const kWorldViewItemText;
 // the "&Size" pop-up, under ViewMenuItemId of their commands. The caller owns it.
 wxMenu* CreateViewPopupMenu();
 
+// "Почему этот цвет?": the pixel under the point where the menu opened.
+// Not one of the resource's items, so wx's range is free for it.
+constexpr int kWhyThisColourItem = 0x6000;
+void AppendWhyThisColour(wxMenu& menu);
+
 // Where the menu opens, in screen pixels: at the pointer, or, when it was
 // asked for from the keyboard (no pointer position), 5 pixels right of and
 // below the client area's top-left corner, given in screen pixels.
