@@ -9,8 +9,10 @@
 #include "CPageFrame.h"
 #include "COpenGLWnd.h"
 #include "CTexDlg.h"
+#include "CWorldWindow.h"
 #include "DialogColours.h"
 #include "ResourceIds.h"
+#include "ViewMenu.h"
 #include "Resources.h"
 #include "Texts.h"
 
@@ -86,6 +88,7 @@ void CAllSheets::InitSheet(int selectPage)
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CAllSheets::OnPageChanged, this);
     Bind(wxEVT_BUTTON, &CAllSheets::OnHelp, this, wxID_HELP);
     Bind(wxEVT_CHAR_HOOK, &CAllSheets::OnCharHook, this);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OpenWorldView(); }, kWorldViewItemId);
 
     LayoutDialog();
     for (wxWindowID id : {wxID_OK, wxID_CANCEL, wxID_HELP})
@@ -123,6 +126,8 @@ CPageFrame* CAllSheets::Page(size_t index)
             LayoutDialog();
         }
         tab->Layout();
+        if (COpenGLWnd* view = m_pages[index]->View())
+            view->ObservePixel([this](COpenGLWnd& w, bool chosen) { ExplainPixel(w, chosen); });
     }
     return m_pages[index];
 }
@@ -174,8 +179,33 @@ CCodeWindow* CAllSheets::OpenCodeWindow()
             CPageFrame* page = ActivePage();
             return page ? CCodeWindow::ShownPage{page->View(), page->Caption()} : CCodeWindow::ShownPage{};
         });
+    m_codeWindow->openWorldView = [this] { OpenWorldView(); };
     m_codeWindow->Open();
     return m_codeWindow;
+}
+
+CWorldWindow* CAllSheets::OpenWorldView()
+{
+    if (!m_worldView)
+        m_worldView = new CWorldWindow(this, [this] { return m_activePage ? m_activePage->View() : nullptr; });
+    std::vector<wxRect> avoid{GetScreenRect()};
+    if (m_codeWindow && m_codeWindow->IsShown())
+        avoid.push_back(m_codeWindow->GetScreenRect());
+    m_worldView->Open(avoid);
+    return m_worldView;
+}
+
+// A pixel chosen on the picture opens the code window, whose pane explains
+// it; the focus stays on the picture for the arrow keys.
+void CAllSheets::ExplainPixel(COpenGLWnd& view, bool chosen)
+{
+    if (chosen && (!m_codeWindow || !m_codeWindow->IsShown())) {
+        OpenCodeWindow();
+        Raise();
+        view.SetFocus();
+    }
+    if (m_codeWindow)
+        m_codeWindow->FollowPixel(view);
 }
 
 void CAllSheets::OnCharHook(wxKeyEvent& event)
@@ -184,6 +214,8 @@ void CAllSheets::OnCharHook(wxKeyEvent& event)
     COpenGLWnd* view = m_activePage ? m_activePage->View() : nullptr;
     if (key == SheetKey::Help)
         OpenCodeWindow();
+    else if (key == SheetKey::WorldView)
+        OpenWorldView();
     else if (key != SheetKey::None && view)
         view->StepSize(key == SheetKey::Increase);
     else

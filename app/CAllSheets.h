@@ -10,6 +10,8 @@ class wxBookCtrlEvent;
 class wxPanel;
 class wxKeyEvent;
 class CCodeWindow;
+class CWorldWindow;
+class COpenGLWnd;
 class CPageFrame;
 
 class CAllSheets : public wxPropertySheetDialog
@@ -33,6 +35,10 @@ public:
     CCodeWindow* OpenCodeWindow();
     // The code window, or nullptr before the first Help.
     CCodeWindow* CodeWindow() const { return m_codeWindow; }
+    // The outside view of the shown page, made on first use, shown and
+    // raised clear of the sheet and the code window where there is room.
+    CWorldWindow* OpenWorldView();
+    CWorldWindow* WorldView() const { return m_worldView; }
 
 private:
     void InitSheet(int selectPage);
@@ -42,6 +48,7 @@ private:
     void OnPageChanged(wxBookCtrlEvent& event);
     void OnHelp(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void ExplainPixel(COpenGLWnd& view, bool chosen);
 
     // The book control's pages, one per tab, and the page each holds once
     // built: wx owns both as child windows.
@@ -51,4 +58,5 @@ private:
 
     CPageFrame* m_activePage = nullptr;
     CCodeWindow* m_codeWindow = nullptr;   // a child window: wx destroys it with the sheet
+    CWorldWindow* m_worldView = nullptr;   // so too
 };

@@ -7,6 +7,8 @@ SheetKey SheetKeyOf(const wxKeyEvent& event)
     const int key = event.GetKeyCode();
     if (key == WXK_F1 && event.GetModifiers() == wxMOD_NONE)
         return SheetKey::Help;
+    if (key == WXK_F2 && event.GetModifiers() == wxMOD_NONE)
+        return SheetKey::WorldView;
     // Plus may come shifted or not, from the main keys or the keypad.
     if (!event.ControlDown() || event.AltDown())
         return SheetKey::None;

@@ -45,10 +45,10 @@ bool ReadEnvColour(Reading& r, ViewState& s, Context&)
     return true;
 }
 
-// Every face's corners print one scale and offset: a corner at 0 gives the
-// offset, at 1 the offset plus the scale. Only a number that differs from
-// what the record it started from prints is the student's: the other
-// corners still say the old value until the text follows.
+// Every face's corners print the same two coordinates on each axis: where
+// the corner's own is 0, the record's from; where 1, its to. Only a number
+// that differs from what the record it started from prints is the
+// student's: the other corners still say the old value until the text follows.
 bool ReadTexCoord(Reading& r, ViewState& s, Context& c)
 {
     const int corner = c.texCoords++ % 4;
@@ -56,11 +56,7 @@ bool ReadTexCoord(Reading& r, ViewState& s, Context& c)
         const float v = r.Float(size_t(axis));
         if (!r.ok || v == TexCoordOf(c.base, corner, axis))
             continue;
-        const size_t i = size_t(axis);
-        if (kFaceTexCoords[corner][axis] == 0)
-            s.texOffset[i] = v;
-        else
-            s.texScale[i] = v - s.texOffset[i];
+        (kFaceTexCoords[corner][axis] == 0 ? s.texFrom : s.texTo)[size_t(axis)] = v;
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "CodeSync.h"
 #include "COpenGLWnd.h"
 #include "Language.h"
+#include "PixelPane.h"
 #include "PlaceBeside.h"
 #include "Texts.h"
 #include "ViewCode.h"
@@ -28,6 +29,7 @@ const char* const kTitleOfPage = N_("Код OpenGL: %s");
 const char* const kCopy = N_("Копировать");
 const char* const kSave = N_("Сохранить…");
 const char* const kReset = N_("Сбросить");
+const char* const kWorldView = N_("Вид со стороны");
 const char* const kSaveCaption = N_("Сохранить кадр и код");
 const char* const kPngFiles = N_("Картинка PNG (*.png)|*.png");
 const char* const kError = N_("Ошибка");
@@ -64,6 +66,8 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     auto* panel = new wxPanel(this);
     m_hints = new wxStaticText(panel, wxID_ANY, wxString());
     m_code = new CCodeView(panel);
+    m_pixelPane = new CPixelPane(panel, m_code);
+    m_pixelPane->Hide();
     m_reason = new wxStaticText(panel, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                 wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     m_reason->SetForegroundColour(wxColour(0xb0, 0x00, 0x00));
@@ -77,8 +81,15 @@ CCodeWindow::CCodeWindow(wxWindow* parent, ShownPageFunc shownPage)
     buttons->Add(copy, 0, wxRIGHT, 8);
     buttons->Add(save);
     auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(m_hints, 0, wxEXPAND | wxALL, 8);
-    column->Add(m_code, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    // The side view's button beside the hints, out of the row below.
+    m_worldButton = new wxButton(panel, kWorldViewButtonId, Tr(kWorldView));
+    m_worldButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenWorldView(); });
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(m_hints, 1, wxALL, 8);
+    top->Add(m_worldButton, 0, wxTOP | wxRIGHT, 8);
+    column->Add(top, 0, wxEXPAND);
+    column->Add(m_code, 3, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    column->Add(m_pixelPane, 2, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(m_reason, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 8);
     column->Add(buttons, 0, wxEXPAND | wxALL, 8);
     panel->SetSizer(column);
@@ -109,7 +120,7 @@ CCodeWindow::~CCodeWindow() = default;
 void CCodeWindow::WrapHints(int width)
 {
     m_hints->SetLabel(m_hintText);
-    m_hints->Wrap(width - FromDIP(2 * 8 + 4));
+    m_hints->Wrap(width - FromDIP(2 * 8 + 4) - m_worldButton->GetSize().x - FromDIP(8));
     if (!GetChildren().empty())
         GetChildren().front()->Layout();
 }
@@ -123,6 +134,8 @@ void CCodeWindow::Open()
     Follow();
     Show();
     Raise();
+    if (COpenGLWnd* view = m_shownPage().view)
+        FollowPixel(*view);
     m_timer.Start(kRefreshMs);
 }
 
@@ -149,6 +162,8 @@ void CCodeWindow::OnCharHook(wxKeyEvent& event)
     // Escape closes this window only; the sheet would take it for Cancel.
     if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE)
         Dismiss();
+    else if (event.GetKeyCode() == WXK_F2 && event.GetModifiers() == wxMOD_NONE)
+        OpenWorldView();
     else
         event.Skip();
 }
@@ -163,6 +178,18 @@ void CCodeWindow::Follow()
         m_hintText = CodeHints(page.view->Kind());
         WrapHints(GetClientSize().x);
         SetTitle(wxString::Format(Tr(kTitleOfPage), page.caption));
+    }
+    FollowPixel(*page.view);
+}
+
+void CCodeWindow::FollowPixel(COpenGLWnd& view)
+{
+    if (!IsShown() || &view != m_shownPage().view)
+        return;
+    const bool shown = m_pixelPane->Follow(view);
+    if (shown != m_pixelPane->IsShown()) {
+        m_pixelPane->Show(shown);
+        m_pixelPane->GetParent()->Layout();
     }
 }
 
@@ -214,6 +241,12 @@ bool CCodeWindow::SaveTo(const wxString& pngPath)
 }
 
 void CCodeWindow::OnCopy(wxCommandEvent&) { CopyFragment(); }
+
+void CCodeWindow::OpenWorldView()
+{
+    if (openWorldView)
+        openWorldView();
+}
 
 void CCodeWindow::OnSave(wxCommandEvent&)
 {

@@ -14,6 +14,7 @@
 class CCodeView;
 class CodeSync;
 class COpenGLWnd;
+class CPixelPane;
 class wxStaticText;
 
 class CCodeWindow : public wxFrame
@@ -38,6 +39,11 @@ public:
     // turning marks the lines it changed. The timer calls it twice a second.
     void Follow();
 
+    // The explanation of view's chosen pixel, when view is the shown page's
+    // and this window is open: shown, or hidden when it has none.
+    void FollowPixel(COpenGLWnd& view);
+    CPixelPane* PixelPane() const { return m_pixelPane; }
+
     wxString Hints() const;
     // Why the last edit of the code was not taken; empty when it was.
     wxString Reason() const;
@@ -58,6 +64,10 @@ public:
 
     static constexpr int kRefreshMs = 500;
 
+    // What its "Вид со стороны" button and F2 open: the sheet's outside view.
+    std::function<void()> openWorldView;
+    static constexpr int kWorldViewButtonId = wxID_HIGHEST + 41;
+
 private:
     void PlaceBesideParent();
     void WrapHints(int width);
@@ -66,14 +76,17 @@ private:
     void OnCopy(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void OpenWorldView();
     // An undo, a redo or a reset of the shown window, then its code.
     template <class Result>
     void Step(Result (COpenGLWnd::*step)(), bool whole);
 
     ShownPageFunc m_shownPage;
     wxStaticText* m_hints = nullptr;
+    wxWindow* m_worldButton = nullptr;
     wxString m_hintText;      // the shown page's hints, unwrapped
     CCodeView* m_code = nullptr;
+    CPixelPane* m_pixelPane = nullptr;
     wxStaticText* m_reason = nullptr;   // why the last edit was not taken
     std::unique_ptr<CodeSync> m_sync;
     wxTimer m_timer;

@@ -22,11 +22,16 @@ wxString Joined(const std::set<wxString>& words)
 
 }
 
+wxFont CodeColours::Font()
+{
+    const int size = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetPointSize();
+    return wxFont(wxFontInfo(size).Family(wxFONTFAMILY_TELETYPE));
+}
+
 CodeColours::CodeColours(wxStyledTextCtrl& text)
     : m_text(text)
 {
-    const int size = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetPointSize();
-    m_text.StyleSetFont(wxSTC_STYLE_DEFAULT, wxFont(wxFontInfo(size).Family(wxFONTFAMILY_TELETYPE)));
+    m_text.StyleSetFont(wxSTC_STYLE_DEFAULT, Font());
     m_text.StyleClearAll();
     m_text.SetLexer(wxSTC_LEX_CPP);
     // Both sides of "#ifdef _WIN32" are code to read, not code switched off.

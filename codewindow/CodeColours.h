@@ -10,6 +10,8 @@ class CodeColours
 public:
     // Sets up the control's font and styles.
     explicit CodeColours(wxStyledTextCtrl& text);
+    // The code's font: monospace at the system's size.
+    static wxFont Font();
 
     // The calls (gl... and glu...) and the constants (GL_...) that text uses,
     // for the colouring; given to the control only when they change.

@@ -31,6 +31,10 @@ const char* const kHints[] = {
        "Отметьте «туман» и двигайте его ползунок, переключите проекцию, потяните куб мышью."),
 };
 
+// Every page's last sentence.
+const char* const kPixelHint = N_("Ctrl+щелчок по картинке: почему у этой точки такой цвет "
+                                  "(стрелки двигают точку).");
+
 // A name in folder that no one else uses for a while.
 wxString TemporaryBeside(const wxString& path)
 {
@@ -78,9 +82,9 @@ wxString CannotWrite(const wxString& what, const wxString& path)
 wxString CodeHints(SceneKind kind)
 {
     switch (kind) {
-    case SceneKind::WireCube: return Tr(kHints[0]);
-    case SceneKind::LitCube: return Tr(kHints[1]);
-    case SceneKind::TexCube: return Tr(kHints[2]);
+    case SceneKind::WireCube: return Tr(kHints[0]) + " " + Tr(kPixelHint);
+    case SceneKind::LitCube: return Tr(kHints[1]) + " " + Tr(kPixelHint);
+    case SceneKind::TexCube: return Tr(kHints[2]) + " " + Tr(kPixelHint);
     case SceneKind::Bare: break;
     }
     return wxString();

@@ -143,15 +143,15 @@ static_assert(GL_NEAREST == 0x2600 && GL_LINEAR == 0x2601 && GL_NEAREST_MIPMAP_N
               GL_LINEAR_MIPMAP_LINEAR == 0x2703 && GL_REPEAT == 0x2901 && GL_CLAMP == 0x2900 &&
               GL_MODULATE == 0x2100 && GL_DECAL == 0x2101 && GL_REPLACE == 0x1E01 && GL_BLEND == 0x0BE2);
 
-// The texture coordinates' scale and offset, as the texture matrix: the
+// The texture coordinates' offset and scale, as the texture matrix: the
 // list's coordinates stay 0 and 1, and the picture is the same as with the
 // printed coordinates.
 void ApplyTextureCoordinates(const ViewState& s)
 {
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
-    glTranslatef(s.texOffset[0], s.texOffset[1], 0.0f);
-    glScalef(s.texScale[0], s.texScale[1], 1.0f);
+    glTranslatef(s.texFrom[0], s.texFrom[1], 0.0f);
+    glScalef(s.texTo[0] - s.texFrom[0], s.texTo[1] - s.texFrom[1], 1.0f);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -186,7 +186,7 @@ const ContextPart kContextParts[] = {
     {Differs<&S::clearColour>, ApplyClearColour},
     {Differs<&S::minFilter, &S::magFilter, &S::wrapS, &S::wrapT, &S::envMode, &S::envColour>,
      ApplyTextureSettings},
-    {Differs<&S::texScale, &S::texOffset>, ApplyTextureCoordinates},
+    {Differs<&S::texFrom, &S::texTo>, ApplyTextureCoordinates},
 };
 
 }

@@ -18,3 +18,8 @@ RgbImage* DecodeBmp(const unsigned char* data, size_t size, size_t maxPixels = k
 
 // The same without the notice: *failure says why instead.
 RgbImage* DecodeBmpQuiet(const unsigned char* data, size_t size, size_t maxPixels, DibFailure* failure);
+
+class ByteSource;
+// The same from a file's bytes as source hands them out (ByteSource.h):
+// how LoadBmpImage reads a file, a piece at a time.
+RgbImage* DecodeBmpQuiet(ByteSource& source, size_t maxPixels, DibFailure* failure);

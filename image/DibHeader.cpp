@@ -192,7 +192,7 @@ bool ReadColorTable(const unsigned char* data, size_t size, Layout* layout, Norm
 }
 
 // The pixel data: the file header's offset, or else right after the table.
-bool LocateBits(const unsigned char* data, size_t size, const Layout& layout, NormalisedDib* dib, DibFailure* failure)
+bool LocateBits(size_t size, const Layout& layout, NormalisedDib* dib, DibFailure* failure)
 {
     size_t bitsStart = layout.tableEnd;
     if (layout.hasFileHeader) {
@@ -204,7 +204,7 @@ bool LocateBits(const unsigned char* data, size_t size, const Layout& layout, No
             return Refuse(failure, DibReason::PixelsPastEnd, layout.bitsOffset, size);
         bitsStart = layout.bitsOffset;
     }
-    dib->bits = data + bitsStart;
+    dib->bitsStart = bitsStart;
     dib->bitsSize = size - bitsStart;
     return true;
 }
@@ -273,6 +273,6 @@ bool ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib, DibFail
     std::memset(dib, 0, sizeof *dib);
     Layout layout;
     return ReadHeader(data, size, &layout, dib, failure) && ReadMasks(data, size, &layout, dib, failure) &&
-           ReadColorTable(data, size, &layout, dib, failure) && LocateBits(data, size, layout, dib, failure) &&
+           ReadColorTable(data, size, &layout, dib, failure) && LocateBits(size, layout, dib, failure) &&
            CheckPixels(dib, failure);
 }

@@ -46,20 +46,26 @@ struct NormalisedDib
     // Red, green and blue masks of 16- and 32-bit pixels: the file's with bit
     // fields, else the fixed 5-5-5 and 8-8-8 layouts.
     uint32_t masks[3];
-    const unsigned char* bits;   // start of the pixel data, inside the file
-    size_t bitsSize;             // bytes from there to the end of the file
+    size_t bitsStart;   // the pixel data's offset in the file
+    size_t bitsSize;    // bytes from there to the end of the file
 };
+
+// The most bytes the headers and the colour table can take: a file header,
+// the longest bitmap header and 65535 four-byte entries. ReadDib reads no
+// further, so the file's first piece is all it needs.
+constexpr size_t kMaxHeadersBytes = 14 + 124 + size_t{65535} * 4;
 
 // The number of colour-table entries that the bitmap header at header
 // (12-byte OS/2 or 40-, 108- or 124-byte Windows form) announces.
 uint16_t CountPaletteColors(const void* header);
 
-// Reads the file in data[0, size) into dib. On success the header describes
-// a picture of 1 to kMaxSide pixels each way in a bit count and compression
-// that ConvertDib handles, with sound masks (see DibMasks.h), its
-// uncompressed rows lie within the file, and
-// width × |height| × 3 + 1 bytes can be allocated without overflow. False,
-// with *failure saying which check refused the file, otherwise.
+// Reads the headers of a file of size bytes, whose first
+// min(size, kMaxHeadersBytes) bytes are at data, into dib. On success the
+// header describes a picture of 1 to kMaxSide pixels each way in a bit count
+// and compression that ConvertDib handles, with sound masks (see DibMasks.h),
+// its uncompressed rows lie within the file, and width × |height| × 3 + 1
+// bytes can be allocated without overflow. False, with *failure saying which
+// check refused the file, otherwise.
 bool ReadDib(const unsigned char* data, size_t size, NormalisedDib* dib, DibFailure* failure);
 
 // The number of rows, whatever their order.

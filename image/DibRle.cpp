@@ -2,9 +2,17 @@
 
 namespace {
 
+// The most bytes one step reads: a pair, then an absolute run of 255 pixels
+// and its pad.
+constexpr size_t kLongestStep = 2 + 256;
+
 // The decoder's place in the stream and in the picture.
 struct RleState
 {
+    ByteSource* source;
+    const unsigned char* window;   // the stream's bytes from the file's offset windowStart
+    size_t windowStart;
+    bool last;                     // the window reaches the end of the file
     const unsigned char* in;
     const unsigned char* end;
     const unsigned char (*palette)[4];
@@ -104,10 +112,24 @@ bool AbsoluteRun(RleState& s, unsigned count)
     return true;
 }
 
+// Brings the next piece of the stream into the window, from s.in on.
+void Refill(RleState& s)
+{
+    const size_t at = s.windowStart + static_cast<size_t>(s.in - s.window);
+    size_t got = 0;
+    s.window = s.in = s.source->Get(at, kLongestStep, &got);
+    s.windowStart = at;
+    s.end = s.in + got;
+    s.last = got < kLongestStep;
+}
+
 // The pairs from the stream's start, until the end of the bitmap or a fault.
 bool DecodeStream(RleState& s)
 {
     for (;;) {
+        // With a whole step in the window, the checks below see the file's end only where it is.
+        if (!s.last && static_cast<size_t>(s.end - s.in) < kLongestStep)
+            Refill(s);
         s.pair = s.in;
         // Data may end without an end-of-bitmap only once every row is ended.
         if (s.in == s.end)
@@ -138,13 +160,14 @@ bool DecodeStream(RleState& s)
 
 }  // namespace
 
-bool DecodeRle(const NormalisedDib& dib, const Palette palette, unsigned char* out, size_t* badAt)
+bool DecodeRle(const NormalisedDib& dib, const Palette palette, ByteSource& source, unsigned char* out,
+               size_t* badAt)
 {
-    RleState s{dib.bits, dib.bits + dib.bitsSize, palette, out, out,
+    RleState s{&source, nullptr, dib.bitsStart, false, nullptr, nullptr, palette, out, out,
                static_cast<size_t>(dib.header.width), DibRows(dib.header), 0, 0,
-               dib.header.compression == kBiRle4, dib.bits};
+               dib.header.compression == kBiRle4, nullptr};
     if (DecodeStream(s))
         return true;
-    *badAt = static_cast<size_t>(s.pair - dib.bits);
+    *badAt = s.windowStart + static_cast<size_t>(s.pair - s.window);
     return false;
 }

@@ -1,9 +1,9 @@
 #include "LoadBmpImage.h"
 
 #include "DecodeBmp.h"
+#include "FileSource.h"
 #include "Notice.h"
 #include "WideName.h"
-#include "WholeFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -64,22 +64,22 @@ RgbImage* LoadBmpImage(const void* name, bool wide)
 {
     DibFailure failure;
     RgbImage* image = nullptr;
-    FileBytes file;
-    bool read = false;
-    if (name)
-        read = wide ? ReadWholeFile(static_cast<const wchar_t*>(name), &file)
-                    : ReadWholeFile(static_cast<const char*>(name), &file);
-    if (!read) {
-        failure.reason = DibReason::CannotOpen;
-        if (wide)
-            ShowName(&failure, name ? static_cast<const wchar_t*>(name) : L"");
-        else
-            ShowName(&failure, name ? static_cast<const char*>(name) : "");
-    } else {
-        image = DecodeBmpQuiet(file.data, file.size, kDefaultMaxPixels, &failure);
-        std::free(file.data);
+    {
+        FileSource file;
+        bool opened = false;
+        if (name)
+            opened = wide ? file.Open(static_cast<const wchar_t*>(name)) : file.Open(static_cast<const char*>(name));
+        if (!opened) {
+            failure.reason = DibReason::CannotOpen;
+            if (wide)
+                ShowName(&failure, name ? static_cast<const wchar_t*>(name) : L"");
+            else
+                ShowName(&failure, name ? static_cast<const char*>(name) : "");
+        } else {
+            image = DecodeBmpQuiet(file, kDefaultMaxPixels, &failure);
+        }
     }
-    // The file is closed and its bytes freed before the notice waits for the user.
+    // The file is closed and its buffer freed before the notice waits for the user.
     if (!image)
         ShowNotice(failure);
     return image;

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-bool CoversPixel(const std::array<Vec4, 3>& c, double px, double py, TriangleHit& hit)
+bool SharesAt(const std::array<Vec4, 3>& c, double px, double py, std::array<double, 3>& corrected, double& w,
+              double& whole)
 {
     // Solve sum b'_i (x_i, y_i, w_i) = (px, py, 1) by Cramer's rule: the
     // shares b = b' / sum b' lie on the triangle, at clip w = 1 / sum b'.
@@ -13,15 +14,23 @@ bool CoversPixel(const std::array<Vec4, 3>& c, double px, double py, TriangleHit
     };
     const Vec3 col[3] = {{c[0].x, c[0].y, c[0].w}, {c[1].x, c[1].y, c[1].w}, {c[2].x, c[2].y, c[2].w}};
     const Vec3 p{px, py, 1};
-    const double whole = det(col[0], col[1], col[2]);
+    whole = det(col[0], col[1], col[2]);
     if (whole == 0)
         return false;   // seen edge on
     const double b0 = det(p, col[1], col[2]) / whole, b1 = det(col[0], p, col[2]) / whole,
                  b2 = det(col[0], col[1], p) / whole, sum = b0 + b1 + b2;
     if (sum <= 0)
         return false;   // behind the eye
-    hit.w = 1 / sum;
-    hit.corrected = {b0 * hit.w, b1 * hit.w, b2 * hit.w};
+    w = 1 / sum;
+    corrected = {b0 * w, b1 * w, b2 * w};
+    return true;
+}
+
+bool CoversPixel(const std::array<Vec4, 3>& c, double px, double py, TriangleHit& hit)
+{
+    double whole = 0;
+    if (!SharesAt(c, px, py, hit.corrected, hit.w, whole))
+        return false;
     if (std::min({hit.corrected[0], hit.corrected[1], hit.corrected[2]}) < 0)
         return false;
     double z = 0, shares = 0;

@@ -18,6 +18,12 @@ struct TriangleHit
     bool front = true;                   // counter-clockwise in the window
 };
 
+// The shares of the corners (clip coordinates) of the triangle's plane at
+// normalised device point (px, py), its clip w there, and the determinant
+// whose sign tells the winding; false where the plane is not in front.
+bool SharesAt(const std::array<Vec4, 3>& clip, double px, double py, std::array<double, 3>& corrected, double& w,
+              double& whole);
+
 // Whether the triangle of clip corners covers the pixel whose centre is at
 // normalised device coordinates (px, py).
 bool CoversPixel(const std::array<Vec4, 3>& clip, double px, double py, TriangleHit& hit);

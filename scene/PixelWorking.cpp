@@ -3,6 +3,8 @@
 #include "PixelCover.h"
 #include "SceneGeometry.h"
 #include "SceneTables.h"
+#include "TexelWorking.h"
+#include "TextureTables.h"
 
 #include <algorithm>
 
@@ -60,7 +62,7 @@ CornerWorking Corner(const Frame& f, int face, int corner, bool front)
     c.clip = f.projection * c.eye;
     c.ndc = {c.clip.x / c.clip.w, c.clip.y / c.clip.w, c.clip.z / c.clip.w};
     c.window = WindowOf(f.s, c.ndc);
-    c.s = kFaceTexCoords[corner][0], c.t = kFaceTexCoords[corner][1];
+    c.s = TexCoordOf(f.s, corner, 0), c.t = TexCoordOf(f.s, corner, 1);
     c.colour = ColourOf(kCubeColour);
     c.lit = f.s.lighting && f.kind != SceneKind::WireCube;
     if (c.lit) {
@@ -84,29 +86,21 @@ double Mix(const PixelWorking& p, Get get)
     return v;
 }
 
-TexelWorking Texel(const PixelTexture& t, int column, int row, double weight)
+// s and t a pixel to the right (axis 0) and up (1) of p, on its triangle's plane, less their value at p.
+void CoordinateSteps(const Frame& f, const PixelWorking& p, double ds[2], double dt[2])
 {
-    // GL_REPEAT: the picture tiles the plane.
-    column = ((column % t.width) + t.width) % t.width;
-    row = ((row % t.height) + t.height) % t.height;
-    const unsigned char* rgb = t.rgb + 3 * (size_t(row) * t.width + column);
-    return {column, row, weight, {rgb[0] / 255.0, rgb[1] / 255.0, rgb[2] / 255.0, 1}};
-}
-
-// GL_LINEAR: the four texels round (u, v), weighted by nearness.
-void Sample(const PixelTexture& t, const Colour& lit, TextureWorking& w)
-{
-    w.u = w.s * t.width, w.v = w.t * t.height;
-    const double i = std::floor(w.u - 0.5), j = std::floor(w.v - 0.5), a = w.u - 0.5 - i, b = w.v - 0.5 - j;
-    const int c = int(i), r = int(j);
-    w.texels = {Texel(t, c, r, (1 - a) * (1 - b)), Texel(t, c + 1, r, a * (1 - b)),
-                Texel(t, c, r + 1, (1 - a) * b), Texel(t, c + 1, r + 1, a * b)};
-    for (const TexelWorking& texel : w.texels)
-        for (int k = 0; k < 4; ++k)
-            w.texel[k] += texel.weight * texel.colour[k];
-    // GL_MODULATE on an RGB picture: each channel times the lit colour; alpha stays.
-    for (int k = 0; k < 4; ++k)
-        w.result[k] = lit[k] * w.texel[k];
+    const std::array<Vec4, 3> clip = TriangleClip(f, p.face, p.triangle);
+    for (int axis = 0; axis < 2; ++axis) {
+        const double px = (p.x + 0.5 + (axis == 0)) * 2 / f.s.width - 1, py = (p.y + 0.5 + (axis == 1)) * 2 / f.s.height - 1;
+        std::array<double, 3> b{};
+        double w = 0, whole = 0;
+        ds[axis] = dt[axis] = 0;
+        if (!SharesAt(clip, px, py, b, w, whole))
+            continue;
+        for (int i = 0; i < 3; ++i)
+            ds[axis] += b[i] * p.corners[i].s, dt[axis] += b[i] * p.corners[i].t;
+        ds[axis] -= p.texture.s, dt[axis] -= p.texture.t;
+    }
 }
 
 void Fog(const ViewState& s, double distance, const Colour& in, FogWorking& fog)
@@ -134,7 +128,9 @@ void FaceStages(const Frame& f, const PixelTexture& texture, PixelWorking& p)
     if (p.texture.on) {
         p.texture.s = Mix(p, [](const CornerWorking& c) { return c.s; });
         p.texture.t = Mix(p, [](const CornerWorking& c) { return c.t; });
-        Sample(texture, c, p.texture);
+        double ds[2], dt[2];
+        CoordinateSteps(f, p, ds, dt);
+        SampleTexture(f.s, texture, ds, dt, c, p.texture);
         c = p.texture.result;
     }
     // The fog's distance is the eye's z as drawn, taken positive.

@@ -10,6 +10,8 @@
 #include "SceneKind.h"
 #include "VertexLighting.h"
 
+#include <vector>
+
 // The texture page's picture: RGB, rows bottom first, no gap.
 struct PixelTexture
 {
@@ -39,8 +41,9 @@ struct CornerWorking
 
 struct TexelWorking
 {
+    int level = 0;             // the mipmap level: 0 the picture, each next half the size
     int column = 0, row = 0;   // row 0 is the picture's bottom
-    double weight = 0;
+    double weight = 0;         // its share of the filtered colour
     Colour colour{};
 };
 
@@ -48,9 +51,11 @@ struct TextureWorking
 {
     bool on = false;
     double s = 0, t = 0;                 // at the pixel
-    double u = 0, v = 0;                 // in texels: s * width, t * height
-    std::array<TexelWorking, 4> texels;  // GL_LINEAR's four, with GL_REPEAT
-    Colour texel{}, result{};            // filtered, and GL_MODULATE's product
+    double lod = 0;                      // log2 of picture texels per pixel
+    int filter = 0;                      // the filter used: magnification's when lod <= 0
+    double u = 0, v = 0;                 // in texels of the first level sampled
+    std::vector<TexelWorking> texels;    // what the filter took, with the wrap applied
+    Colour texel{}, result{};            // filtered, and the environment's result
 };
 
 struct FogWorking

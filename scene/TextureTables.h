@@ -67,10 +67,9 @@ inline int EnumIn(const TextureSetting& setting, std::string_view name)
 // Whether a minification filter reads the mipmap levels.
 inline bool Mipmapped(int filter) { return filter >= 0x2700 && filter <= 0x2703; }
 
-// Texture coordinate axis (0 s, 1 t) of corner (0..3) of every face: the
-// corner's own (kFaceTexCoords) scaled and offset, in single precision as
-// the code prints it and OpenGL works it.
+// Texture coordinate axis (0 s, 1 t) of corner (0..3) of every face: where
+// the corner's own (kFaceTexCoords) is 0, the record's from; where 1, its to.
 inline float TexCoordOf(const ViewState& s, int corner, int axis)
 {
-    return s.texOffset[size_t(axis)] + s.texScale[size_t(axis)] * kFaceTexCoords[corner][axis];
+    return kFaceTexCoords[corner][axis] == 0 ? s.texFrom[size_t(axis)] : s.texTo[size_t(axis)];
 }

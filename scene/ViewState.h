@@ -61,13 +61,14 @@ struct ViewState
     float shininess = 128.0f;            // the largest exponent OpenGL 1.1 takes
 
     // The texture page's texture (OpenGL's enums, as TextureTables.h names
-    // them): its filters and wrapping, how it meets the lit colour, and the
-    // scale and offset of every face's texture coordinates (s, t).
+    // them): its filters and wrapping, how it meets the lit colour, and every
+    // face's texture coordinates (s, t) where its corners' own are 0 and 1:
+    // an offset (from) and a scale (to - from).
     int minFilter = 0x2601, magFilter = 0x2601;   // GL_LINEAR
     int wrapS = 0x2901, wrapT = 0x2901;           // GL_REPEAT
     int envMode = 0x2100;                         // GL_MODULATE
     Rgba envColour{0, 0, 0, 0};                   // GL_TEXTURE_ENV_COLOR, for GL_BLEND
-    std::array<float, 2> texScale{1, 1}, texOffset{0, 0};
+    std::array<float, 2> texFrom{0, 0}, texTo{1, 1};
 
     // Every field, once: for comparing and merging records.
     template <class S>
@@ -78,8 +79,8 @@ struct ViewState
                         s.normalize, s.autoNormal, s.alphaTest, s.colourMaterial, s.depthTest, s.lighting,
                         s.whiteLamp, s.filled, s.lineWidth, s.ortho, s.frustum, s.clearColour, s.fogColour,
                         s.lampDiffuse, s.lampSpecular, s.lampPosition, s.materialSpecular, s.shininess,
-                        s.minFilter, s.magFilter, s.wrapS, s.wrapT, s.envMode, s.envColour, s.texScale,
-                        s.texOffset);
+                        s.minFilter, s.magFilter, s.wrapS, s.wrapT, s.envMode, s.envColour, s.texFrom,
+                        s.texTo);
     }
     auto Tie() const { return Fields(*this); }
     bool operator==(const ViewState& o) const { return Tie() == o.Tie(); }

@@ -4,6 +4,7 @@
 #include "GLFrame.h"
 #include "NoOpenGL.h"
 #include "ResourceIds.h"
+#include "Texts.h"
 #include "ViewMenu.h"
 
 #include <wx/dcclient.h>
@@ -38,6 +39,7 @@ wxBEGIN_EVENT_TABLE(COpenGLWnd, wxGLCanvas)
     EVT_MENU(ViewMenuItemId(ID_VIEW_ROTATE), COpenGLWnd::OnViewRotate)
     EVT_MENU(ViewMenuItemId(ID_SIZE_INCREASE), COpenGLWnd::OnSizeIncrease)
     EVT_MENU(ViewMenuItemId(ID_SIZE_DECREASE), COpenGLWnd::OnSizeDecrease)
+    EVT_MENU(kWhyThisColourItem, COpenGLWnd::OnWhyThisColour)
 wxEND_EVENT_TABLE()
 
 // ---- Creation, set-up and destruction -------------------------------------
@@ -150,9 +152,11 @@ void COpenGLWnd::OnPaint(wxPaintEvent&)
     // paint only validates.
     if (IsContextCurrent()) {
         DrawScene();
+        ReadAndMarkPixel();
         SwapBuffers();
         if (s_frameObserver)
             s_frameObserver(*this);
+        TellPixel();
     } else if (m_setUp && !m_hRC) {
         PaintNoOpenGLNotice(dc, GetClientSize(), GetParent()->GetBackgroundColour(),
                             GetParent()->GetForegroundColour());
@@ -183,6 +187,11 @@ void COpenGLWnd::OnTimer(wxTimerEvent& event)
 
 void COpenGLWnd::OnLButtonDown(wxMouseEvent& event)
 {
+    if (event.ControlDown()) {
+        ChoosePixelAt(event.GetPosition());
+        SetFocus();   // for the arrow keys
+        return;
+    }
     m_lastMouseX = event.GetX();
     m_lastMouseY = event.GetY();
     m_bDragging = 1;
@@ -229,6 +238,11 @@ void COpenGLWnd::EndDrag()
 
 void COpenGLWnd::OnLButtonDblClk(wxMouseEvent& event)
 {
+    // Two quick Ctrl+clicks choose twice; they do not start the turning.
+    if (event.ControlDown()) {
+        ChoosePixelAt(event.GetPosition());
+        return;
+    }
     StartTimer();
     event.Skip();
 }
@@ -237,12 +251,20 @@ void COpenGLWnd::OnContextMenu(wxContextMenuEvent& event)
 {
     const wxPoint at = ViewMenuPosition(event.GetPosition(), ClientToScreen(wxPoint(0, 0)));
     std::unique_ptr<wxMenu> menu(CreateViewPopupMenu());
+    AppendWhyThisColour(*menu);
+    m_menuPoint = ScreenToClient(at);
+    menu->AppendSeparator();
+    menu->Append(kWorldViewItemId, Tr(kWorldViewItemText));
     AddMenuItems(*menu);
     // The chosen command comes back to this window's event table.
-    PopupMenu(menu.get(), ScreenToClient(at));
+    PopupMenu(menu.get(), m_menuPoint);
 }
 
-void COpenGLWnd::OnKeyDown(wxKeyEvent& event) { event.Skip(); }
+void COpenGLWnd::OnKeyDown(wxKeyEvent& event)
+{
+    if (!MovePixelByKey(event))
+        event.Skip();
+}
 
 void COpenGLWnd::OnViewRotate(wxCommandEvent&) { StartTimer(); }
 

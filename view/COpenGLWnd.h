@@ -12,10 +12,11 @@
 
 #include <wx/glcanvas.h>
 
-class wxMenu;
-
+#include <array>
 #include <functional>
 #include <memory>
+
+class wxMenu;
 
 class COpenGLWnd : public wxGLCanvas
 {
@@ -77,6 +78,29 @@ public:
     // Stops the turning at known angles (tests and benchmarks).
     void SetAngles(double angleX, double angleY);
 
+    // The pixel the student asks about ("Почему этот цвет?"): a Ctrl+click or
+    // the menu item chooses it, the arrow keys move it. In device pixels from
+    // the lower left, as glReadPixels counts; seen is its colour read back
+    // from the last frame, before the mark around it was drawn.
+    struct ChosenPixel
+    {
+        bool chosen = false;
+        int x = 0, y = 0;
+        bool read = false;   // seen is of this pixel and this record
+        std::array<unsigned char, 3> seen{};
+    };
+    const ChosenPixel& Pixel() const { return m_pixel; }
+    // Stops the turning and chooses (x, y), kept inside the picture.
+    void ChoosePixel(int x, int y);
+    void MovePixel(int dx, int dy);
+    // The pixel under a point of the window, in window pixels from the top left.
+    void ChoosePixelAt(const wxPoint& client);
+    // Told once a chosen pixel was chosen (chosen true: by the user, a sign
+    // to show the explanation), and whenever it moved, its read-back changed
+    // or the record it was drawn from changed.
+    using PixelObserver = std::function<void(COpenGLWnd&, bool chosen)>;
+    void ObservePixel(PixelObserver observer) { m_pixelObserver = std::move(observer); }
+
     // Called after every frame a window shows, with that window (tests).
     using FrameObserver = std::function<void(COpenGLWnd&)>;
     static void ObserveFrames(FrameObserver observer) { s_frameObserver = std::move(observer); }
@@ -126,6 +150,10 @@ private:
     void OnViewRotate(wxCommandEvent& event);
     void OnSizeIncrease(wxCommandEvent& event);
     void OnSizeDecrease(wxCommandEvent& event);
+    void OnWhyThisColour(wxCommandEvent& event);
+    bool MovePixelByKey(const wxKeyEvent& event);
+    void ReadAndMarkPixel();
+    void TellPixel();
 
     ViewState m_state;            // the truth, whether or not there is a context
     ViewState m_held;             // what the context holds of it
@@ -137,6 +165,13 @@ private:
     int m_lastMouseX = 0, m_lastMouseY = 0;
     int m_bDragging = 0;
     PacedTimer m_timer;
+
+    ChosenPixel m_pixel;
+    PixelObserver m_pixelObserver;
+    bool m_pixelNew = false;      // chosen by the user since the observer was last told
+    ChosenPixel m_pixelTold;      // what the observer was last told of
+    ViewState m_pixelToldState;
+    wxPoint m_menuPoint;          // where the context menu was opened
 
     // The hand-over. The window of the shown page (s_shownWnd) owns the one
     // current context and the one running timer, once it is set up. Until

@@ -13,6 +13,7 @@ void COpenGLWnd::OnSize(int cx, int cy)
     m_state.height = cy;
     m_state.aspect = glframe::AspectOf(cx, cy);
     SyncContext();
+    MovePixel(0, 0);   // kept inside the picture
 }
 
 void COpenGLWnd::SetProjection(int mode)

@@ -59,6 +59,10 @@ void* CurrentContext() { return wglGetCurrentContext(); }
 
 void ReleaseCurrent() { wglMakeCurrent(nullptr, nullptr); }
 
+KeepCurrent::KeepCurrent() : m_display(wglGetCurrentDC()), m_context(wglGetCurrentContext()) {}
+
+KeepCurrent::~KeepCurrent() { wglMakeCurrent(static_cast<HDC>(m_display), static_cast<HGLRC>(m_context)); }
+
 }
 
 #elif defined(__APPLE__)
@@ -70,6 +74,10 @@ namespace glbinding {
 void* CurrentContext() { return CGLGetCurrentContext(); }
 
 void ReleaseCurrent() { CGLSetCurrentContext(nullptr); }
+
+KeepCurrent::KeepCurrent() : m_context(CGLGetCurrentContext()) {}
+
+KeepCurrent::~KeepCurrent() { CGLSetCurrentContext(static_cast<CGLContextObj>(m_context)); }
 
 }
 
@@ -86,6 +94,22 @@ void ReleaseCurrent()
     // No current display means no current context: nothing to release.
     if (Display* display = glXGetCurrentDisplay())
         glXMakeCurrent(display, None, nullptr);
+}
+
+KeepCurrent::KeepCurrent()
+    : m_display(glXGetCurrentDisplay()),
+      m_context(glXGetCurrentContext()),
+      m_draw(glXGetCurrentDrawable()),
+      m_read(glXGetCurrentReadDrawable())
+{
+}
+
+KeepCurrent::~KeepCurrent()
+{
+    if (m_context)
+        glXMakeContextCurrent(static_cast<Display*>(m_display), m_draw, m_read, static_cast<GLXContext>(m_context));
+    else
+        ReleaseCurrent();
 }
 
 }

@@ -35,6 +35,8 @@ void AppendItems(wxMenu& menu, const MenuItem& popup)
 
 }
 
+const char* const kWorldViewItemText = N_("Вид со стороны");
+
 wxMenu* CreateViewPopupMenu()
 {
     auto* menu = new wxMenu;
@@ -53,4 +55,10 @@ wxPoint ViewMenuPosition(const wxPoint& eventPos, const wxPoint& clientOrigin)
     if (eventPos == wxDefaultPosition)
         return clientOrigin + wxPoint(5, 5);
     return eventPos;
+}
+
+void AppendWhyThisColour(wxMenu& menu)
+{
+    menu.AppendSeparator();
+    menu.Append(kWhyThisColourItem, Tr(N_("Почему этот цвет?")));
 }

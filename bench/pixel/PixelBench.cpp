@@ -12,6 +12,7 @@
 #include "GLFrame.h"
 #include "PixelWorking.h"
 #include "RgbImage.h"
+#include "TextureTables.h"
 
 #include "../frame/BenchLoop.h"
 
@@ -82,18 +83,33 @@ ViewState RandomState(std::mt19937& r, const ViewState& start, bool lit)
             s.fogColour[c] = Uniform(r, 0, 1);
     if (r() % 2)
         s.shininess = Uniform(r, 1, 128);
+    if (!s.whiteLamp)
+        return s;
+    // The texture's own settings, half the time each.
+    const int filters = std::getenv("PIXEL_BENCH_NO_MIPMAPS") ? 2 : 6;
+    if (r() % 2)
+        s.minFilter = kFilters[r() % filters].glEnum, s.magFilter = kFilters[r() % 2].glEnum;
+    if (r() % 2)
+        s.wrapS = kWraps[r() % 2].glEnum, s.wrapT = kWraps[r() % 2].glEnum;
+    if (r() % 2)
+        s.envMode = kEnvModes[r() % 4].glEnum, s.envColour = {Uniform(r, 0, 1), Uniform(r, 0, 1), Uniform(r, 0, 1), 1};
+    if (r() % 2)
+        s.texFrom = {Uniform(r, -1, 1), Uniform(r, -1, 1)}, s.texTo = {Uniform(r, -2, 3), Uniform(r, -2, 3)};
     return s;
 }
 
 std::string Describe(const ViewState& s, const PixelWorking& p, const unsigned char* seen)
 {
-    char text[512];
+    char text[768];
     std::snprintf(text, sizeof text,
                   "pixel (%d, %d) face %d tri %d: worked %d %d %d, read %d %d %d; angles %.3f %.3f, %s, "
-                  "size %.3f, lamps %d%d%d%d, fog %d density %.4f, shininess %.2f",
+                  "size %.3f, lamps %d%d%d%d, fog %d density %.4f, shininess %.2f, filters %x %x, wraps %x %x, "
+                  "env %x, s %.3f..%.3f, t %.3f..%.3f",
                   p.x, p.y, p.face, p.triangle, p.bytes[0], p.bytes[1], p.bytes[2], seen[0], seen[1], seen[2],
                   s.angleX, s.angleY, s.perspective ? "perspective" : "box", double(s.scaleX), s.lamp[0],
-                  s.lamp[1], s.lamp[2], s.whiteLamp, s.fog, double(s.fogDensity), double(s.shininess));
+                  s.lamp[1], s.lamp[2], s.whiteLamp, s.fog, double(s.fogDensity), double(s.shininess), s.minFilter,
+                  s.magFilter, s.wrapS, s.wrapT, s.envMode, double(s.texFrom[0]), double(s.texTo[0]),
+                  double(s.texFrom[1]), double(s.texTo[1]));
     return text;
 }
 

@@ -2,6 +2,7 @@
 // gives the first record's printed values, and prints as the same text.
 #include "CodeEditSupport.h"
 #include "CodeEditTable.h"
+#include "TextureTables.h"
 
 #include <random>
 #include <set>
@@ -50,11 +51,15 @@ ViewState RandomNumbers(Random& r, SceneKind kind)
         p = {r.Float(-100, 100), r.Float(-100, 100), r.Float(-100, 100), float(r.Int(0, 1))};
     s.materialSpecular = r.Colour();
     s.shininess = r.Float(0, 128);
+    s.minFilter = kFilters[r.Int(0, 5)].glEnum, s.magFilter = kFilters[r.Int(0, 1)].glEnum;
+    s.wrapS = kWraps[r.Int(0, 1)].glEnum, s.wrapT = kWraps[r.Int(0, 1)].glEnum;
+    s.envMode = kEnvModes[r.Int(0, 3)].glEnum, s.envColour = r.Colour();
+    s.texFrom = {r.Float(-2, 2), r.Float(-2, 2)}, s.texTo = {r.Float(-4, 4), r.Float(-4, 4)};
     return s;
 }
 
 // s where its fragment prints it, base where it does not.
-ViewState Expected(const ViewState& s, const ViewState& base, SceneKind kind)
+ViewState Expected(const ViewState& s, const ViewState& base, SceneKind kind, bool picture)
 {
     ViewState e = s;
     if (kind != SceneKind::LitCube && kind != SceneKind::TexCube) {
@@ -66,6 +71,10 @@ ViewState Expected(const ViewState& s, const ViewState& base, SceneKind kind)
     }
     if (kind != SceneKind::TexCube)
         e.whiteLamp = base.whiteLamp, e.lampDiffuse[3] = base.lampDiffuse[3], e.lampSpecular[3] = base.lampSpecular[3];
+    if (kind != SceneKind::TexCube || !picture) {
+        e.minFilter = base.minFilter, e.magFilter = base.magFilter, e.wrapS = base.wrapS, e.wrapT = base.wrapT;
+        e.envMode = base.envMode, e.envColour = base.envColour, e.texFrom = base.texFrom, e.texTo = base.texTo;
+    }
     if (e.perspective)
         e.ortho = base.ortho;
     else
@@ -94,7 +103,7 @@ TEST(CodeRoundTripTest, AnyRecordReadsBackFromItsFragmentAndPrintsTheSame)
         CodeEditError error;
         ASSERT_TRUE(ReadFragment(text, InputsOf(kind, base, picture), out, error))
             << n << ": " << error.reason << " at " << text.substr(std::max(error.offset, 0), 60);
-        EXPECT_TRUE(out == Expected(s, base, kind)) << n;
+        EXPECT_TRUE(out == Expected(s, base, kind, picture)) << n;
         EXPECT_EQ(CodeFragment(InputsOf(kind, out, picture)), text) << n;
     }
 }

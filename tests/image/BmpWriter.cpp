@@ -180,7 +180,8 @@ std::vector<SampleBmp> SampleBmps()
     };
     std::vector<SampleBmp> samples = {
         MakeSample(1, 13, 3), MakeSample(4, 5, 3), MakeSample(8, 13, 3, kWindows, 20), MakeSample(16, 3, 3),
-        MakeSample(24, 13, 3), MakeSample(32, 2, 3), MakeSample(24, 2, 2, kGap), MakeSample(24, 5, 3, kTopDown),
+        MakeSample(24, 13, 3), MakeSample(24, 84, 2),   // rows of 252 bytes without padding: 4 steps of 21 pixels
+        MakeSample(32, 2, 3), MakeSample(24, 2, 2, kGap), MakeSample(24, 5, 3, kTopDown),
         MakeSample(8, 3, 2, kBare), MakeSample(8, 7, 2, kBare, 16),   // the pixels 1024 and 64 bytes past the header
         MakeSample(1, 5, 2, kBare, 4),                                // 4 entries for 2 colours
         MakeSample(4, 5, 2, kOs2), MakeSample(8, 3, 2, kOs2), MakeSample(24, 5, 2, kOs2), MakeSample(8, 5, 2, kV4),

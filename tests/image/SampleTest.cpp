@@ -21,7 +21,9 @@ TEST_P(SampleTest, DecodesToItsPictureFromMemoryAndFromAFile)
 {
     const SampleBmp& sample = GetParam();
     const std::string path = WriteTemp(sample.name + ".bmp", sample.file);
-    for (const Loaded& result : {Decode(sample.file), Result(LoadBmpImage(path.c_str()))}) {
+    // Pieces of 1 and 3 bytes split every row and RLE step; 64 holds several.
+    for (const Loaded& result : {Decode(sample.file), Result(LoadBmpImage(path.c_str())), DecodeInPieces(sample.file, 1),
+                                 DecodeInPieces(sample.file, 3), DecodeInPieces(sample.file, 64)}) {
         EXPECT_EQ(result.outcome, std::to_string(sample.width) + "x" + std::to_string(sample.height));
         EXPECT_EQ(result.rgb, sample.rgb);
     }
@@ -48,7 +50,11 @@ TEST_P(SampleTest, CutAndDamagedCopiesGiveAPictureOrOneNotice)
     const bool rle = file[0] == 'B' && file[14] != 12 && (file[30] == 1 || file[30] == 2);
     const size_t rleStart = rle ? file[10] : file.size();
     for (size_t length = 0; length < file.size(); ++length) {
-        const std::string outcome = Decode(Bytes(file.begin(), file.begin() + length)).outcome;
+        const Bytes cut(file.begin(), file.begin() + length);
+        const Loaded whole = Decode(cut);
+        const std::string& outcome = whole.outcome;
+        // Read in pieces, a copy cut while it is read is refused for the same reason with the same numbers.
+        ASSERT_EQ(Seen(DecodeInPieces(cut, 3, file.size())), Seen(whole)) << length;
         ASSERT_TRUE(length < headersEnd ? outcome == Refused(DibReason::HeadersCut)
                     : length >= rleStart ? outcome == Refused(DibReason::RleMalformed) : Acceptable(outcome))
             << length << ": " << outcome;
@@ -71,6 +77,68 @@ TEST(Rows, AnOs2WidthPastTheSigned16BitRangeIsRead)
 {
     const SampleBmp os2 = MakeSample(1, 40000, 1, kOs2);
     EXPECT_EQ(Decode(os2.file).rgb, os2.rgb);
+}
+
+// A picture of 1000 x 400 random indices as 8-bit rows (400 KB) and as RLE8
+// (311 KB): absolute runs of 255, each as long as one step of the stream
+// gets, and a run, so that both outlast the first read. Also its RGB bytes.
+std::tuple<Bytes, Bytes, Bytes> LongFiles()
+{
+    std::mt19937 random(300);
+    std::vector<uint32_t> indices;
+    Bytes stream;
+    for (int row = 0; row < 400; ++row) {
+        for (int run = 0; run < 3; ++run) {
+            stream.insert(stream.end(), {0, 255});
+            for (int x = 0; x < 255; ++x) {
+                indices.push_back(random() % 4);
+                stream.push_back(static_cast<uint8_t>(indices.back()));
+            }
+            stream.push_back(0);
+        }
+        indices.insert(indices.end(), 1000 - 3 * 255, 2);
+        stream.insert(stream.end(), {1000 - 3 * 255, 2, 0, 0});
+    }
+    BmpFields f = RleFields(1, 1000, 400, stream);
+    const Bytes rle = BuildBmp(f);
+    f.compression = 0;
+    f.bits = PackRows(8, 1000, 400, indices);
+    Bytes rgb;
+    for (const uint32_t i : indices)
+        rgb.insert(rgb.end(), {uint8_t(f.palette[i] >> 16), uint8_t(f.palette[i] >> 8), uint8_t(f.palette[i])});
+    return {BuildBmp(f), rle, rgb};
+}
+
+TEST(Rows, LongFilesReadInPiecesDecodeAsWholeEvenWhenCutWhileRead)
+{
+    const auto [plain, rle, expected] = LongFiles();
+    for (const bool compressed : {false, true}) {
+        const Bytes& file = compressed ? rle : plain;
+        const std::string path = WriteTemp("long.bmp", file);
+        for (const Loaded& result : {Decode(file), DecodeInPieces(file, 1), DecodeInPieces(file, 4093),
+                                     Result(LoadBmpImage(path.c_str()))}) {
+            EXPECT_EQ(result.outcome, "1000x400");
+            EXPECT_TRUE(result.rgb == expected);
+        }
+        // Cut past the first read, inside a row or an absolute run, the file gets the refusal its cut copy gets.
+        for (const size_t length : {size_t{270001}, size_t{289999}, file.size() - 1}) {
+            const Bytes cut(file.begin(), file.begin() + length);
+            EXPECT_EQ(Seen(DecodeInPieces(cut, 4093, file.size())), Seen(Decode(cut))) << length;
+            EXPECT_EQ(Decode(cut).outcome, Refused(compressed ? DibReason::RleMalformed : DibReason::PixelsCut));
+        }
+    }
+}
+
+TEST(Rows, FilesOfManyPiecesLoadWhole)
+{
+    // Rows of 3003 and 1000 bytes straddle the reads' pieces; the top-down rows are written last first.
+    for (const SampleBmp& sample : {MakeSample(24, 1001, 150), MakeSample(8, 997, 300, kTopDown),
+                                    MakeSample(32, 700, 200, kV5)}) {
+        const std::string path = WriteTemp(sample.name + ".bmp", sample.file);
+        const Loaded result = Result(LoadBmpImage(path.c_str()));
+        EXPECT_EQ(result.outcome, std::to_string(sample.width) + "x" + std::to_string(sample.height)) << sample.name;
+        EXPECT_TRUE(result.rgb == sample.rgb) << sample.name;
+    }
 }
 
 TEST(Rows, RedIsStoredLastAndTheBottomRowFirst)

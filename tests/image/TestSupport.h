@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BmpWriter.h"
+#include "ByteSource.h"
 #include "DecodeBmp.h"
 #include "LoadBmpImage.h"
 #include "Notice.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 #include <utility>
 
 // A refusal as a load's outcome: the code's name.
@@ -53,6 +55,28 @@ inline Loaded Decode(const Bytes& file, size_t maxPixels = size_t{16} << 20)
 {
     const Bytes exact = file;
     return Result(DecodeBmp(exact.data(), exact.size(), maxPixels));
+}
+
+// Decodes the same bytes read through a buffer in reads of piece bytes, as a
+// file's are read; announced, when larger, is a size the file had before it
+// was cut while being read.
+inline Loaded DecodeInPieces(const Bytes& file, size_t piece, size_t announced = 0, size_t maxPixels = size_t{16} << 20)
+{
+    const Bytes exact = file;
+    MemoryPieces source;
+    if (!source.Open(exact.data(), exact.size(), piece, announced))
+        return {"no buffer", {}, {}};
+    DibFailure failure;
+    RgbImage* image = DecodeBmpQuiet(source, maxPixels, &failure);
+    if (!image)
+        ShowNotice(failure);
+    return Result(image);
+}
+
+// Everything a load gave that two ways of reading the same bytes must agree on.
+inline auto Seen(const Loaded& loaded)
+{
+    return std::tuple(loaded.outcome, loaded.rgb, loaded.failure.found, loaded.failure.limit, loaded.failure.at);
 }
 
 // Writes bytes to a file of that name in a directory removed at exit; returns its path.

@@ -5,6 +5,7 @@
 
 #include "COpenGLWnd.h"
 #include "GLProbe.h"
+#include "SceneMath.h"
 #include "WxTestMain.h"
 
 #include <GL/gl.h>
@@ -26,12 +27,6 @@ const Rgb kBackground{61, 94, 125};   // the clear colour (0.24, 0.37, 0.49)
 const Rgb kRed{255, 0, 0}, kWhite{255, 255, 255};
 constexpr double kPi = 3.14159265358979323846;
 
-struct Vec3 { double x, y, z; };
-
-inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec3 operator*(double k, Vec3 a) { return {k * a.x, k * a.y, k * a.z}; }
-inline double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 Unit(Vec3 a) { return (1 / std::sqrt(Dot(a, a))) * a; }
 
 // p turned as glRotate by ax about x, then by ay about y, turn it: about y first.
 inline Vec3 Turn(double ax, double ay, Vec3 p)
