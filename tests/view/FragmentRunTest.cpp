@@ -98,6 +98,12 @@ TEST(FragmentRunTest, EachPagesFragmentDrawsWhatItsWindowDraws)
     ExpectFragmentDrawsAsTheWindow<CTexWnd>({"texture", [](COpenGLWnd* w) {
         w->SwitchLamp(kLampRed, 1), w->SetProjection(kPerspective);
     }, faces});
+    // A picture OpenGL 1.1 cannot take as it is: the fragment scales it as the window does.
+    ExpectFragmentDrawsAsTheWindow<CTexWnd>({"texture, scaled", [](COpenGLWnd* w) {
+        wxImage image(12, 10);
+        image.SetRGB(wxRect(0, 0, 6, 10), 200, 40, 40), image.SetRGB(wxRect(6, 0, 6, 10), 40, 90, 200);
+        EXPECT_TRUE(image.SaveFile("scaled.bmp", wxBITMAP_TYPE_BMP) && static_cast<CTexWnd*>(w)->OpenPicture("scaled.bmp"));
+    }, faces});
     // As the student may have edited it in the code.
     ExpectFragmentDrawsAsTheWindow<CLightWnd>({"lighting, edited", [](COpenGLWnd* w) {
         ViewState s = w->State();
