@@ -1,5 +1,8 @@
 #include "NumberStep.h"
 
+#include "TextureTables.h"
+
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -127,11 +130,62 @@ std::optional<Literal> LiteralAt(const std::string& line, int column)
 
 }
 
+namespace {
+
+bool WordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// The constants a word on line steps through, as the call there takes them
+// (the texture's settings by their key, glPolygonMode's two); none for any other word.
+std::vector<std::string> CycleOf(const std::string& line, const std::string& word)
+{
+    for (const TextureSetting& t : kTextureSettings)
+        if (line.find(t.key.name) != std::string::npos && EnumIn(t, word) >= 0) {
+            std::vector<std::string> names;
+            for (int i = 0; i < t.count; ++i)
+                names.push_back(t.takes[i].name);
+            return names;
+        }
+    if (line.find("glPolygonMode") != std::string::npos && (word == "GL_FILL" || word == "GL_LINE"))
+        return {"GL_FILL", "GL_LINE"};
+    return {};
+}
+
+// The steppable constant column is in or touches, and where it stands in its cycle.
+std::optional<LineEdit> ConstantAt(const std::string& line, int column, std::vector<std::string>& cycle)
+{
+    int from = std::clamp(column, 0, int(line.size())), to = from;
+    while (from > 0 && WordChar(line[size_t(from) - 1]))
+        --from;
+    while (to < int(line.size()) && WordChar(line[size_t(to)]))
+        ++to;
+    const std::string word = line.substr(size_t(from), size_t(to - from));
+    cycle = CycleOf(line, word);
+    if (cycle.empty())
+        return std::nullopt;
+    return LineEdit{from, to, word};
+}
+
+// A constant stepped: the next of its cycle for each step, round and round.
+std::optional<LineEdit> StepConstant(const std::string& line, int column, long long steps)
+{
+    std::vector<std::string> cycle;
+    std::optional<LineEdit> e = ConstantAt(line, column, cycle);
+    if (!e)
+        return std::nullopt;
+    const long long n = (long long)cycle.size();
+    const long long at = std::find(cycle.begin(), cycle.end(), e->text) - cycle.begin();
+    e->text = cycle[size_t(((at + steps) % n + n) % n)];
+    return e;
+}
+
+}
+
 std::optional<LineEdit> NumberAt(const std::string& line, int column)
 {
     const std::optional<Literal> l = LiteralAt(line, column);
+    std::vector<std::string> cycle;
     if (!l)
-        return std::nullopt;
+        return ConstantAt(line, column, cycle);
     return LineEdit{l->from, l->to, line.substr(l->from, l->to - l->from)};
 }
 
@@ -139,7 +193,7 @@ std::optional<LineEdit> StepNumber(const std::string& line, int column, long lon
 {
     std::optional<Literal> l = LiteralAt(line, column);
     if (!l)
-        return std::nullopt;
+        return StepConstant(line, column, steps);
     const LineEdit same{l->from, l->to, line.substr(l->from, l->to - l->from)};
     const bool integer = !l->dot && !l->exponent;
     if (fine && !integer && steps != 0) {

@@ -14,11 +14,14 @@ struct LineEdit
 };
 
 // The literal that column is in or touches, with its text (a leading '-'
-// belongs to it after '(', ',', '{' or '=', spaces between allowed); nothing
-// when there is none. Words such as GL_LIGHT0 or glVertex3f hold no number.
+// belongs to it after '(', ',', '{' or '=', spaces between allowed), or a
+// constant that steps through the others its call takes (GL_LINEAR,
+// GL_REPEAT, GL_MODULATE, GL_FILL and their kin); nothing when there is
+// none. Words such as GL_LIGHT0 or glVertex3f hold no number.
 std::optional<LineEdit> NumberAt(const std::string& line, int column);
 
-// That literal moved by steps units of its last printed digit, or with fine
+// A constant moves steps places along its cycle, round and round. A literal
+// moves by steps units of its last printed digit, or with fine
 // of the digit after it; it keeps its suffix, its exponent and its count of
 // decimals, and never reads "-0.0". An integer has no finer step. Nothing
 // when column is in no number or the number is too long to step exactly.

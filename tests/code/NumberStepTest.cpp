@@ -30,6 +30,15 @@ TEST(NumberStepTest, StepsTheLastPrintedDigitAndKeepsTheForm)
         // Too long, too far, or no number: nothing.
         {"f(123456789012345678)", 3, 1, false, "(none)"}, {"f(12345678901234567)", 3, 1, false, "f(12345678901234568)"},
         {"f(1.0)", 3, 100000000000000000, false, "(none)"}, {"glEnable(GL_FOG);", 3, 1, false, "(none)"}, {"", 0, 1, false, "(none)"},
+        // A constant steps through the ones its call takes, round and round.
+        {"glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);", 55, 1, false,
+         "glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);"},
+        {"glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);", 63, -2, false,
+         "glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);"},
+        {"glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);", 50, 3, false,
+         "glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);"},
+        {"glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);", 36, 1, false, "glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);"},
+        {"glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);", 20, 1, false, "(none)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Applied(c.line, StepNumber(c.line, c.column, c.steps, c.fine)), c.expected)

@@ -32,23 +32,6 @@ TEST(TextSync, AValueAFloatCannotHoldIsKeptAsTypedKeyByKey)
     }
 }
 
-TEST(TextSync, AnAddedLineAndCommentAreKeptWhileAControlChangesTheCode)
-{
-    Student st(Foggy());
-    st.caret = int(st.text.find("glClearColor"));
-    st.Type("// mine\n    ");
-    st.caret = int(st.text.find('\n', st.text.find("glLineWidth")));
-    st.Type("\n");
-    st.Program([](ViewState& s) { s.lamp[1] = true, s.fogDensity = 0.6f; });
-    EXPECT_TRUE(st.Has("glEnable(GL_LIGHT1);"));
-    EXPECT_TRUE(st.Has("glFogf(GL_FOG_DENSITY, 0.6f);"));
-    EXPECT_TRUE(st.Has("// mine\n    glClearColor"));
-    EXPECT_TRUE(st.Has(");\n\n    glEnable(GL_NORMALIZE)"));
-    // The program's comment above the lamp says what the lamp does now.
-    EXPECT_TRUE(st.Has("Зеленая лампа (2): включена."));
-    EXPECT_FALSE(st.Has("Зеленая лампа (2): выключена."));
-}
-
 TEST(TextSync, ACallSplitOverLinesWithItsOwnSpacingHasOnlyItsValueChanged)
 {
     Student st(Foggy());

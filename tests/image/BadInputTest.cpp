@@ -29,10 +29,7 @@ Bytes PlainFile(size_t at = 0, uint32_t value = 0, int bytes = 0)
 BmpFields BitFields(bool fileHeader, std::vector<uint32_t> masks)
 {
     BmpFields f;
-    f.fileHeader = fileHeader;
-    f.bitCount = 16;
-    f.compression = 3;
-    f.masks = std::move(masks);
+    f.fileHeader = fileHeader, f.bitCount = 16, f.compression = 3, f.masks = std::move(masks);
     return f;
 }
 
@@ -88,8 +85,7 @@ TEST(Reasons, EachRefusalCarriesTheNumbersItFound)
     withoutFileHeader.fileHeader = false;
     const Bytes bare = BuildBmp(withoutFileHeader), bareMasks = BuildBmp(BitFields(false, {0xF800, 0x07E0, 0x001F}));
     BmpFields huge;   // its image size overflows the 32-bit field before any pixel is looked for
-    huge.width = huge.height = 65535;
-    huge.bitCount = 32;
+    huge.width = huge.height = 65535, huge.bitCount = 32;
     const struct { Bytes file; R reason; int64_t found, limit, at; size_t budget = size_t{16} << 20; } cases[] = {
         {{'B', 'M'}, R::HeadersCut, 2, 14, 0},
         {Bytes(bare.begin(), bare.begin() + 30), R::HeadersCut, 30, 40, 0},
@@ -138,10 +134,7 @@ TEST(Headers, BitFieldsNeedOneUnbrokenMaskPerChannelWithinThePixel)
     };
     for (const auto& c : cases) {
         BmpFields f;
-        f.bitCount = c.bits;
-        f.headerSize = c.header;
-        f.compression = 3;
-        f.masks = c.masks;
+        f.bitCount = c.bits, f.headerSize = c.header, f.compression = 3, f.masks = c.masks;
         f.bits = {0xFE, 0xFF, 0xFF, 0xFF};
         const Loaded result = Decode(BuildBmp(f));
         EXPECT_EQ(result.outcome, c.outcome) << "case " << &c - cases;

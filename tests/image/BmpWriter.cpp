@@ -125,12 +125,8 @@ Bytes PackRows(uint16_t bitCount, int width, int rows, const std::vector<uint32_
 BmpFields RleFields(uint32_t compression, int width, int height, Bytes stream)
 {
     BmpFields f;
-    f.width = width;
-    f.height = height;
-    f.bitCount = compression == 1 ? 8 : 4;
-    f.compression = compression;
-    f.palette = {0x03A05A, 0x32BD65, 0x61DA70, 0x90F77B};
-    f.colorsUsed = 4;
+    f.width = width, f.height = height, f.bitCount = compression == 1 ? 8 : 4, f.compression = compression;
+    f.palette = {0x03A05A, 0x32BD65, 0x61DA70, 0x90F77B}, f.colorsUsed = 4;
     f.bits = std::move(stream);
     return f;
 }
@@ -138,13 +134,8 @@ BmpFields RleFields(uint32_t compression, int width, int height, Bytes stream)
 SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form, uint32_t colorsUsed)
 {
     BmpFields f;
-    f.fileHeader = form != kBare;
-    f.os2 = form == kOs2;
-    f.headerSize = form == kV4 ? 108 : form == kV5 ? 124 : 40;
-    f.width = width;
-    f.height = form == kTopDown ? -rows : rows;
-    f.bitCount = bitCount;
-    f.colorsUsed = colorsUsed;
+    f.fileHeader = form != kBare, f.os2 = form == kOs2, f.headerSize = form == kV4 ? 108 : form == kV5 ? 124 : 40;
+    f.width = width, f.height = form == kTopDown ? -rows : rows, f.bitCount = bitCount, f.colorsUsed = colorsUsed;
     const uint32_t colors = bitCount > 8 ? 0 : colorsUsed ? colorsUsed : 1u << bitCount;
     for (uint32_t i = 0; i < colors; ++i)
         f.palette.push_back((i * 0x2F1D0B + 0x03A05A) & 0xFFFFFF);   // distinct, none black
@@ -155,18 +146,6 @@ SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form, uint32_t
                              std::to_string(rows) + "_" + forms[form] +
                              (colorsUsed ? "_used" + std::to_string(colorsUsed) : "");
     return WithPixels(f, rows, form == kTopDown, name);
-}
-
-SampleBmp MakeBitFieldSample(uint16_t bitCount, std::vector<uint32_t> masks, uint32_t headerSize, const std::string& label)
-{
-    BmpFields f;
-    f.headerSize = headerSize;
-    f.width = 3;   // 16-bit rows of 6 bytes padded to 8
-    f.height = 2;
-    f.bitCount = bitCount;
-    f.compression = 3;
-    f.masks = std::move(masks);
-    return WithPixels(f, 2, false, "fields" + label + "_h" + std::to_string(headerSize));
 }
 
 std::vector<SampleBmp> SampleBmps()
@@ -207,9 +186,13 @@ std::vector<SampleBmp> SampleBmps()
              1, 0x20, 5, 0x31, 0, 1},                     // a pixel, a run of 5 alternating colours
             "123" "231"),
     };
-    for (uint32_t headerSize : {40u, 108u, 124u}) {
-        for (const auto& [bitCount, masks, label] : kBitFields)
-            samples.push_back(MakeBitFieldSample(bitCount, masks, headerSize, label));
-    }
+    // Bit fields (compression 3): every bit of each pixel random, those outside the masks too.
+    for (uint32_t headerSize : {40u, 108u, 124u})
+        for (const auto& [bitCount, masks, label] : kBitFields) {
+            BmpFields f;
+            f.headerSize = headerSize, f.width = 3, f.height = 2;   // 16-bit rows of 6 bytes padded to 8
+            f.bitCount = bitCount, f.compression = 3, f.masks = masks;
+            samples.push_back(WithPixels(f, 2, false, "fields" + std::string(label) + "_h" + std::to_string(headerSize)));
+        }
     return samples;
 }

@@ -44,10 +44,6 @@ enum Form { kWindows, kBare, kTopDown, kOs2, kGap, kV4, kV5 };
 // (0: 2^bitCount) and use up to two indices past them, which are black.
 SampleBmp MakeSample(uint16_t bitCount, int width, int rows, Form form = kWindows, uint32_t colorsUsed = 0);
 
-// A 16- or 32-bit picture with bit fields (compression 3), masks as in
-// BmpFields; every bit of each pixel random, those outside the masks too.
-SampleBmp MakeBitFieldSample(uint16_t bitCount, std::vector<uint32_t> masks, uint32_t headerSize, const std::string& label);
-
 // A file of every kind and form the loader reads; RLE with runs, padded
 // absolute runs, deltas and ends of line and of bitmap.
 std::vector<SampleBmp> SampleBmps();

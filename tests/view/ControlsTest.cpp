@@ -80,20 +80,11 @@ TEST(MenuTest, BuiltFromTheResourceItsItemsRotateAndScaleInSinglePrecision)
               std::vector<float>(3, 0.99999988f));
 }
 
-TEST(SwitchTest, FogSmoothingAndSizeLeaveTheAskedState)
+TEST(SwitchTest, SmoothingAndSizeLeaveTheAskedState)
 {
     int paints = 0;   // declared before the window, which counts into it
     Shown<COpenGLWnd> c;
     ASSERT_TRUE(c.wnd->IsContextCurrent());
-    for (const auto& [steps, density] : {std::pair{0, 0.0f}, {6, 0.6f}}) {
-        c.wnd->SetFog(1, steps);
-        GLfloat state[5] = {};   // density, colour
-        glGetFloatv(GL_FOG_DENSITY, state);
-        glGetFloatv(GL_FOG_COLOR, state + 1);
-        EXPECT_TRUE(glIsEnabled(GL_FOG));
-        EXPECT_EQ(std::vector<float>(state, state + 5),
-                  std::vector<float>({density, 0.95f, 0.95f, 0.95f, 1}));
-    }
     for (bool on : {true, false}) {
         c.wnd->SetLineSmoothing(on);
         GLfloat width = 0;

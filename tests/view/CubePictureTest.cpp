@@ -95,16 +95,4 @@ TEST_F(LitCubeTest, LampsStayWithTheViewerAndEveryFaceIsLitFromItsSide)
     ExpectLit(30, -40, points, {});   // 0.2 grey
 }
 
-TEST_F(LitCubeTest, DenserFogBringsTheCubeNearerToTheFogColour)
-{
-    const auto fromFog = [this](unsigned char mode, signed char steps) {
-        m_w.wnd->SetFog(mode, steps);
-        m_w.Draw();
-        const Rgb c = m_w.At({-1.5, 1.5, 2.5 - 8});
-        return std::abs(c.r - 242) + std::abs(c.g - 242) + std::abs(c.b - 242);   // 0.95 of white
-    };
-    const int thin = fromFog(1, 2), thick = fromFog(1, 6), none = fromFog(0, 6);
-    EXPECT_TRUE(none > thin && thin > thick) << none << " > " << thin << " > " << thick;
-}
-
 }

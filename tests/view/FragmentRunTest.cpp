@@ -7,6 +7,7 @@
 #include "CTexWnd.h"
 #include "RgbImage.h"
 #include "ViewCode.h"
+#include "TextureTables.h"
 #include "ViewTestSupport.h"
 
 #include <cstdio>
@@ -113,6 +114,12 @@ TEST(FragmentRunTest, EachPagesFragmentDrawsWhatItsWindowDraws)
         s.clearColour = {0.1f, 0.1f, 0.1f, 1}, s.shininess = 20, s.materialSpecular = {0.5f, 0.5f, 0.5f, 1};
         w->SetRecord(s, 0);
     }, faces});
+    ExpectFragmentDrawsAsTheWindow<CTexWnd>({"texture, edited", [](COpenGLWnd* w) {
+        ViewState s = w->State();
+        s.magFilter = kNearest.glEnum, s.wrapT = kClamp.glEnum, s.texFrom = {0.25f, -0.5f}, s.texTo = {2, 1.5f};
+        s.envMode = kBlendMode.glEnum, s.envColour = {1, 0.5f, 0, 1}, s.lamp[2] = true;
+        w->SetRecord(s, 0);
+    }, faces});
 }
 
 // Fragments of random states of the controls, the size at and past its
@@ -151,6 +158,8 @@ TEST(FragmentRunTest, TheFragmentOfAnyStateCompiles)
         s.shininess = any(0, 128);
         s.frustum = {any(1, 179), any(0.01f, 5), any(6, 500)};
         s.blend = pick(2), s.depthTest = pick(2), s.lighting = pick(2), s.filled = pick(2);
+        s.minFilter = kFilters[pick(6)].glEnum, s.wrapS = kWraps[pick(2)].glEnum, s.envMode = kEnvModes[pick(4)].glEnum;
+        s.texTo = {any(-3, 3), any(-3, 3)};
         in.pictureWidth = in.pictureHeight = pick(2) ? 256 : 0;
         for (int k = 0; k < 16; ++k)
             in.projection[k] = k % 5 == 0 ? 1.0f : 0.0f;

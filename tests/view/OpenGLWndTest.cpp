@@ -1,5 +1,4 @@
-// The frame every window draws, the hand-over of its context, the set-up
-// that waits for the window's first showing, and the record that does not:
+// The frame every window draws, the set-up that waits for the window's first showing, and the record that does not:
 // the projection's numbers, the angles and the size factors read back from
 // the context, and a whole record, an undo and a reset reaching it.
 #include "CCubeWnd.h"
@@ -46,29 +45,6 @@ TEST(FrameTest, ClearColourInTheCornersAndRedAxesWhereTheTransformsPutThem)
     EXPECT_TRUE(Looks(f.At(eye), Rgb{k + grey, grey, grey}, 3));
     f.wnd->OnSize(200, 0);
     EXPECT_EQ(f.wnd->State().aspect, 200.0);
-}
-
-TEST(ContextTest, ActivateHandsOverSwitchesWaitAndDestroyingReleases)
-{
-    Shown<COpenGLWnd> a, b;
-    a.wnd->Activate();
-    b.wnd->SetFog(1, 5);   // kept until b's context is current
-    b.wnd->Refresh(false);
-    PumpEvents(100);       // b's paint binds nothing
-    EXPECT_TRUE(a.wnd->IsContextCurrent());
-    EXPECT_FALSE(glIsEnabled(GL_FOG));
-
-    a.wnd->Deactivate();
-    EXPECT_EQ(glbinding::CurrentContext(), nullptr);
-    EXPECT_FALSE(a.wnd->IsAnimating());
-    b.wnd->Activate();
-    EXPECT_TRUE(b.wnd->IsContextCurrent());
-    EXPECT_TRUE(b.wnd->IsAnimating());
-    EXPECT_TRUE(glIsEnabled(GL_FOG));
-
-    a.wnd->Activate();
-    b.wnd->Destroy();   // while a's context is current: none stays current
-    EXPECT_EQ(glbinding::CurrentContext(), nullptr);
 }
 
 TEST(TimerTest, NeverShownWindowDoesNotTickAndEachTickTurnsWithoutWrapping)
@@ -184,6 +160,9 @@ TEST(SetUpTest, WindowWithoutContextIsHarmless)
     ASSERT_TRUE(other.wnd->IsContextCurrent());
     EXPECT_FALSE(glIsEnabled(GL_FOG) || glIsEnabled(GL_LIGHT0) || glIsEnabled(GL_BLEND));
     none.wnd->Activate();
+    EXPECT_EQ(glbinding::CurrentContext(), nullptr);
+    other.wnd->Activate();
+    none.wnd->Destroy();   // while other's context is current: none stays current
     EXPECT_EQ(glbinding::CurrentContext(), nullptr);
 }
 

@@ -87,4 +87,56 @@ TEST(PixelAgreementTest, EachTextureSettingIsDrawnAsWorkedOut)
                     3, true);
 }
 
+// A picture of four plain quadrants on the cube in GL_REPLACE (the texel as
+// it is): pixels inside the faces that show a colour not in the picture.
+int ForeignColours(Shown<CTexWnd>& w, const ViewState& want, const Rgb (&quadrant)[4], double& maxS)
+{
+    w.wnd->SetRecord(want, 0);
+    w.Draw(want.angleX, want.angleY);
+    const ViewState& s = w.wnd->State();
+    const std::vector<unsigned char> frame = ReadBackFrame();
+    const RgbImage* picture = w.wnd->Image();
+    const PixelTexture texture{picture->width, picture->height, picture->pixels};
+    int foreign = 0;
+    maxS = 0;
+    for (int y = 0; y < s.height; y += 3)
+        for (int x = 0; x < s.width; x += 3) {
+            const PixelWorking p = WorkOutPixel(SceneKind::TexCube, s, texture, x, y);
+            if (p.subject != PixelSubject::Face || p.onEdge)
+                continue;
+            maxS = std::max(maxS, p.texture.s);
+            const unsigned char* c = &frame[3 * (size_t(y) * s.width + x)];
+            const Rgb seen{c[0], c[1], c[2]};
+            foreign += std::none_of(quadrant, quadrant + 4, [&](const Rgb& q) { return Near(seen, q, 0); });
+        }
+    return foreign;
+}
+
+TEST(PixelAgreementTest, NearestShowsOnlyThePicturesColoursAndRepeatTilesIt)
+{
+    ScratchDir dir;
+    const Rgb quadrant[4] = {{200, 30, 30}, {30, 200, 30}, {30, 30, 200}, {220, 220, 40}};
+    wxImage image(8, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const Rgb& q = quadrant[(y / 4) * 2 + x / 4];
+            image.SetRGB(x, 7 - y, q.r, q.g, q.b);
+        }
+    ASSERT_TRUE(image.SaveFile("logo.bmp", wxBITMAP_TYPE_BMP));
+    Shown<CTexWnd> w;
+    ViewState s = w.wnd->State();
+    s.envMode = kReplace.glEnum, s.angleX = 20, s.angleY = 30;
+    s.scaleX = s.scaleY = s.scaleZ = 1.5f;   // large: each texel many pixels wide
+    double maxS = 0;
+    EXPECT_GT(ForeignColours(w, s, quadrant, maxS), 20) << "GL_LINEAR mixes neighbouring texels";
+    s.minFilter = s.magFilter = kNearest.glEnum;
+    EXPECT_EQ(ForeignColours(w, s, quadrant, maxS), 0) << "GL_NEAREST takes one texel as it is";
+    // Coordinates to 2 with GL_REPEAT: each face shows the picture twice each way.
+    s.texTo = {2, 2};
+    EXPECT_EQ(ForeignColours(w, s, quadrant, maxS), 0);
+    EXPECT_GT(maxS, 1.8);
+    int agree = 0;   // and every tile in its place
+    EXPECT_EQ(Disagreement(w, s, PixelTexture{8, 8, w.wnd->Image()->pixels}, 0, agree), "");
+}
+
 }

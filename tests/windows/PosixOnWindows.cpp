@@ -4,31 +4,14 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <cstring>
 #include <direct.h>
 
 extern "C" {
 
+// _mktemp fills the XXXXXX with the process id and a letter not yet taken.
 char* mkdtemp(char* name)
 {
-    const size_t length = std::strlen(name);
-    if (length < 6 || std::strcmp(name + length - 6, "XXXXXX") != 0) {
-        errno = EINVAL;
-        return nullptr;
-    }
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        for (size_t i = length - 6; i < length; ++i) {
-            seed = seed * 1103515245u + 12345u;
-            name[i] = kLetters[(seed >> 16) % (sizeof kLetters - 1)];
-        }
-        if (_mkdir(name) == 0)
-            return name;
-        if (errno != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
+    return _mktemp(name) && _mkdir(name) == 0 ? name : nullptr;
 }
 
 int mkfifo(const char*, mode_t)
