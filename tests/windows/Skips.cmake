@@ -10,4 +10,5 @@ set(SAMPLES_SKIPS
   "app|Sheet.TabStripAndButtonRowHaveTheDialogBackground|the native Windows tab control paints its strip in the theme's colour, which wx does not change"
   "app|Sheet.TabChangesBeforeASetUpLeaveOnlyTheShownPageLive|under Wine, after earlier tests in the same process, the shown picture stops turning after the bursts of tab changes (not yet understood: the Linux run keeps it)"
   "app|StartUp.RunShowsTheSheetAndTellsLoadFailuresInNoticeBoxes|under Wine the simulated key never reaches the notice box's button"
+  "view|PixelChoiceTest.ArrowKeysMoveThePixelByOneDevicePixel|under Wine the simulated arrow keys never reach the picture on its panel (not yet checked on Windows itself)"
 )
