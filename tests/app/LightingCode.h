@@ -11,9 +11,9 @@
 
 struct LightingCode : ShownSheet
 {
-    LightingCode()
+    explicit LightingCode(size_t page = 1)
     {
-        glview = ShowPage(1);
+        glview = ShowPage(page);
         // Still unless a test turns it: the fog note above glFogf changes
         // length as the cube turns, and would move a click aimed at a number.
         glview->SetAngles(30, -40);
