@@ -15,7 +15,7 @@
 #include "CPageFrame.h"
 #include "CSamplesApp.h"
 
-#include "BenchLoop.h"
+#include "PageFrames.h"
 
 #include <wx/app.h>
 #include <wx/bookctrl.h>
@@ -32,34 +32,6 @@
 #include <string>
 
 namespace {
-
-struct Totals
-{
-    double seconds = 0, cpu = 0;
-    long frames = 0;
-    double FramesPerSecond() const { return frames / seconds; }
-    double MsPerFrame() const { return frames ? cpu * 1000 / frames : 0; }
-};
-
-// The shown page's frames for ms milliseconds, after a settling half second.
-void Measure(CAllSheets& sheet, int ms, Totals& totals)
-{
-    RunFor(500);
-    long frames = 0;
-    COpenGLWnd* view = sheet.ActivePage()->View();
-    auto count = [&frames, view](wxPaintEvent& e) {
-        frames += view->IsContextCurrent();
-        e.Skip();
-    };
-    view->Bind(wxEVT_PAINT, count);
-    const double cpu0 = CpuSeconds();
-    wxStopWatch wall;
-    RunFor(ms);
-    totals.seconds += wall.TimeInMicro().ToDouble() * 1e-6;
-    totals.cpu += CpuSeconds() - cpu0;
-    totals.frames += frames;
-    view->Unbind(wxEVT_PAINT, count);
-}
 
 // Wall and CPU milliseconds of one Follow after change(i), with the drawing
 // of what changed, over n updates: the loop with updates against the same

@@ -10,7 +10,7 @@
 #include "CSamplesApp.h"
 #include "CWorldWindow.h"
 
-#include "BenchLoop.h"
+#include "PageFrames.h"
 
 #include <wx/bookctrl.h>
 #include <wx/stopwatch.h>
@@ -19,35 +19,11 @@
 
 namespace {
 
-struct Totals
+// The side view's frames so far, when it is shown.
+long SideFrames(CAllSheets& sheet)
 {
-    double seconds = 0, cpu = 0;
-    long frames = 0, sideFrames = 0;
-    double PerSecond(long n) const { return n / seconds; }
-    double MsPerFrame() const { return frames ? cpu * 1000 / frames : 0; }
-};
-
-// The shown page's frames for ms milliseconds, after a settling half second.
-void Measure(CAllSheets& sheet, int ms, Totals& totals)
-{
-    RunFor(500);
-    long frames = 0;
-    COpenGLWnd* view = sheet.ActivePage()->View();
-    auto count = [&frames, view](wxPaintEvent& e) {
-        frames += view->IsContextCurrent();
-        e.Skip();
-    };
-    view->Bind(wxEVT_PAINT, count);
     CWorldWindow* side = sheet.WorldView();
-    const long side0 = side && side->IsShown() ? side->Canvas()->Frames() : 0;
-    const double cpu0 = CpuSeconds();
-    wxStopWatch wall;
-    RunFor(ms);
-    totals.seconds += wall.TimeInMicro().ToDouble() * 1e-6;
-    totals.cpu += CpuSeconds() - cpu0;
-    totals.frames += frames;
-    totals.sideFrames += side && side->IsShown() ? side->Canvas()->Frames() - side0 : 0;
-    view->Unbind(wxEVT_PAINT, count);
+    return side && side->IsShown() ? side->Canvas()->Frames() : 0;
 }
 
 }
@@ -70,14 +46,14 @@ int main(int argc, char** argv)
             for (int round = 0; round < rounds; ++round) {
                 if (CWorldWindow* w = sheet.WorldView())
                     w->Close();   // hidden, as its close box does
-                Measure(sheet, ms, closed);
+                Measure(sheet, ms, closed, [&sheet] { return SideFrames(sheet); });
                 sheet.OpenWorldView();
-                Measure(sheet, ms, open);
+                Measure(sheet, ms, open, [&sheet] { return SideFrames(sheet); });
             }
             std::printf("%-22s %15.1f %15.1f %16.3f %16.3f %13.1f\n",
                         static_cast<const char*>(sheet.Page(page)->Caption().utf8_str()),
                         closed.PerSecond(closed.frames), open.PerSecond(open.frames), closed.MsPerFrame(),
-                        open.MsPerFrame(), open.PerSecond(open.sideFrames));
+                        open.MsPerFrame(), open.PerSecond(open.others));
             met = met && open.PerSecond(open.frames) >= 0.95 * closed.PerSecond(closed.frames);
         }
         std::printf("goal (the page's frames/s with the side view open within 5 %% of closed): %s\n", met ? "met" : "MISSED");
